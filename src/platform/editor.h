@@ -1,0 +1,61 @@
+#pragma once
+// What the program relies on from its editor control. The document's bytes go
+// in and out here; positions count characters, a line break as one.
+#include <string>
+#include <string_view>
+
+#include "platform/display_text.h"
+
+namespace plumex {
+
+enum class UndoMode { Record, Skip };
+
+class Editor {
+ public:
+  virtual ~Editor() = default;
+
+  // The whole text as the file's bytes, line breaks in the text's own style.
+  virtual std::string Text() const = 0;
+  // Loads bytes as a new text: decides the line-break style, clears undo.
+  virtual void Load(std::string_view bytes) = 0;
+  virtual LineBreak LineBreakStyle() const = 0;
+
+  // Characters, a line break counting one; positions run 0..Length().
+  virtual int Length() const = 0;
+  // Bytes of the characters [from, to), clamped to the text.
+  virtual std::string TextRange(int from, int to) const = 0;
+  // Bytes the text takes when saved: a CR LF break counts two.
+  virtual long long ByteSize() const = 0;
+
+  virtual int SelStart() const = 0;
+  virtual int SelLength() const = 0;
+  // The selection runs from `anchor` to `caret`; a caret before the anchor
+  // selects backwards. Out-of-range values are clamped to the text.
+  virtual void Select(int anchor, int caret) = 0;
+  virtual void SelectAll() = 0;
+  virtual std::string SelectedText() const = 0;
+  // Replaces the selection with bytes (line breaks in any style) and leaves
+  // the caret after them. UndoMode::Skip clears the undo history, so no
+  // earlier step can be undone across a rewrite that undo did not record.
+  virtual void ReplaceSelection(std::string_view bytes, UndoMode undo) = 0;
+
+  virtual int LineCount() const = 0;  // at least 1
+  virtual int LineFromChar(int index) const = 0;
+  virtual int LineIndex(int line) const = 0;  // first character of a line
+
+  virtual bool ReadOnly() const = 0;
+  virtual void SetReadOnly(bool on) = 0;
+
+  virtual bool CanUndo() const = 0;
+  virtual bool CanRedo() const = 0;
+  virtual bool CanPaste() const = 0;
+
+  // Scrolled share of the text, 0..100; 100 when it all fits.
+  virtual int Percent() const = 0;
+
+  // Repainting is suspended between the outermost pair.
+  virtual void BeginUpdate() = 0;
+  virtual void EndUpdate() = 0;
+};
+
+}  // namespace plumex

@@ -1,0 +1,53 @@
+#include "platform/display_text.h"
+
+#include <gtest/gtest.h>
+
+#include "support/file_helpers.h"
+
+namespace plumex {
+namespace {
+
+TEST(DisplayText, LineBreakStyleOfAText) {
+  EXPECT_EQ(DetectLineBreak(""), LineBreak::CrLf);
+  EXPECT_EQ(DetectLineBreak("one line"), LineBreak::CrLf);
+  EXPECT_EQ(DetectLineBreak("a\nb\n"), LineBreak::Lf);
+  EXPECT_EQ(DetectLineBreak("a\r\nb\r\n"), LineBreak::CrLf);
+  EXPECT_EQ(DetectLineBreak("a\r\nb\nc"), LineBreak::CrLf);
+  EXPECT_EQ(DetectLineBreak("a\rb"), LineBreak::CrLf);
+}
+
+TEST(DisplayText, BytesSurviveTheTripThroughTheWidgetForm) {
+  const std::string cases[] = {
+      "",
+      "plain",
+      "a\r\nb\r\n",
+      "a\nb\nc",
+      "stray\rcr\r\nand\nlf\r\n",
+      "lf file\rwith cr\n",
+      std::string("nul\0inside", 10),
+      "\r\r\n\n\r",
+      test::AllBytes(),
+      test::AllBytes() + "\r\n" + test::AllBytes(),
+  };
+  for (const std::string& bytes : cases) {
+    const LineBreak style = DetectLineBreak(bytes);
+    EXPECT_EQ(DisplayToBytes(BytesToDisplay(bytes, style), style), bytes);
+  }
+}
+
+TEST(DisplayText, OneCharacterPerByteButOnePerLineBreak) {
+  EXPECT_EQ(BytesToDisplay("a\r\nb", LineBreak::CrLf), u"a\u2029b");
+  EXPECT_EQ(BytesToDisplay("a\nb", LineBreak::Lf), u"a\u2029b");
+  EXPECT_EQ(BytesToDisplay("a\nb", LineBreak::CrLf), u"a\u240Ab");
+  EXPECT_EQ(BytesToDisplay("a\rb", LineBreak::Lf), u"a\u240Db");
+  EXPECT_EQ(BytesToDisplay("\xC0\xA0\x98", LineBreak::CrLf), u"\u0410\u00A0\u0098");
+}
+
+TEST(DisplayText, TypedCharactersMapBackToBytes) {
+  EXPECT_EQ(DisplayToBytes(u"x\u2028y\u2029z", LineBreak::CrLf), "x\r\ny\r\nz");
+  EXPECT_EQ(DisplayToBytes(u"x\u2029y", LineBreak::Lf), "x\ny");
+  EXPECT_EQ(DisplayToBytes(u"\u4E2D\u0416", LineBreak::CrLf), "?\xC6");
+}
+
+}  // namespace
+}  // namespace plumex

@@ -1,0 +1,95 @@
+#include "platform/file_io.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "support/file_helpers.h"
+#include "support/temp_dir.h"
+
+namespace plumex {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::size_t EntriesIn(const std::string& folder) {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST(FileIo, WriteThenReadEveryByteUnderAnAwkwardName) {
+  test::TempDir dir;
+  const std::string path = dir / "name with 'quotes' \"and\" =spaces= \xD0\xB6.txt";
+  const std::string bytes = test::AllBytes() + test::AllBytes();
+  ASSERT_TRUE(WriteFileAtomically(path, bytes));
+  const ReadResult read = ReadFileBytes(path);
+  ASSERT_TRUE(read.status) << read.status.error;
+  EXPECT_EQ(read.bytes, bytes);
+  EXPECT_EQ(EntriesIn(dir.path()), 1u) << "a temporary file was left behind";
+}
+
+TEST(FileIo, ReadRefusesWhatIsNotAWholeRegularFile) {
+  test::TempDir dir;
+  EXPECT_FALSE(ReadFileBytes(dir / "missing").status);
+  EXPECT_FALSE(ReadFileBytes(dir.path()).status);
+  test::WriteRaw(dir / "big", std::string(100, 'x'));
+  const ReadResult capped = ReadFileBytes(dir / "big", 99);
+  EXPECT_FALSE(capped.status);
+  EXPECT_TRUE(capped.bytes.empty());
+  EXPECT_TRUE(ReadFileBytes(dir / "big", 100).status);
+}
+
+TEST(FileIo, FailedWriteLeavesTheOldFileIntact) {
+  test::TempDir dir;
+  const std::string path = dir / "keep.txt";
+  test::WriteRaw(path, "old text");
+
+  EXPECT_FALSE(WriteFileAtomically(dir / "no such folder/x.txt", "new"));
+  const IoStatus intoFolder = WriteFileAtomically(dir.path(), "new");
+  EXPECT_FALSE(intoFolder);
+  EXPECT_FALSE(intoFolder.error.empty());
+
+  // A full disk: the file-size limit makes the write fail half way.
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = 4096;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const IoStatus full = WriteFileAtomically(path, std::string(1 << 20, 'n'));
+  setrlimit(RLIMIT_FSIZE, &old);
+
+  EXPECT_FALSE(full);
+  EXPECT_EQ(test::ReadRaw(path), "old text");
+  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+}
+
+TEST(FileIo, ReadOnlyTargetIsRefusedNotReplaced) {
+  if (test::RunningAsRoot()) GTEST_SKIP() << "root may write any file";
+  test::TempDir dir;
+  const std::string path = dir / "ro.txt";
+  test::WriteRaw(path, "old");
+  chmod(path.c_str(), 0444);
+  EXPECT_FALSE(WriteFileAtomically(path, "new"));
+  EXPECT_EQ(test::ReadRaw(path), "old");
+}
+
+TEST(FileIo, KeepsPermissionsAndWritesThroughLinks) {
+  test::TempDir dir;
+  const std::string real = dir / "real.txt";
+  test::WriteRaw(real, "old");
+  chmod(real.c_str(), 0640);
+  fs::create_symlink(real, dir / "link.txt");
+
+  ASSERT_TRUE(WriteFileAtomically(dir / "link.txt", "new"));
+  EXPECT_TRUE(fs::is_symlink(dir / "link.txt"));
+  EXPECT_EQ(test::ReadRaw(real), "new");
+  struct stat st {};
+  stat(real.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+}  // namespace
+}  // namespace plumex
