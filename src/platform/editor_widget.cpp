@@ -1,0 +1,165 @@
+#include "platform/editor_widget.h"
+
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+#include <algorithm>
+
+#include "app/status_texts.h"
+#include "platform/qt_text.h"
+
+namespace plumex {
+namespace {
+
+QStringList LocalFiles(const QMimeData* data) {
+  QStringList paths;
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  return paths;
+}
+
+}  // namespace
+
+EditorWidget::EditorWidget(QWidget* parent) : QPlainTextEdit(parent) {
+  setCenterOnScroll(false);
+  setAcceptDrops(true);
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &EditorWidget::scrolled);
+  connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, &EditorWidget::scrolled);
+}
+
+std::string EditorWidget::Text() const {
+  return QStringToBytes(document()->toRawText(), lineBreak_);
+}
+
+void EditorWidget::Load(std::string_view bytes) {
+  lineBreak_ = DetectLineBreak(bytes);
+  setPlainText(BytesToQString(bytes, lineBreak_));
+}
+
+int EditorWidget::Length() const { return document()->characterCount() - 1; }
+
+std::string EditorWidget::TextRange(int from, int to) const {
+  QTextCursor cursor(document());
+  cursor.setPosition(Clamp(from));
+  cursor.setPosition(Clamp(std::max(from, to)), QTextCursor::KeepAnchor);
+  return QStringToBytes(cursor.selectedText(), lineBreak_);
+}
+
+long long EditorWidget::ByteSize() const {
+  const long long breaks = document()->blockCount() - 1;
+  return Length() + (lineBreak_ == LineBreak::CrLf ? breaks : 0);
+}
+
+int EditorWidget::SelStart() const { return textCursor().selectionStart(); }
+
+int EditorWidget::SelLength() const {
+  const QTextCursor cursor = textCursor();
+  return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void EditorWidget::Select(int anchor, int caret) {
+  QTextCursor cursor(document());
+  cursor.setPosition(Clamp(anchor));
+  cursor.setPosition(Clamp(caret), QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+}
+
+void EditorWidget::SelectAll() { selectAll(); }
+
+std::string EditorWidget::SelectedText() const {
+  return QStringToBytes(textCursor().selectedText(), lineBreak_);
+}
+
+void EditorWidget::ReplaceSelection(std::string_view bytes, UndoMode undo) {
+  QTextCursor cursor = textCursor();
+  const QString text = BytesToQString(bytes, lineBreak_);
+  if (undo == UndoMode::Skip) document()->setUndoRedoEnabled(false);
+  cursor.insertText(text);
+  if (undo == UndoMode::Skip) document()->setUndoRedoEnabled(true);
+  setTextCursor(cursor);
+}
+
+int EditorWidget::LineCount() const { return std::max(document()->blockCount(), 1); }
+
+int EditorWidget::LineFromChar(int index) const {
+  return std::max(document()->findBlock(Clamp(index)).blockNumber(), 0);
+}
+
+int EditorWidget::LineIndex(int line) const {
+  const QTextBlock block = document()->findBlockByNumber(std::clamp(line, 0, LineCount() - 1));
+  return block.isValid() ? block.position() : 0;
+}
+
+bool EditorWidget::ReadOnly() const { return isReadOnly(); }
+void EditorWidget::SetReadOnly(bool on) { setReadOnly(on); }
+bool EditorWidget::CanUndo() const { return document()->isUndoAvailable(); }
+bool EditorWidget::CanRedo() const { return document()->isRedoAvailable(); }
+bool EditorWidget::CanPaste() const { return canPaste(); }
+
+int EditorWidget::Percent() const {
+  const QScrollBar* bar = verticalScrollBar();
+  return PercentOf(bar->value(), bar->minimum(), bar->maximum());
+}
+
+void EditorWidget::BeginUpdate() {
+  if (updateDepth_++ == 0) setUpdatesEnabled(false);
+}
+
+void EditorWidget::EndUpdate() {
+  if (updateDepth_ == 0) return;
+  if (--updateDepth_ == 0) setUpdatesEnabled(true);
+}
+
+int EditorWidget::Clamp(int position) const { return std::clamp(position, 0, Length()); }
+
+void EditorWidget::wheelEvent(QWheelEvent* event) {
+  if (event->modifiers() != Qt::NoModifier || event->angleDelta().y() == 0) {
+    QPlainTextEdit::wheelEvent(event);
+    return;
+  }
+  event->accept();
+  if (linesToScroll_ <= 0) return;
+  // High-resolution wheels send parts of a notch; a notch is 120.
+  wheelRemainder_ += event->angleDelta().y();
+  const int notches = wheelRemainder_ / 120;
+  wheelRemainder_ %= 120;
+  QScrollBar* bar = verticalScrollBar();
+  bar->setValue(bar->value() - notches * linesToScroll_);
+}
+
+void EditorWidget::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalFiles(event->mimeData()).isEmpty()) {
+    event->acceptProposedAction();
+    return;
+  }
+  QPlainTextEdit::dragEnterEvent(event);
+}
+
+void EditorWidget::dragMoveEvent(QDragMoveEvent* event) {
+  if (!LocalFiles(event->mimeData()).isEmpty()) {
+    event->acceptProposedAction();
+    return;
+  }
+  QPlainTextEdit::dragMoveEvent(event);
+}
+
+void EditorWidget::dropEvent(QDropEvent* event) {
+  const QStringList files = LocalFiles(event->mimeData());
+  if (files.isEmpty()) {
+    QPlainTextEdit::dropEvent(event);
+    return;
+  }
+  event->acceptProposedAction();
+  emit filesDropped(files);
+}
+
+void EditorWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  QPlainTextEdit::mouseDoubleClickEvent(event);
+  emit doubleClicked();
+}
+
+}  // namespace plumex
