@@ -1,0 +1,81 @@
+#include "convert/code_pages.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace plumex {
+
+CodePageTables DefaultCodePageTables() {
+  CodePageTables t;
+  t.StrWIN =
+      "\xA8\xC9\xD6\xD3\xCA\xC5\xCD\xC3\xD8\xD9\xC7\xD5\xDA\xD4\xDB\xC2\xC0\xCF\xD0\xCE\xCB\xC4\xC6\xDD\xDF\xD7\xD1"
+      "\xCC\xC8\xD2\xDC\xC1\xDE"
+      "\xB8\xE9\xF6\xF3\xEA\xE5\xED\xE3\xF8\xF9\xE7\xF5\xFA\xF4\xFB\xE2\xE0\xEF\xF0\xEE\xEB\xE4\xE6\xFD\xFF\xF7\xF1"
+      "\xEC\xE8\xF2\xFC\xE1\xFE";
+  t.StrDOS =
+      "\xF0\x89\x96\x93\x8A\x85\x8D\x83\x98\x99\x87\x95\x9A\x94\x9B\x82\x80\x8F\x90\x8E\x8B\x84\x86\x9D\x9F\x97\x91"
+      "\x8C\x88\x92\x9C\x81\x9E"
+      "\xF1\xA9\xE6\xE3\xAA\xA5\xAD\xA3\xE8\xE9\xA7\xE5\xEA\xE4\xEB\xA2\xA0\xAF\xE0\xAE\xAB\xA4\xA6\xED\xEF\xE7\xE1"
+      "\xAC\xA8\xE2\xEC\xA1\xEE";
+  t.StrKOI =
+      "\xB3\xEA\xE3\xF5\xEB\xE5\xEE\xE7\xFB\xFD\xFA\xE8\xFF\xE6\xF9\xF7\xE1\xF0\xF2\xEF\xEC\xE4\xF6\xFC\xF1\xFE\xF3"
+      "\xED\xE9\xF4\xF8\xE2\xE0"
+      "\xA3\xCA\xC3\xD5\xCB\xC5\xCE\xC7\xDB\xDD\xDA\xC8\xDF\xC6\xD9\xD7\xC1\xD0\xD2\xCF\xCC\xC4\xD6\xDC\xD1\xDE\xD3"
+      "\xCD\xC9\xD4\xD8\xC2\xC0";
+  t.StrMAC =
+      "\xDD\x89\x96\x93\x8A\x85\x8D\x83\x98\x99\x87\x95\x9A\x94\x9B\x82\x80\x8F\x90\x8E\x8B\x84\x86\x9D\x9F\x97\x91"
+      "\x8C\x88\x92\x9C\x81\x9E"
+      "\xDE\xE9\xF6\xF3\xEA\xE5\xED\xE3\xF8\xF9\xE7\xF5\xFA\xF4\xFB\xE2\xE0\xEF\xF0\xEE\xEB\xE4\xE6\xFD\xDF\xF7\xF1"
+      "\xEC\xE8\xF2\xFC\xE1\xFE";
+  t.StrISO =
+      "\xA1\xB9\xC6\xC3\xBA\xB5\xBD\xB3\xC8\xC9\xB7\xC5\xCA\xC4\xCB\xB2\xB0\xBF\xC0\xBE\xBB\xB4\xB6\xCD\xCF\xC7\xC1"
+      "\xBC\xB8\xC2\xCC\xB1\xCE"
+      "\xF1\xD9\xE6\xE3\xDA\xD5\xDD\xD3\xE8\xE9\xD7\xE5\xEA\xE4\xEB\xD2\xD0\xDF\xE0\xDE\xDB\xD4\xD6\xED\xEF\xE7\xE1"
+      "\xDC\xD8\xE2\xEC\xD1\xEE";
+  return t;
+}
+
+EncodingCode CodeOfTable(const CodePageTables& tables, std::string_view table) {
+  // Checked in this order so that, of tables a user made equal, the last wins.
+  EncodingCode code = EncodingCode::WIN;
+  if (table == tables.StrDOS) code = EncodingCode::DOS;
+  if (table == tables.StrKOI) code = EncodingCode::KOI;
+  if (table == tables.StrMAC) code = EncodingCode::MAC;
+  if (table == tables.StrISO) code = EncodingCode::ISO;
+  return code;
+}
+
+const std::string& TableOfCode(const CodePageTables& tables, EncodingCode code) {
+  switch (code) {
+    case EncodingCode::DOS: return tables.StrDOS;
+    case EncodingCode::ISO: return tables.StrISO;
+    case EncodingCode::KOI: return tables.StrKOI;
+    case EncodingCode::MAC: return tables.StrMAC;
+    case EncodingCode::WIN: break;
+  }
+  return tables.StrWIN;
+}
+
+std::string_view EncodingName(EncodingCode code) {
+  switch (code) {
+    case EncodingCode::DOS: return "DOS";
+    case EncodingCode::ISO: return "ISO";
+    case EncodingCode::KOI: return "KOI";
+    case EncodingCode::MAC: return "MAC";
+    case EncodingCode::WIN: break;
+  }
+  return "WIN";
+}
+
+std::optional<EncodingCode> EncodingFromName(std::string_view name) {
+  const auto same = [name](std::string_view known) {
+    return std::ranges::equal(name, known, [](char a, char b) {
+      return std::toupper(static_cast<unsigned char>(a)) == static_cast<unsigned char>(b);
+    });
+  };
+  for (EncodingCode code : kAllEncodings)
+    if (same(EncodingName(code))) return code;
+  return std::nullopt;
+}
+
+}  // namespace plumex

@@ -1,0 +1,93 @@
+#include "convert/letter_case.h"
+
+#include <algorithm>
+
+#include "convert/code_pages.h"
+
+namespace plumex {
+namespace {
+
+constexpr std::size_t kRussianPairs = 33;
+
+}  // namespace
+
+CaseLetters DefaultCaseLetters() {
+  CaseLetters l;
+  l.StrUpCase_En = "QWERTYUIOPASDFGHJKLZXCVBNM";
+  l.StrLoCase_En = "qwertyuiopasdfghjklzxcvbnm";
+  // The Russian letters are those of the Windows-1251 table: 33 upper-case
+  // ones, then their lower-case partners in the same order.
+  const std::string russian = DefaultCodePageTables().StrWIN;
+  l.StrUpCase_Ru = russian.substr(0, kRussianPairs);
+  l.StrLoCase_Ru = russian.substr(kRussianPairs);
+  // "ІЄЇҐЃ‡ЊЌЋ¦¤" and "ієїґѓ‰њќћ±µ": three pairs are not letters but have
+  // always changed case with the others.
+  l.StrUpCase_Add = "\xB2\xAA\xAF\xA5\x81\x87\x8C\x8D\x8E\xA6\xA4";
+  l.StrLoCase_Add = "\xB3\xBA\xBF\xB4\x83\x89\x9C\x9D\x9E\xB1\xB5";
+  return l;
+}
+
+CaseTables::CaseTables(const CaseLetters& letters) {
+  std::string upper_all;
+  std::string lower_all;
+  const std::pair<const std::string*, const std::string*> pairs[] = {
+      {&letters.StrUpCase_En, &letters.StrLoCase_En},
+      {&letters.StrUpCase_Ru, &letters.StrLoCase_Ru},
+      {&letters.StrUpCase_Add, &letters.StrLoCase_Add},
+  };
+  for (const auto& [upper, lower] : pairs) {
+    const std::size_t common = std::min(upper->size(), lower->size());
+    upper_all += upper->substr(0, common);
+    lower_all += lower->substr(0, common);
+    for (unsigned char b : *upper) kind_[b] |= kUpperLetter;
+    for (unsigned char b : *lower) kind_[b] |= kLowerLetter;
+  }
+  upper_ = ByteMap::Between(lower_all, upper_all);
+  lower_ = ByteMap::Between(upper_all, lower_all);
+  invert_ = ByteMap::Between(upper_all + lower_all, lower_all + upper_all);
+}
+
+std::string ToUpper(std::string_view text, const CaseTables& tables) { return tables.UpperMap().Apply(text); }
+
+std::string ToLower(std::string_view text, const CaseTables& tables) { return tables.LowerMap().Apply(text); }
+
+std::string InvertCase(std::string_view text, const CaseTables& tables) { return tables.InvertMap().Apply(text); }
+
+std::string CapitalizeWords(std::string_view text, const CaseTables& tables) {
+  std::string out(text);
+  WordCapitalizer(tables).Apply(out.data(), out.size());
+  return out;
+}
+
+CaseKind CaseState(std::string_view text, const CaseTables& tables) {
+  bool has_lower = false;
+  bool has_upper = false;
+  for (unsigned char b : text) {
+    has_lower = has_lower || tables.IsLowerOnly(b);
+    has_upper = has_upper || tables.IsUpperOnly(b);
+  }
+  if (!has_lower) return CaseKind::Upper;
+  return has_upper ? CaseKind::Mixed : CaseKind::Lower;
+}
+
+void ApplyCaseChange(CaseChange change, const CaseTables& tables, std::string& text) {
+  switch (change) {
+    case CaseChange::Upper: tables.UpperMap().ApplyInPlace(text); return;
+    case CaseChange::Lower: tables.LowerMap().ApplyInPlace(text); return;
+    case CaseChange::Invert: tables.InvertMap().ApplyInPlace(text); return;
+    case CaseChange::Capitalize: WordCapitalizer(tables).Apply(text.data(), text.size()); return;
+  }
+}
+
+void WordCapitalizer::Apply(char* data, std::size_t size) {
+  const ByteMap& lower = tables_.LowerMap();
+  const ByteMap& upper = tables_.UpperMap();
+  for (std::size_t i = 0; i < size; ++i) {
+    unsigned char b = lower[static_cast<unsigned char>(data[i])];
+    if (!after_letter_) b = upper[b];
+    after_letter_ = tables_.IsLetter(b);
+    data[i] = static_cast<char>(b);
+  }
+}
+
+}  // namespace plumex
