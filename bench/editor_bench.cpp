@@ -1,0 +1,92 @@
+// Open and save of a 16 MB Windows-1251 text through the real editor widget,
+// and one status refresh on it, as a keystroke would cause.
+#include <QApplication>
+#include <QTextCursor>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <string>
+
+#include "app/main_window.h"
+#include "platform/editor_widget.h"
+#include "platform/file_io.h"
+
+namespace {
+
+constexpr std::size_t kSize = 16 << 20;
+
+// Russian-looking prose: letters, blanks and a CR LF every 70 or so bytes.
+std::string Prose(std::size_t size) {
+  std::string text;
+  text.reserve(size);
+  unsigned seed = 7;
+  while (text.size() < size) {
+    seed = seed * 1103515245u + 12345u;
+    const unsigned r = (seed >> 16) % 100;
+    if (r < 12)
+      text += ' ';
+    else if (r == 12 && text.size() % 70 > 50)
+      text += "\r\n";
+    else
+      text += static_cast<char>(0xE0 + r % 32);
+  }
+  text.resize(size);
+  return text;
+}
+
+std::string TempFile(const std::string& bytes) {
+  std::string dir = "/tmp/plumex-bench-XXXXXX";
+  if (mkdtemp(dir.data()) == nullptr) std::abort();
+  const std::string path = dir + "/big.txt";
+  if (!plumex::WriteFileAtomically(path, bytes)) std::abort();
+  return path;
+}
+
+void BM_OpenIntoEditor16MB(benchmark::State& state) {
+  const std::string path = TempFile(Prose(kSize));
+  plumex::EditorWidget editor;
+  editor.resize(800, 600);
+  for (auto _ : state) {
+    const plumex::ReadResult read = plumex::ReadFileBytes(path);
+    editor.Load(read.bytes);
+    benchmark::DoNotOptimize(editor.Length());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kSize));
+}
+BENCHMARK(BM_OpenIntoEditor16MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_SaveFromEditor16MB(benchmark::State& state) {
+  const std::string bytes = Prose(kSize);
+  const std::string path = TempFile(bytes);
+  plumex::EditorWidget editor;
+  editor.Load(bytes);
+  for (auto _ : state) {
+    if (!plumex::WriteFileAtomically(path, editor.Text())) state.SkipWithError("write failed");
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kSize));
+}
+BENCHMARK(BM_SaveFromEditor16MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_StatusRefreshOn16MB(benchmark::State& state) {
+  const std::string path = TempFile(Prose(kSize));
+  setenv("PLUMEX_HOME", "/tmp", 0);
+  plumex::MainWindow window(plumex::ParseCommandLine(std::vector<std::string>{"/r", path}));
+  window.show();
+  QApplication::processEvents();
+  window.editor()->moveCursor(QTextCursor::End);
+  for (auto _ : state) {
+    window.RefreshStatus();
+    window.RefreshSize();
+  }
+}
+BENCHMARK(BM_StatusRefreshOn16MB)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

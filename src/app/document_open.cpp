@@ -1,0 +1,141 @@
+// Reading files into the window: the open dialog, drops, the save question
+// before a text is replaced, and the ".LOG" stamp.
+#include <QAction>
+#include <QFileInfo>
+#include <sys/stat.h>
+
+#include "app/main_window.h"
+#include "app/status_texts.h"
+#include "commands/date_time_text.h"
+#include "platform/editor_widget.h"
+#include "platform/file_io.h"
+#include "platform/prompter.h"
+#include "platform/qt_text.h"
+#include "platform/system_facts.h"
+#include "services/language_table.h"
+
+namespace plumex {
+namespace {
+
+// Bytes the editor can hold at most: a CR LF pair is one character there,
+// so the byte count alone does not decide.
+constexpr std::size_t kReadLimit = std::size_t{2} * EditorWidget::kMaxLength;
+
+std::size_t CharactersOf(const std::string& bytes) {
+  const LineBreak style = DetectLineBreak(bytes);
+  if (style == LineBreak::Lf) return bytes.size();
+  std::size_t pairs = 0;
+  for (std::size_t i = bytes.find("\r\n"); i != std::string::npos; i = bytes.find("\r\n", i + 2))
+    ++pairs;
+  return bytes.size() - pairs;
+}
+
+}  // namespace
+
+bool MainWindow::ConfirmDiscard() {
+  if (!doc_.Modified) return true;
+  switch (prompter_->AskYesNoCancel(BytesToQString(Language().Text("strModified")))) {
+    case Answer::Yes: return doc_.Untitled ? SaveDocumentAs() : SaveDocument();
+    case Answer::No: return true;
+    case Answer::Cancel: return false;
+  }
+  return false;
+}
+
+bool MainWindow::LoadDocument(const QString& path) {
+  const std::string file = path.toStdString();
+  ReadResult read = ReadFileBytes(file, kReadLimit);
+  if (read.status && CharactersOf(read.bytes) > static_cast<std::size_t>(EditorWidget::kMaxLength))
+    read.status = {false, "\"" + file + "\": the file is larger than the editor's limit of " +
+                              std::to_string(EditorWidget::kMaxLength) + " characters"};
+  if (!read.status) {
+    // The document keeps its name and text, so no later save can write the
+    // old text over the file that failed to open.
+    prompter_->ShowError(QString::fromStdString(read.status.error));
+    return false;
+  }
+  const QFileInfo info(path);
+  doc_.Folder = info.absolutePath().toStdString();
+  if (!doc_.Folder.ends_with('/')) doc_.Folder += '/';
+  doc_.FileName = info.fileName().toStdString();
+
+  editor_->Load(read.bytes);
+  read.bytes = std::string();
+  doc_.Format = settings_.IsDetectFormat && editor_->TextRange(0, 4) == ".LOG"
+                    ? DocumentFormat::Log
+                    : DocumentFormat::Plain;
+  editor_->moveCursor(QTextCursor::Start);
+  TestReadOnlyAttribute();
+  doc_.AutoSaveHeld = true;
+  doc_.Untitled = false;
+  doc_.Modified = false;
+  RefreshTitle(false);
+  RefreshSize();
+  return true;
+}
+
+void MainWindow::TestReadOnlyAttribute() {
+  struct stat st {};
+  if (stat(doc_.Path().c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0) SetReadOnlyMode(true);
+}
+
+void MainWindow::AppendLogStamp() {
+  if (doc_.Format != DocumentFormat::Log || editor_->ReadOnly()) return;
+  const std::string stamp = QStringToBytes(DateTimeText(settings_.UseSecondsDateTime));
+  editor_->Select(editor_->Length(), editor_->Length());
+  editor_->ReplaceSelection("\r\n" + stamp + "\r\n", UndoMode::Record);
+  doc_.Modified = true;
+  RefreshTitle(true);
+}
+
+void MainWindow::OpenWithDialog() {
+  if (!ConfirmDiscard()) return;
+  const QStringList files = prompter_->ChooseFilesToOpen(QString::fromStdString(doc_.Folder));
+  if (files.isEmpty()) return;
+  startTime_.restart();
+  if (settings_.IsNewWindow) {
+    for (const QString& file : files) StartInstance(file);
+  } else {
+    if (LoadDocument(files.first())) AppendLogStamp();
+    for (qsizetype i = 1; i < files.size(); ++i) StartInstance(files[i]);
+  }
+  RefreshSize();
+  RefreshTitle(doc_.Modified);
+  if (settings_.IsDebug) ShowInfo(TimingText(" File opening time:  ", startTime_.elapsed()));
+}
+
+void MainWindow::OpenDropped(const QStringList& paths) {
+  if (paths.isEmpty() || !ConfirmDiscard()) return;
+  if (settings_.IsNewWindow) {
+    StartInstance(paths.first());
+  } else if (LoadDocument(paths.first())) {
+    AppendLogStamp();
+    RefreshTitle(doc_.Modified);
+  }
+  RefreshSize();
+  for (qsizetype i = 1; i < paths.size(); ++i) StartInstance(paths[i]);
+}
+
+void MainWindow::NewDocument() {
+  WriteSettings();
+  if (!ConfirmDiscard()) return;
+  if (settings_.IsNewWindow) {
+    StartInstance(QString::fromStdString(DesktopFolder() + kUntitledName));
+  } else {
+    doc_.Folder = settings_.RestoreLastPath ? settings_.LastPath : DesktopFolder();
+    doc_.FileName = kUntitledName;
+    editor_->Load("");
+    doc_.Modified = false;
+    doc_.Untitled = true;
+    doc_.AutoSaveHeld = true;
+    doc_.Format = DocumentFormat::Plain;
+  }
+  RefreshTitle(doc_.Modified);
+  RefreshSize();
+}
+
+void MainWindow::OnNew() { NewDocument(); }
+void MainWindow::OnNewWindow() { StartInstance(QString()); }
+void MainWindow::OnOpen() { OpenWithDialog(); }
+
+}  // namespace plumex

@@ -1,0 +1,211 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "app/status_bar.h"
+#include "app/status_texts.h"
+#include "platform/editor_widget.h"
+#include "platform/instance_launcher.h"
+#include "platform/prompter.h"
+#include "platform/qt_text.h"
+#include "platform/system_facts.h"
+#include "services/language_table.h"
+
+namespace plumex {
+namespace {
+
+QString Lang(const char* key) { return BytesToQString(Language().Text(key)); }
+
+}  // namespace
+
+MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
+    : commandLine_(std::move(commandLine)),
+      prompter_(services.prompter),
+      launcher_(services.launcher) {
+  startTime_.start();
+  if (prompter_ == nullptr) {
+    ownPrompter_ = std::make_unique<DialogPrompter>(this);
+    prompter_ = ownPrompter_.get();
+  }
+  if (launcher_ == nullptr) {
+    ownLauncher_ = std::make_unique<ProcessLauncher>();
+    launcher_ = ownLauncher_.get();
+  }
+
+  editor_ = new EditorWidget(this);
+  setCentralWidget(editor_);
+  status_ = new StatusBar(this);
+  setStatusBar(status_);
+  status_->encoding()->setText(QStringLiteral("---"));
+
+  CreateActions();
+  CreateMenus();
+  ConnectEditor();
+  ConnectStatusBar();
+
+  const SettingsLoad loaded = store_.Load(ProgramFolder() + SettingsFileName(), settings_);
+  // A first start writes every key at once, so the user finds them all.
+  if (loaded.firstStart) (void)store_.Save(settings_, TableSource::SettingsFile);
+  RetranslateActions();
+  ApplySettings();
+  ++settings_.Starts;
+
+  doc_.Folder = settings_.RestoreLastPath ? settings_.LastPath : DesktopFolder();
+  doc_.FileName = kUntitledName;
+  setAcceptDrops(true);
+
+  connect(&autoSaveTimer_, &QTimer::timeout, this, &MainWindow::OnAutoSaveTimer);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this,
+          &MainWindow::OnApplicationStateChanged);
+  RefreshSize();
+  RefreshStatus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::ConnectEditor() {
+  connect(editor_, &QPlainTextEdit::textChanged, this, &MainWindow::OnTextChanged);
+  connect(editor_, &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::RefreshStatus);
+  connect(editor_, &QPlainTextEdit::selectionChanged, this, &MainWindow::RefreshStatus);
+  connect(editor_, &EditorWidget::scrolled, this, [this] {
+    status_->percent()->setText(QString::number(editor_->Percent()) + '%');
+  });
+  connect(editor_, &EditorWidget::filesDropped, this, &MainWindow::OpenDropped);
+  connect(editor_, &EditorWidget::doubleClicked, this, [this] {
+    if (editor_->Length() == 0) OpenWithDialog();
+  });
+}
+
+void MainWindow::ConnectStatusBar() {
+  connect(status_->size(), &StatusPane::clicked, this, &MainWindow::RefreshSize);
+  connect(status_->indicator(Indicator::WordWrap), &StatusPane::doubleClicked, this,
+          &MainWindow::OnWordWrap);
+  connect(status_->indicator(Indicator::ReadOnly), &StatusPane::doubleClicked, this,
+          &MainWindow::OnReadOnly);
+}
+
+void MainWindow::ApplySettings() {
+  editor_->SetLinesToScroll(settings_.LinesToScroll);
+  if (settings_.IsWW != action(ActionId::WW)->isChecked()) OnWordWrap();
+  autoSaveTimer_.setInterval(60000);
+  if (settings_.IsAutoSaving)
+    autoSaveTimer_.start();
+  else
+    autoSaveTimer_.stop();
+  status_->setVisible(settings_.IsShowStatusNorm);
+
+  resize(settings_.EditorWidth, settings_.EditorHeight);
+  if (settings_.IsSavePosition) move(settings_.EditorLeft, settings_.EditorTop);
+  if (settings_.IsMax) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::WriteSettings() {
+  settings_.IsMax = isMaximized();
+  if (!isMaximized() && !isMinimized()) {
+    settings_.EditorLeft = x();
+    settings_.EditorTop = y();
+    settings_.EditorWidth = width();
+    settings_.EditorHeight = height();
+  }
+  settings_.IsWW = action(ActionId::WW)->isChecked();
+  settings_.LinesToScroll = editor_->LinesToScroll();
+  if (settings_.RestoreLastPath) settings_.LastPath = doc_.Folder;
+  const IoStatus written = store_.Save(settings_, TableSource::SettingsFile);
+  if (!written && !store_.LoadFailed()) ShowInfo(" " + written.error);
+}
+
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) OnActivated();
+  return QMainWindow::event(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Platforms without window activation (offscreen) still open the file.
+  if (firstActivation_) QTimer::singleShot(0, this, &MainWindow::OnActivated);
+}
+
+void MainWindow::OnActivated() {
+  if (closing_) return;
+  if (firstActivation_) {
+    firstActivation_ = false;
+    HandleCommandLine();
+    if (!editor_->ReadOnly()) SetReadOnlyMode(settings_.IsDefReadOnly);
+    if (doc_.Format == DocumentFormat::Log) AppendLogStamp();
+    RefreshStatus();
+    if (settings_.IsDebug)
+      ShowInfo(TimingText(" Plumex loading time:  ", startTime_.elapsed()));
+    if (commandLine_.print) {
+      PrintAndClose();
+      return;
+    }
+  }
+  RefreshTitle(doc_.Modified);
+  WriteSettings();
+}
+
+void MainWindow::OnApplicationStateChanged(Qt::ApplicationState state) {
+  if (state == Qt::ApplicationInactive && !firstActivation_) OnFocusLost();
+}
+
+void MainWindow::HandleCommandLine() {
+  if (commandLine_.name.empty()) {
+    doc_.Untitled = true;
+  } else {
+    const DocumentPath path = ResolveDocumentPath(commandLine_.name, CurrentFolder(), FileExists);
+    const QString full = QString::fromStdString(path.folder + path.fileName);
+    if (FileExists(path.folder + path.fileName)) {
+      LoadDocument(full);
+    } else {
+      // A name that does not exist yet: an empty text that the first Save
+      // writes there.
+      doc_.Folder = path.folder;
+      doc_.FileName = path.fileName;
+      doc_.Modified = false;
+      doc_.AutoSaveHeld = false;
+      doc_.Untitled = false;
+    }
+  }
+  if (commandLine_.readOnly) SetReadOnlyMode(true);
+  RefreshTitle(doc_.Modified);
+  RefreshSize();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (doc_.Modified) {
+    bool saved = false;
+    if (settings_.IsSaveExit) {
+      saved = SaveDocument();
+    } else {
+      const QString question =
+          Lang("strDoYouWant") + ' ' + QString::fromStdString(doc_.FileName) + "?\r\n\r\n" +
+          Lang("strDoYouWant2") + "\r\n" + Lang("strDoYouWant3") + "\r\n" + Lang("strDoYouWant4");
+      switch (prompter_->AskYesNoCancel(question)) {
+        case Answer::Yes: saved = SaveDocument(); break;
+        case Answer::No: saved = true; doc_.Modified = false; break;
+        case Answer::Cancel: break;
+      }
+    }
+    // A text that could not be saved keeps its window.
+    if (!saved) {
+      event->ignore();
+      return;
+    }
+  }
+  closing_ = true;
+  autoSaveTimer_.stop();
+  WriteSettings();
+  event->accept();
+}
+
+void MainWindow::StartInstance(const QString& path) { launcher_->StartInstance(path); }
+
+void MainWindow::ShowInfo(const std::string& bytes) { status_->info()->setText(BytesToQString(bytes)); }
+
+}  // namespace plumex

@@ -1,0 +1,144 @@
+#pragma once
+// The main window: owns the one document, the editor control and the
+// process-wide records, and hands each action to the code that does the work.
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+#include "app/action_table.h"
+#include "app/command_line.h"
+#include "app/document_state.h"
+#include "app/menu_layout.h"
+#include "config/settings.h"
+#include "config/settings_store.h"
+
+class QAction;
+class QMenu;
+
+namespace plumex {
+
+class EditorWidget;
+class StatusBar;
+class Prompter;
+class InstanceLauncher;
+
+// What the window needs from outside; tests give fakes.
+struct WindowServices {
+  Prompter* prompter = nullptr;          // nullptr: message boxes and dialogs
+  InstanceLauncher* launcher = nullptr;  // nullptr: start real processes
+};
+
+enum class SaveMode { Interactive, Silent };
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow(CommandLine commandLine, WindowServices services = {});
+  ~MainWindow() override;
+
+  EditorWidget* editor() const { return editor_; }
+  StatusBar* statusPanes() const { return status_; }
+  QAction* action(ActionId id) const { return actions_[static_cast<std::size_t>(id)]; }
+  QMenu* menu(MenuId id) const { return menus_[static_cast<std::size_t>(id)]; }
+  const DocumentState& document() const { return doc_; }
+  Settings& settings() { return settings_; }
+
+  // Opens files as a drop on the window does: the first here, others in
+  // new windows.
+  void OpenDropped(const QStringList& paths);
+
+  void RefreshStatus();
+  void RefreshSize();
+  void RefreshTitle(bool modified);
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Construction and settings.
+  void CreateActions();
+  void CreateMenus();
+  QMenu* BuildMenu(MenuId id);
+  void RetranslateActions();
+  void ConnectEditor();
+  void ConnectStatusBar();
+  void ApplySettings();
+  void WriteSettings();
+  void OnActivated();
+  void OnApplicationStateChanged(Qt::ApplicationState state);
+  void HandleCommandLine();
+
+  // Document life.
+  void NewDocument();
+  void OpenWithDialog();
+  bool LoadDocument(const QString& path);
+  void AppendLogStamp();
+  bool ConfirmDiscard();
+  bool SaveDocument(SaveMode mode = SaveMode::Interactive);
+  bool SaveDocumentAs();
+  void SaveSelectionAs();
+  bool WriteDocument(const std::string& path, const std::string& bytes, SaveMode mode);
+  std::string WithDefaultExtension(const std::string& path) const;
+  void OnAutoSaveTimer();
+  void OnFocusLost();
+  void OnTextChanged();
+  void SetReadOnlyMode(bool on);
+  void TestReadOnlyAttribute();
+  void StartInstance(const QString& path);
+  void PrintAndClose();
+  void ShowInfo(const std::string& bytes);
+
+  // Action handlers, one each.
+  void OnNew();
+  void OnNewWindow();
+  void OnOpen();
+  void OnSave();
+  void OnSaveAs();
+  void OnSaveSelAs();
+  void OnExit();
+  void OnUndo();
+  void OnRedo();
+  void OnCut();
+  void OnCopy();
+  void OnPaste();
+  void OnDelete();
+  void OnSelectAll();
+  void OnWordWrap();
+  void OnReadOnly();
+
+  using Handler = void (MainWindow::*)();
+  struct HandlerRow {
+    ActionId id;
+    Handler handler;
+  };
+  static const HandlerRow kHandlers[];
+
+  CommandLine commandLine_;
+  Prompter* prompter_;
+  InstanceLauncher* launcher_;
+  std::unique_ptr<Prompter> ownPrompter_;
+  std::unique_ptr<InstanceLauncher> ownLauncher_;
+
+  Settings settings_;
+  SettingsStore store_;
+  DocumentState doc_;
+  EditorWidget* editor_ = nullptr;
+  StatusBar* status_ = nullptr;
+  std::array<QAction*, static_cast<std::size_t>(ActionId::Count)> actions_{};
+  std::array<QMenu*, static_cast<std::size_t>(MenuId::Count)> menus_{};
+
+  QElapsedTimer startTime_;
+  QTimer autoSaveTimer_;
+  int autoSaveMinutes_ = 0;
+  std::string untitledWritten_;  // the "Untitled.txt" this window saved
+  bool firstActivation_ = true;
+  bool saving_ = false;
+  bool closing_ = false;
+};
+
+}  // namespace plumex

@@ -1,0 +1,70 @@
+#include "app/status_bar.h"
+
+#include <QMouseEvent>
+
+namespace plumex {
+namespace {
+
+const QString kOn = QStringLiteral("color: #000000");
+const QString kOff = QStringLiteral("color: #808080");
+
+}  // namespace
+
+StatusPane::StatusPane(int width, QWidget* parent) : QLabel(parent) {
+  if (width > 0) setFixedWidth(width);
+  setAlignment(width > 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+  setFrameShape(QFrame::StyledPanel);
+  setFrameShadow(QFrame::Sunken);
+}
+
+void StatusPane::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit clicked();
+  if (event->button() == Qt::RightButton) emit rightReleased();
+  QLabel::mouseReleaseEvent(event);
+}
+
+void StatusPane::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit doubleClicked();
+  QLabel::mouseDoubleClickEvent(event);
+}
+
+StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent) {
+  position_ = AddPane(120);
+  percent_ = AddPane(35);
+  size_ = AddPane(120);
+  const char* captions[] = {"WW", "RO", "CB", "DC", "INS"};
+  for (int i = 0; i < 5; ++i) {
+    indicators_[i] = AddPane(30);
+    indicators_[i]->setText(QString::fromLatin1(captions[i]));
+    SetIndicator(static_cast<Indicator>(i), false);
+  }
+  // The encoding pane stands between the indicators and INS.
+  removeWidget(indicators_[4]);
+  encoding_ = AddPane(30);
+  addWidget(indicators_[4]);
+  indicators_[4]->show();
+  SetIndicator(Indicator::Insert, true);
+  info_ = AddPane(0, true);
+  connect(info_, &StatusPane::doubleClicked, info_, &QLabel::clear);
+}
+
+StatusPane* StatusBar::AddPane(int width, bool stretch) {
+  auto* pane = new StatusPane(width, this);
+  addWidget(pane, stretch ? 1 : 0);
+  return pane;
+}
+
+StatusPane* StatusBar::indicator(Indicator which) const {
+  return indicators_[static_cast<int>(which)];
+}
+
+void StatusBar::SetIndicator(Indicator which, bool on) {
+  indicator(which)->setStyleSheet(on ? kOn : kOff);
+  indicator(which)->setProperty("on", on);
+}
+
+bool StatusBar::IndicatorOn(Indicator which) const {
+  return indicator(which)->property("on").toBool();
+}
+
+}  // namespace plumex

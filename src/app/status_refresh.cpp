@@ -1,0 +1,60 @@
+// Keeping the caption, the status panes and the enabled state of the editing
+// commands in step with the text. RefreshStatus runs on every keystroke, so
+// it reads only the cursor and counts, never the text itself.
+#include <QAction>
+#include <QScrollBar>
+
+#include "app/main_window.h"
+#include "app/status_bar.h"
+#include "app/status_texts.h"
+#include "platform/editor_widget.h"
+#include "platform/qt_text.h"
+#include "services/language_table.h"
+
+namespace plumex {
+
+void MainWindow::RefreshTitle(bool modified) {
+  setWindowTitle(QString::fromStdString(doc_.FileName) +
+                 BytesToQString(TitleSuffix(editor_->ReadOnly(), modified, Language())));
+}
+
+void MainWindow::RefreshStatus() {
+  const int start = editor_->SelStart();
+  const int length = editor_->SelLength();
+  const int end = start + length;
+  const int line = editor_->LineFromChar(end);
+  const int column = end - editor_->LineIndex(line);
+  const QString position = BytesToQString(PositionText(line, column, length));
+  status_->position()->setText(position);
+  status_->position()->setToolTip(BytesToQString(Language().Text("hLineCol")) + '\n' + position);
+
+  RefreshTitle(doc_.Modified);
+  if (doc_.Modified) action(ActionId::Save)->setEnabled(true);
+
+  const bool readOnly = editor_->ReadOnly();
+  const bool selected = length > 0;
+  action(ActionId::Undo)->setEnabled(!readOnly && editor_->CanUndo());
+  action(ActionId::Redo)->setEnabled(!readOnly && editor_->CanRedo());
+  action(ActionId::Paste)->setEnabled(!readOnly && editor_->CanPaste());
+  action(ActionId::Copy)->setEnabled(selected);
+  action(ActionId::SaveSelAs)->setEnabled(selected);
+  action(ActionId::Cut)->setEnabled(selected && !readOnly);
+  action(ActionId::Del)->setEnabled(selected && !readOnly);
+
+  status_->percent()->setText(QString::number(editor_->Percent()) + '%');
+}
+
+void MainWindow::RefreshSize() {
+  status_->size()->setText(
+      BytesToQString(SizeText(editor_->ByteSize(), editor_->LineCount(), Language())));
+  status_->size()->setToolTip(BytesToQString(Language().Text("hStat1")) + '\n' +
+                              BytesToQString(Language().Text("hStat2")));
+}
+
+void MainWindow::OnTextChanged() {
+  doc_.Modified = true;
+  RefreshSize();
+  RefreshStatus();
+}
+
+}  // namespace plumex

@@ -1,0 +1,237 @@
+// The flows of a user's day with one document: open, type, save, close.
+#include <QAction>
+#include <QMenu>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "app/status_bar.h"
+#include "gui/window_fixture.h"
+
+namespace plumex {
+namespace {
+
+using test::ReadRaw;
+using test::WriteRaw;
+
+class DocumentFlow : public test::WindowTest {};
+
+TEST_F(DocumentFlow, OpenTypeSaveClose) {
+  const std::string path = files / "my notes.txt";
+  WriteRaw(path, "hello\r\n");
+  MainWindow& w = Start({path});
+  EXPECT_EQ(w.windowTitle(), "my notes.txt - Plumex 1.91 ");
+  EXPECT_EQ(w.document().Path(), path);
+
+  editor().moveCursor(QTextCursor::End);
+  Type("world");
+  EXPECT_TRUE(w.document().Modified);
+  EXPECT_EQ(w.windowTitle(), "my notes.txt - Plumex 1.91  [Modified]");
+
+  w.action(ActionId::Save)->trigger();
+  EXPECT_EQ(ReadRaw(path), "hello\r\nworld");
+  EXPECT_FALSE(w.document().Modified);
+  EXPECT_EQ(w.windowTitle(), "my notes.txt - Plumex 1.91 ");
+  EXPECT_TRUE(prompter.questions.isEmpty());
+  EXPECT_TRUE(w.close());
+}
+
+TEST_F(DocumentFlow, CloseAsksAboutAModifiedText) {
+  const std::string path = files / "a.txt";
+  WriteRaw(path, "old");
+  MainWindow& w = Start({path});
+  Type("new ");
+
+  prompter.answers = {Answer::Cancel};
+  EXPECT_FALSE(w.close());
+  EXPECT_TRUE(prompter.questions.last().startsWith("Do you want to save a.txt?"));
+  EXPECT_EQ(ReadRaw(path), "old");
+
+  prompter.answers = {Answer::Yes};
+  EXPECT_TRUE(w.close());
+  EXPECT_EQ(ReadRaw(path), "new old");
+  window.reset();
+}
+
+TEST_F(DocumentFlow, CloseWithoutSavingKeepsTheFile) {
+  const std::string path = files / "a.txt";
+  WriteRaw(path, "old");
+  MainWindow& w = Start({path});
+  Type("x");
+  prompter.answers = {Answer::No};
+  EXPECT_TRUE(w.close());
+  EXPECT_EQ(ReadRaw(path), "old");
+  window.reset();
+}
+
+TEST_F(DocumentFlow, EveryByteSurvivesOpenEditElsewhereAndSave) {
+  const std::string head = test::AllBytes() + "\r\n" + test::AllBytes();
+  const std::string path = files / "bytes.bin";
+  WriteRaw(path, head + "\r\nend");
+  MainWindow& w = Start({path});
+  editor().moveCursor(QTextCursor::End);
+  Type("!");
+  w.action(ActionId::Save)->trigger();
+  EXPECT_EQ(ReadRaw(path), head + "\r\nend!");
+}
+
+TEST_F(DocumentFlow, LfFilesStayLf) {
+  const std::string path = files / "unix.txt";
+  WriteRaw(path, "one\ntwo\n");
+  MainWindow& w = Start({path});
+  editor().moveCursor(QTextCursor::End);
+  QTest::keyClick(window->editor(), Qt::Key_Return);
+  Type("three");
+  w.action(ActionId::Save)->trigger();
+  EXPECT_EQ(ReadRaw(path), "one\ntwo\n\nthree");
+}
+
+TEST_F(DocumentFlow, FailedSaveKeepsOldFileAndModifiedText) {
+  const std::string path = files / "keep.txt";
+  WriteRaw(path, "old text");
+  MainWindow& w = Start({path});
+  editor().Load(std::string(1 << 20, 'n'));
+  ASSERT_TRUE(w.document().Modified);
+
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = 4096;
+  setrlimit(RLIMIT_FSIZE, &small);
+  w.action(ActionId::Save)->trigger();  // the Save As that follows is cancelled
+  setrlimit(RLIMIT_FSIZE, &old);
+
+  EXPECT_EQ(ReadRaw(path), "old text");
+  EXPECT_TRUE(w.document().Modified);
+  ASSERT_EQ(prompter.errors.size(), 1);
+  EXPECT_EQ(prompter.saveDialogs, 1);
+  EXPECT_TRUE(w.windowTitle().endsWith("[Modified]"));
+
+  // Closing after the failure keeps the window when saving fails again.
+  prompter.answers = {Answer::Yes};
+  setrlimit(RLIMIT_FSIZE, &small);
+  EXPECT_FALSE(w.close());
+  setrlimit(RLIMIT_FSIZE, &old);
+}
+
+TEST_F(DocumentFlow, SaveAsAsksAboutTheNameReallyWritten) {
+  MainWindow& w = Start();
+  Type("draft");
+  WriteRaw(files / "report.txt", "precious");
+  prompter.saveChoices = {QString::fromStdString(files / "report"),
+                          QString::fromStdString(files / "other")};
+  prompter.yesNo = {false};
+  w.action(ActionId::Save)->trigger();  // untitled: Save As
+
+  ASSERT_EQ(prompter.questions.size(), 1);
+  EXPECT_TRUE(prompter.questions[0].startsWith("report.txt - this file already exists."));
+  EXPECT_EQ(ReadRaw(files / "report.txt"), "precious");
+  EXPECT_EQ(ReadRaw(files / "other.txt"), "draft");
+  EXPECT_EQ(w.document().FileName, "other.txt");
+  EXPECT_FALSE(w.document().Untitled);
+}
+
+TEST_F(DocumentFlow, SaveSelectionEndsWithALineBreak) {
+  const std::string path = files / "s.txt";
+  WriteRaw(path, "first\r\nsecond\r\n");
+  MainWindow& w = Start({path});
+  editor().Select(0, 9);
+  prompter.saveChoices = {QString::fromStdString(files / "part")};
+  w.action(ActionId::SaveSelAs)->trigger();
+  EXPECT_EQ(ReadRaw(files / "part.txt"), "first\r\nsec\r\n");
+  EXPECT_EQ(w.document().FileName, "s.txt");
+}
+
+TEST_F(DocumentFlow, UntitledNeverOverwritesAnExistingUntitledFile) {
+  MainWindow& w = Start();
+  const std::string untitled = w.document().Path();
+  WriteRaw(untitled, "someone's file");
+  Type("mine");
+  w.settings().IsSaveExit = true;
+  prompter.saveChoices = {QString()};
+  EXPECT_FALSE(w.close());  // Save As offered and cancelled: stay open
+  EXPECT_EQ(ReadRaw(untitled), "someone's file");
+  EXPECT_EQ(prompter.saveDialogs, 1);
+}
+
+TEST_F(DocumentFlow, FailedOpenKeepsTheDocument) {
+  const std::string path = files / "a.txt";
+  WriteRaw(path, "text");
+  MainWindow& w = Start({path});
+  Type("changed ");
+  prompter.answers = {Answer::No};
+  w.OpenDropped({QString::fromStdString(files.path())});  // a folder cannot be read
+  EXPECT_EQ(prompter.errors.size(), 1);
+  EXPECT_EQ(w.document().Path(), path);
+  EXPECT_EQ(editor().Text(), "changed text");
+}
+
+TEST_F(DocumentFlow, TooLargeFileIsRefused) {
+  const std::string path = files / "huge.txt";
+  WriteRaw(path, "");
+  ASSERT_EQ(truncate(path.c_str(), 2L * EditorWidget::kMaxLength + 2), 0);
+  MainWindow& w = Start();
+  w.OpenDropped({QString::fromStdString(path)});
+  ASSERT_EQ(prompter.errors.size(), 1);
+  EXPECT_TRUE(w.document().Untitled);
+}
+
+TEST_F(DocumentFlow, DroppedFilesOpenHereAndInNewWindows) {
+  WriteRaw(files / "1.txt", "one");
+  WriteRaw(files / "2.txt", "two");
+  WriteRaw(files / "3.txt", "three");
+  MainWindow& w = Start();
+  w.OpenDropped({QString::fromStdString(files / "1.txt"), QString::fromStdString(files / "2.txt"),
+                 QString::fromStdString(files / "3.txt")});
+  EXPECT_EQ(editor().Text(), "one");
+  EXPECT_EQ(launcher.started, QStringList({QString::fromStdString(files / "2.txt"),
+                                           QString::fromStdString(files / "3.txt")}));
+}
+
+TEST_F(DocumentFlow, LogFilesGetAStampUnlessReadOnly) {
+  const std::string path = files / "diary.txt";
+  WriteRaw(path, ".LOG\r\nday one");
+  MainWindow& w = Start({path});
+  EXPECT_TRUE(editor().Text().starts_with(".LOG\r\nday one\r\n"));
+  EXPECT_TRUE(editor().Text().ends_with("\r\n"));
+  EXPECT_TRUE(w.document().Modified);
+  window.reset();
+
+  prompter.answers.clear();
+  Start({"/r", path});
+  EXPECT_EQ(editor().Text(), ".LOG\r\nday one");
+  EXPECT_TRUE(editor().ReadOnly());
+  EXPECT_TRUE(window->windowTitle().endsWith("[Read Only]"));
+}
+
+TEST_F(DocumentFlow, MissingFileStartsEmptyUnderItsName) {
+  const std::string path = files / "new file.txt";
+  MainWindow& w = Start({files / "new", "file.txt"});
+  EXPECT_EQ(w.document().Path(), path);
+  EXPECT_FALSE(w.document().Untitled);
+  Type("first words");
+  w.action(ActionId::Save)->trigger();
+  EXPECT_EQ(ReadRaw(path), "first words");
+  EXPECT_EQ(prompter.saveDialogs, 0);
+}
+
+TEST_F(DocumentFlow, StatusPanesFollowTheCaret) {
+  const std::string path = files / "s.txt";
+  WriteRaw(path, "ab\r\ncdefgh\r\nxyzxyzxyz");
+  MainWindow& w = Start({path});
+  StatusBar& bar = *w.statusPanes();
+  EXPECT_EQ(bar.size()->text(), "21 bytes / 3 lines");
+  editor().Select(5, 12);
+  EXPECT_EQ(bar.position()->text(), "3 : 3  [7]");
+  EXPECT_EQ(bar.percent()->text(), "100%");
+  EXPECT_EQ(bar.encoding()->text(), "---");
+  EXPECT_FALSE(bar.IndicatorOn(Indicator::ReadOnly));
+  w.action(ActionId::RO)->trigger();
+  EXPECT_TRUE(bar.IndicatorOn(Indicator::ReadOnly));
+  EXPECT_FALSE(w.action(ActionId::Cut)->isEnabled());
+  EXPECT_TRUE(w.action(ActionId::Copy)->isEnabled());
+}
+
+}  // namespace
+}  // namespace plumex

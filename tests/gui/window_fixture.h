@@ -1,0 +1,53 @@
+#pragma once
+// A main window in a private program folder, with the user's answers and new
+// processes faked.
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <memory>
+
+#include "app/main_window.h"
+#include "gui/fakes.h"
+#include "platform/editor_widget.h"
+#include "platform/system_facts.h"
+#include "support/file_helpers.h"
+#include "support/temp_dir.h"
+
+namespace plumex::test {
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("PLUMEX_HOME", home.path().c_str(), 1);
+    setenv("HOME", home.path().c_str(), 1);
+  }
+
+  MainWindow& Start(std::vector<std::string> args = {}) {
+    window = std::make_unique<MainWindow>(ParseCommandLine(args),
+                                          WindowServices{&prompter, &launcher});
+    window->show();
+    QApplication::processEvents();  // the first activation opens the file
+    return *window;
+  }
+
+  EditorWidget& editor() { return *window->editor(); }
+  std::string settingsPath() const { return home / SettingsFileName(); }
+
+  void Type(const QString& text) { QTest::keyClicks(window->editor(), text); }
+
+  void TearDown() override {
+    if (window) {
+      prompter.answers.push_back(Answer::No);
+      window->close();
+    }
+  }
+
+  TempDir home;
+  TempDir files;
+  FakePrompter prompter;
+  FakeLauncher launcher;
+  std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace plumex::test
