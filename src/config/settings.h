@@ -18,6 +18,7 @@ struct PrintFontSettings {
   std::string Name = "Courier New";
   bool Bold = false;
   bool Italic = false;
+  bool operator==(const PrintFontSettings&) const = default;
 };
 
 // [USER_STYLE]: the user-defined appearance scheme. Colours are 0x00BBGGRR.
@@ -31,6 +32,7 @@ struct UserStyleSettings {
   bool Italic = false;
   bool Underline = false;
   bool StrikeOut = false;
+  bool operator==(const UserStyleSettings&) const = default;
 };
 
 // One keyboard layout of [LAYOUT]: its short name ("En"), the keyboard-layout
