@@ -56,6 +56,8 @@ class IniFile {
   // Removes every line of that key from the section.
   void DeleteKey(std::string_view section, std::string_view key);
 
+  // A name as lookups compare it: blanks trimmed, ASCII letters in lower case.
+  static std::string FoldName(std::string_view name);
   static bool IsWritableKey(std::string_view key);
   static bool IsWritableSection(std::string_view section);
 
@@ -72,6 +74,7 @@ class IniFile {
     std::unordered_map<std::string, std::size_t> keys;  // folded name -> first line
   };
 
+  static std::string_view ValueOf(const Line& line);
   const Line* FindKey(std::string_view section, std::string_view key) const;
   const Section* FindSection(std::string_view section) const;
   Section& SectionForWriting(std::string_view section);

@@ -1,0 +1,317 @@
+#include "platform/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <unistd.h>
+
+#include "support/file_helpers.h"
+#include "support/temp_dir.h"
+
+namespace plumex {
+namespace {
+
+constexpr std::string_view kFallback = "<fallback>";
+
+struct ReadCase {
+  const char* name;
+  std::string bytes;
+  std::string section;
+  std::string key;
+  std::string expected;
+};
+
+class IniRead : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(IniRead, FindsTheValueOrGivesTheFallback) {
+  const ReadCase& c = GetParam();
+  EXPECT_EQ(IniFile::Parse(c.bytes).ReadString(c.section, c.key, kFallback), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, IniRead,
+    testing::Values(
+        ReadCase{"Plain", "[S]\nk=v\n", "S", "k", "v"},
+        ReadCase{"NamesIgnoreCase", "[Sect]\nMyKey=v\n", "sECT", "mykey", "v"},
+        ReadCase{"NamesAndValuesTrimmed", "  [ S ]  \n \t k \t=  a b \t\n", "S", "k", "a b"},
+        ReadCase{"DoubleQuotesDropped", "[S]\nk=\"  v \"\n", "S", "k", "  v "},
+        ReadCase{"SingleQuotesDropped", "[S]\nk='v'\n", "S", "k", "v"},
+        ReadCase{"OnlyOneQuotePairDropped", "[S]\nk=\"\"v\"\"\n", "S", "k", "\"v\""},
+        ReadCase{"UnmatchedQuotesKept", "[S]\nk=\"v'\n", "S", "k", "\"v'"},
+        ReadCase{"LoneQuoteKept", "[S]\nk=\"\n", "S", "k", "\""},
+        ReadCase{"InnerQuotesKept", "[S]\nk=a \"b\" c\n", "S", "k", "a \"b\" c"},
+        ReadCase{"SemicolonInValueIsText", "[S]\nk=a ; b\n", "S", "k", "a ; b"},
+        ReadCase{"BackslashIsText", "[S]\nk=C:\\dir\\n\n", "S", "k", "C:\\dir\\n"},
+        ReadCase{"EqualsInValueIsText", "[S]\nk=a=b\n", "S", "k", "a=b"},
+        ReadCase{"HighBytesKept", "[S]\nk=\xCF\xF0\xE8\xE2\xE5\xF2\xFF\n", "S", "k",
+                 "\xCF\xF0\xE8\xE2\xE5\xF2\xFF"},
+        ReadCase{"PresentEmptyIsEmpty", "[S]\nk=\n", "S", "k", ""},
+        ReadCase{"MissingKey", "[S]\nk=v\n", "S", "other", std::string(kFallback)},
+        ReadCase{"MissingSection", "[S]\nk=v\n", "T", "k", std::string(kFallback)},
+        ReadCase{"EmptyFile", "", "S", "k", std::string(kFallback)},
+        ReadCase{"CommentedOut", "[S]\n;k=v\n", "S", "k", std::string(kFallback)},
+        ReadCase{"IndentedComment", "[S]\n  ;k=v\n", "S", "k", std::string(kFallback)},
+        ReadCase{"FirstDuplicateKeyWins", "[S]\nk=1\nK=2\n", "S", "k", "1"},
+        ReadCase{"FirstDuplicateSectionWins", "[S]\nk=1\n[s]\nk=2\n", "S", "k", "1"},
+        ReadCase{"SecondSectionOfANameUnseen", "[S]\na=1\n[S]\nb=2\n", "S", "b",
+                 std::string(kFallback)},
+        ReadCase{"KeyBeforeAnySectionUnseen", "k=v\n[S]\n", "S", "k", std::string(kFallback)},
+        ReadCase{"UnclosedHeaderIsNoSection", "[S]\n[T\nk=v\n", "S", "k", "v"},
+        ReadCase{"TextAfterHeaderIgnored", "[S] tail\nk=v\n", "S", "k", "v"},
+        ReadCase{"EmptyKeyIsNoKey", "[S]\n=v\n", "S", "", std::string(kFallback)},
+        ReadCase{"CrLfEnds", "[S]\r\nk=v\r\nj=w\r\n", "S", "j", "w"},
+        ReadCase{"CrOnlyEnds", "[S]\rk=v\rj=w\r", "S", "j", "w"},
+        ReadCase{"NoFinalLineEnd", "[S]\nk=v", "S", "k", "v"},
+        ReadCase{"ByteOrderMarkDropped", "\xEF\xBB\xBF[S]\nk=v\n", "S", "k", "v"},
+        ReadCase{"NulBytesAreText", std::string("[S]\nk=a\0b\n", 10), "S", "k",
+                 std::string("a\0b", 3)}),
+    [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+
+struct IntegerCase {
+  std::string value;
+  std::optional<int> expected;  // nullopt: the fallback
+};
+
+TEST(IniFile, IntegersAreSignAndDecimalDigitsThatFit) {
+  const IntegerCase cases[] = {
+      {"5", 5},
+      {"-5", -5},
+      {"+5", 5},
+      {" 7 ", 7},
+      {"\"7\"", 7},
+      {"007", 7},
+      {"2147483647", 2147483647},
+      {"-2147483648", -2147483647 - 1},
+      {"2147483648", std::nullopt},
+      {"-2147483649", std::nullopt},
+      {"99999999999999999999999999999", std::nullopt},
+      {"5x", std::nullopt},
+      {"x5", std::nullopt},
+      {"1 2", std::nullopt},
+      {"0x10", std::nullopt},
+      {"1.5", std::nullopt},
+      {"+-5", std::nullopt},
+      {"-+5", std::nullopt},
+      {"-", std::nullopt},
+      {"+", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const IntegerCase& c : cases) {
+    const IniFile file = IniFile::Parse("[S]\nk=" + c.value + "\n");
+    EXPECT_EQ(file.ReadInteger("S", "k", -77), c.expected.value_or(-77)) << "value: " << c.value;
+  }
+  EXPECT_EQ(IniFile::Parse("").ReadInteger("S", "k", 42), 42);
+}
+
+TEST(IniFile, BooleansAreIntegersNotZero) {
+  const IniFile file = IniFile::Parse("[S]\none=1\nzero=0\ntwo=2\nminus=-1\nyes=yes\nempty=\n");
+  for (bool fallback : {false, true}) {
+    EXPECT_TRUE(file.ReadBool("S", "one", fallback));
+    EXPECT_FALSE(file.ReadBool("S", "zero", fallback));
+    EXPECT_TRUE(file.ReadBool("S", "two", fallback));
+    EXPECT_TRUE(file.ReadBool("S", "minus", fallback));
+    EXPECT_EQ(file.ReadBool("S", "yes", fallback), fallback);
+    EXPECT_EQ(file.ReadBool("S", "empty", fallback), fallback);
+    EXPECT_EQ(file.ReadBool("S", "missing", fallback), fallback);
+  }
+}
+
+TEST(IniFile, EveryWrittenValueReadsBackAsWritten) {
+  const std::string values[] = {
+      "", "plain", " lead", "trail ", "\tboth\t", "\"q\"", "'q'", "\"", "'", "\"a'", "\"\"",
+      "\" x \"", "a;b", ";start", "a\\b\\", "a=b", "[x]", "a \"b\" c", "\xC0\xFF\x80\x98",
+      std::string("nul\0inside", 10), test::AllBytes().substr(0x80),
+  };
+  IniFile file = IniFile::Parse("[S]\n");
+  for (std::size_t i = 0; i < std::size(values); ++i) file.WriteString("S", "k" + std::to_string(i), values[i]);
+  const IniFile reread = IniFile::Parse(file.Serialize());
+  for (std::size_t i = 0; i < std::size(values); ++i) {
+    const std::string key = "k" + std::to_string(i);
+    EXPECT_EQ(file.ReadString("S", key, kFallback), values[i]) << key;
+    EXPECT_EQ(reread.ReadString("S", key, kFallback), values[i]) << key;
+  }
+}
+
+TEST(IniFile, NumbersAndBooleansReadBack) {
+  IniFile file;
+  const int numbers[] = {0, 1, -1, 2147483647, -2147483647 - 1};
+  for (int n : numbers) file.WriteInteger("Numbers", std::to_string(n), n);
+  file.WriteBool("Flags", "on", true);
+  file.WriteBool("Flags", "off", false);
+  const IniFile reread = IniFile::Parse(file.Serialize());
+  for (int n : numbers) EXPECT_EQ(reread.ReadInteger("Numbers", std::to_string(n), 5), n);
+  EXPECT_TRUE(reread.ReadBool("Flags", "on", false));
+  EXPECT_FALSE(reread.ReadBool("Flags", "off", true));
+  EXPECT_NE(file.Serialize().find("on=1\r\noff=0\r\n"), std::string::npos);
+}
+
+TEST(IniFile, LineBreaksInAValueCannotAddLines) {
+  IniFile file = IniFile::Parse("[S]\nk=old\n");
+  file.WriteString("S", "k", "new\r\n[Evil]\r\nx=1");
+  file.WriteString("S", "j", "one\ntwo");
+  file.WriteString("S", "i", "\rall gone");
+  const IniFile reread = IniFile::Parse(file.Serialize());
+  EXPECT_EQ(reread.ReadString("S", "k", kFallback), "new");
+  EXPECT_EQ(reread.ReadString("S", "j", kFallback), "one");
+  EXPECT_EQ(reread.ReadString("S", "i", kFallback), "");
+  EXPECT_FALSE(reread.HasKey("Evil", "x"));
+  EXPECT_EQ(reread.SectionNames(), std::vector<std::string>{"S"});
+  EXPECT_EQ(file.Serialize(), "[S]\r\nk=new\r\nj=one\r\ni=\r\n");
+}
+
+TEST(IniFile, NamesThatCannotReadBackAreNotWritten) {
+  const std::string original = "[S]\r\nk=v\r\n";
+  IniFile file = IniFile::Parse(original);
+  for (const char* key : {"a=b", "", "   ", ";c", "[d]", "a\nb", "a\rb", "="})
+    file.WriteString("S", key, "x");
+  for (const char* section : {"a]b", "", " ", "a\nb", "a\rb"}) file.WriteString(section, "k", "x");
+  file.WriteInteger("S", "a=b", 1);
+  file.WriteBool("a]b", "k", true);
+  EXPECT_EQ(file.Serialize(), original);
+  EXPECT_FALSE(IniFile::IsWritableKey("[d"));
+  EXPECT_TRUE(IniFile::IsWritableKey("d]"));
+  EXPECT_TRUE(IniFile::IsWritableSection("[d"));
+}
+
+TEST(IniFile, RewriteKeepsForeignLinesWhereTheyStood) {
+  const std::string original =
+      "; preamble comment\n"
+      "stray=line\n"
+      "\n"
+      "[First]\n"
+      "; about a\n"
+      "a=1\n"
+      "Foreign = kept as spelled\n"
+      "malformed line without equals\n"
+      "[unclosed\n"
+      "\n"
+      "\n"
+      "[Second]\n"
+      "b=2\n";
+  IniFile file = IniFile::Parse(original);
+  file.WriteInteger("first", "A", 10);  // changed in place, under the new spelling
+  file.WriteString("First", "new", "n");  // at the end of the section, before its blank lines
+  file.WriteString("Second", "c", "3");   // the last section has no blank lines to keep
+  file.WriteString("Third", "d", "4");    // a new section goes at the end
+  EXPECT_EQ(file.Serialize(),
+            "; preamble comment\r\n"
+            "stray=line\r\n"
+            "\r\n"
+            "[First]\r\n"
+            "; about a\r\n"
+            "A=10\r\n"
+            "Foreign = kept as spelled\r\n"
+            "malformed line without equals\r\n"
+            "[unclosed\r\n"
+            "new=n\r\n"
+            "\r\n"
+            "\r\n"
+            "[Second]\r\n"
+            "b=2\r\n"
+            "c=3\r\n"
+            "[Third]\r\n"
+            "d=4\r\n");
+}
+
+TEST(IniFile, UnchangedFileSerialisesWithCrLfOnly) {
+  EXPECT_EQ(IniFile::Parse("[S]\nk=v\rj=w\r\n\n").Serialize(), "[S]\r\nk=v\r\nj=w\r\n\r\n");
+  EXPECT_EQ(IniFile::Parse("\xEF\xBB\xBF[S]").Serialize(), "[S]\r\n");
+  EXPECT_EQ(IniFile::Parse("").Serialize(), "");
+}
+
+TEST(IniFile, KeysAndSectionsListedOnceInFileOrder) {
+  const IniFile file = IniFile::Parse(
+      "top=0\n[B]\nz=1\n;c=2\nA=3\nz=4\na=5\n[a]\nx=1\n[b]\nlate=1\n[ C ]\n");
+  EXPECT_EQ(file.Keys("b"), (std::vector<std::string>{"z", "A"}));
+  EXPECT_EQ(file.Keys("a"), std::vector<std::string>{"x"});
+  EXPECT_TRUE(file.Keys("C").empty());
+  EXPECT_TRUE(file.Keys("missing").empty());
+  EXPECT_EQ(file.SectionNames(), (std::vector<std::string>{"B", "a", "C"}));
+  EXPECT_TRUE(file.HasKey("B", "a"));
+  EXPECT_FALSE(file.HasKey("B", "late"));
+}
+
+TEST(IniFile, DeleteKeyRemovesEveryLineOfIt) {
+  IniFile file = IniFile::Parse("[S]\nk=1\nj=2\nK=3\ni=4\n[T]\nk=5\n");
+  file.DeleteKey("s", "k");
+  EXPECT_FALSE(file.HasKey("S", "k"));
+  EXPECT_EQ(file.ReadString("S", "j", kFallback), "2");
+  EXPECT_EQ(file.ReadString("S", "i", kFallback), "4");
+  EXPECT_EQ(file.ReadString("T", "k", kFallback), "5");
+  file.WriteString("S", "i", "changed");
+  file.DeleteKey("S", "missing");
+  file.DeleteKey("Missing", "k");
+  EXPECT_EQ(file.Serialize(), "[S]\r\nj=2\r\ni=changed\r\n[T]\r\nk=5\r\n");
+}
+
+TEST(IniFile, WritesIntoAnEmptyFile) {
+  IniFile file;
+  file.WriteString("S", "k", "v");
+  file.WriteString("S", "j", "w");
+  EXPECT_EQ(file.Serialize(), "[S]\r\nk=v\r\nj=w\r\n");
+}
+
+TEST(IniFile, ManyKeysAndSectionsStayFast) {
+  // Quadratic lookups would take hours here.
+  constexpr int kKeys = 100000;
+  constexpr int kSections = 10000;
+  std::string bytes = "[Big]\n";
+  for (int i = 0; i < kKeys; ++i) bytes += "key" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+  for (int i = 0; i < kSections; ++i) bytes += "[S" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n\n";
+  IniFile file = IniFile::Parse(bytes);
+  for (int i = 0; i < kKeys; i += 997) EXPECT_EQ(file.ReadInteger("Big", "KEY" + std::to_string(i), -1), i);
+  for (int i = 0; i < kSections; ++i) file.WriteInteger("s" + std::to_string(i), "added", i);
+  for (int i = 0; i < kKeys; ++i) file.WriteInteger("Big", "new" + std::to_string(i), i);
+  const IniFile reread = IniFile::Parse(file.Serialize());
+  EXPECT_EQ(reread.ReadInteger("S9999", "added", -1), 9999);
+  EXPECT_EQ(reread.ReadInteger("Big", "new99999", -1), 99999);
+  EXPECT_EQ(reread.Keys("Big").size(), static_cast<std::size_t>(2 * kKeys));
+}
+
+TEST(IniFile, LoadTellsMissingLoadedAndFailedApart) {
+  test::TempDir dir;
+  const std::string path = dir / "name with spaces, 'quotes' and \"doubles\".ini";
+
+  const IniLoad missing = IniFile::Load(path);
+  EXPECT_EQ(missing.state, IniLoadState::Missing);
+  EXPECT_TRUE(missing.file.SectionNames().empty());
+
+  IniFile file;
+  file.WriteString("S", "k", " v ");
+  ASSERT_TRUE(file.Save(path));
+  EXPECT_EQ(test::ReadRaw(path), "[S]\r\nk=\" v \"\r\n");
+  const IniLoad loaded = IniFile::Load(path);
+  ASSERT_EQ(loaded.state, IniLoadState::Loaded);
+  EXPECT_EQ(loaded.file.ReadString("S", "k", kFallback), " v ");
+
+  std::filesystem::create_directory(dir / "folder.ini");
+  const IniLoad folder = IniFile::Load(dir / "folder.ini");
+  EXPECT_EQ(folder.state, IniLoadState::Failed);
+  EXPECT_FALSE(folder.error.empty());
+  EXPECT_FALSE(file.Save(dir / "folder.ini"));
+  EXPECT_FALSE(file.Save(dir / "no such folder/x.ini"));
+}
+
+TEST(IniFile, LoadRefusesFilesTooLargeToBeOurs) {
+  test::TempDir dir;
+  const std::string path = dir / "huge.ini";
+  test::WriteRaw(path, "[S]\nk=v\n");
+  // Sparse: no disk is spent on the hole.
+  ASSERT_EQ(truncate(path.c_str(), static_cast<off_t>(kIniSizeLimit + 1)), 0);
+  const IniLoad load = IniFile::Load(path);
+  EXPECT_EQ(load.state, IniLoadState::Failed);
+  EXPECT_FALSE(load.error.empty());
+}
+
+TEST(IniFile, UnreadableFileFails) {
+  if (test::RunningAsRoot()) GTEST_SKIP() << "root reads any file";
+  test::TempDir dir;
+  const std::string path = dir / "locked.ini";
+  test::WriteRaw(path, "[S]\nk=v\n");
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  EXPECT_EQ(IniFile::Load(path).state, IniLoadState::Failed);
+}
+
+}  // namespace
+}  // namespace plumex
