@@ -14,6 +14,8 @@ enum class EncodingCode : unsigned char { DOS = 0, ISO = 1, KOI = 2, MAC = 3, WI
 inline constexpr EncodingCode kAllEncodings[] = {EncodingCode::DOS, EncodingCode::ISO, EncodingCode::KOI,
                                                  EncodingCode::MAC, EncodingCode::WIN};
 
+// The same 66 Russian letters, upper case then lower case, each table in its
+// own code page.
 struct CodePageTables {
   std::string StrWIN;
   std::string StrDOS;
@@ -21,10 +23,6 @@ struct CodePageTables {
   std::string StrMAC;
   std::string StrISO;
 };
-
-// The upper-case letters "ЁЙЦУКЕНГШЩЗХЪФЫВАПРОЛДЖЭЯЧСМИТЬБЮ", then the
-// lower-case ones, each table in its own code page.
-CodePageTables DefaultCodePageTables();
 
 // The code of the last of StrDOS, StrKOI, StrMAC, StrISO equal to `table`;
 // WIN when none is.

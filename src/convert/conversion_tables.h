@@ -12,14 +12,18 @@ namespace plumex {
 
 // The user-editable tables as the settings hold them.
 struct TableTexts {
-  CodePageTables code_pages = DefaultCodePageTables();
-  CaseLetters letters = DefaultCaseLetters();
-  DetectionSettings detection = DefaultDetectionSettings();
+  CodePageTables code_pages;
+  CaseLetters letters;
+  DetectionSettings detection;
 };
+
+struct Settings;
 
 class ConversionTables {
  public:
-  explicit ConversionTables(const TableTexts& texts = {});
+  explicit ConversionTables(const TableTexts& texts);
+  // The tables of the settings record: ECODINGS, CASE and AUTODETECT.
+  static ConversionTables FromSettings(const Settings& settings);
 
   const CodePageTables& CodePages() const { return code_pages_; }
   const CaseTables& Case() const { return case_; }

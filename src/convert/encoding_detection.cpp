@@ -6,8 +6,6 @@
 
 namespace plumex {
 
-DetectionSettings DefaultDetectionSettings() { return {"\xE5\xE8\xED\xEE", kDefaultDetectBuffer}; }
-
 EncodingDetector::EncodingDetector(const CodePageTables& code_pages, const CaseTables& case_tables,
                                    const DetectionSettings& settings)
     : sample_limit_(settings.DetectBuffer > 0 ? static_cast<std::size_t>(settings.DetectBuffer)

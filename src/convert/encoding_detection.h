@@ -16,11 +16,8 @@ inline constexpr int kDefaultDetectBuffer = 1024;
 
 struct DetectionSettings {
   std::string WinDetectString;  // marker letters, Windows-1251, lower case
-  int DetectBuffer = kDefaultDetectBuffer;
+  int DetectBuffer = kDefaultDetectBuffer;  // leading bytes examined
 };
-
-// "еино" and 1024 bytes.
-DetectionSettings DefaultDetectionSettings();
 
 // The marker bytes of every code page, built once from the tables.
 class EncodingDetector {

@@ -2,30 +2,7 @@
 
 #include <algorithm>
 
-#include "convert/code_pages.h"
-
 namespace plumex {
-namespace {
-
-constexpr std::size_t kRussianPairs = 33;
-
-}  // namespace
-
-CaseLetters DefaultCaseLetters() {
-  CaseLetters l;
-  l.StrUpCase_En = "QWERTYUIOPASDFGHJKLZXCVBNM";
-  l.StrLoCase_En = "qwertyuiopasdfghjklzxcvbnm";
-  // The Russian letters are those of the Windows-1251 table: 33 upper-case
-  // ones, then their lower-case partners in the same order.
-  const std::string russian = DefaultCodePageTables().StrWIN;
-  l.StrUpCase_Ru = russian.substr(0, kRussianPairs);
-  l.StrLoCase_Ru = russian.substr(kRussianPairs);
-  // "ІЄЇҐЃ‡ЊЌЋ¦¤" and "ієїґѓ‰њќћ±µ": three pairs are not letters but have
-  // always changed case with the others.
-  l.StrUpCase_Add = "\xB2\xAA\xAF\xA5\x81\x87\x8C\x8D\x8E\xA6\xA4";
-  l.StrLoCase_Add = "\xB3\xBA\xBF\xB4\x83\x89\x9C\x9D\x9E\xB1\xB5";
-  return l;
-}
 
 CaseTables::CaseTables(const CaseLetters& letters) {
   std::string upper_all;
@@ -70,13 +47,17 @@ CaseKind CaseState(std::string_view text, const CaseTables& tables) {
   return has_upper ? CaseKind::Mixed : CaseKind::Lower;
 }
 
-void ApplyCaseChange(CaseChange change, const CaseTables& tables, std::string& text) {
+void ApplyCaseChange(CaseChange change, const CaseTables& tables, char* data, std::size_t size) {
   switch (change) {
-    case CaseChange::Upper: tables.UpperMap().ApplyInPlace(text); return;
-    case CaseChange::Lower: tables.LowerMap().ApplyInPlace(text); return;
-    case CaseChange::Invert: tables.InvertMap().ApplyInPlace(text); return;
-    case CaseChange::Capitalize: WordCapitalizer(tables).Apply(text.data(), text.size()); return;
+    case CaseChange::Upper: tables.UpperMap().Apply(data, data, size); return;
+    case CaseChange::Lower: tables.LowerMap().Apply(data, data, size); return;
+    case CaseChange::Invert: tables.InvertMap().Apply(data, data, size); return;
+    case CaseChange::Capitalize: WordCapitalizer(tables).Apply(data, size); return;
   }
+}
+
+void ApplyCaseChange(CaseChange change, const CaseTables& tables, std::string& text) {
+  ApplyCaseChange(change, tables, text.data(), text.size());
 }
 
 void WordCapitalizer::Apply(char* data, std::size_t size) {

@@ -11,7 +11,8 @@
 
 namespace plumex {
 
-// Paired letter strings, matched position by position within each pair.
+// Paired letter strings, matched position by position within each pair:
+// Latin, Russian and the additional Cyrillic-range pairs.
 struct CaseLetters {
   std::string StrUpCase_En;
   std::string StrLoCase_En;
@@ -21,8 +22,6 @@ struct CaseLetters {
   std::string StrLoCase_Add;
 };
 
-CaseLetters DefaultCaseLetters();
-
 enum class CaseKind { Upper, Lower, Mixed };
 enum class CaseChange { Upper, Lower, Invert, Capitalize };
 
@@ -31,7 +30,7 @@ enum class CaseChange { Upper, Lower, Invert, Capitalize };
 // it; a byte of the longer string stays a letter but has no partner.
 class CaseTables {
  public:
-  explicit CaseTables(const CaseLetters& letters = DefaultCaseLetters());
+  explicit CaseTables(const CaseLetters& letters);
 
   const ByteMap& UpperMap() const { return upper_; }
   const ByteMap& LowerMap() const { return lower_; }
@@ -65,6 +64,7 @@ std::string CapitalizeWords(std::string_view text, const CaseTables& tables);
 CaseKind CaseState(std::string_view text, const CaseTables& tables);
 
 // Applies one of the fixed changes to the bytes in place.
+void ApplyCaseChange(CaseChange change, const CaseTables& tables, char* data, std::size_t size);
 void ApplyCaseChange(CaseChange change, const CaseTables& tables, std::string& text);
 
 // CapitalizeWords over a text that arrives in pieces: a word split between

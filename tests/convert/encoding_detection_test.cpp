@@ -1,0 +1,125 @@
+#include "convert/encoding_detection.h"
+
+#include <gtest/gtest.h>
+
+#include "config/settings.h"
+#include "convert/conversion_tables.h"
+#include "published_code_pages.h"
+#include "russian_prose.h"
+
+namespace plumex {
+namespace {
+
+ConversionTables TablesWith(int detect_buffer, std::string marker_letters = Settings{}.WinDetectString) {
+  Settings s;
+  s.DetectBuffer = detect_buffer;
+  s.WinDetectString = std::move(marker_letters);
+  return ConversionTables::FromSettings(s);
+}
+
+EncodingCode Detect(std::string_view sample, int detect_buffer = 1024) {
+  return DetectEncoding(sample, TablesWith(detect_buffer).Detector());
+}
+
+TEST(EncodingDetection, MarkerBytesOfEveryCodePage) {
+  const ConversionTables tables = TablesWith(1024);
+  const struct {
+    EncodingCode code;
+    unsigned char markers[8];
+  } cases[] = {
+      {EncodingCode::WIN, {0xE5, 0xE8, 0xED, 0xEE, 0xC5, 0xC8, 0xCD, 0xCE}},
+      {EncodingCode::DOS, {0xA5, 0xA8, 0xAD, 0xAE, 0x85, 0x88, 0x8D, 0x8E}},
+      {EncodingCode::KOI, {0xC5, 0xC9, 0xCE, 0xCF, 0xE5, 0xE9, 0xEE, 0xEF}},
+      {EncodingCode::MAC, {0xE5, 0xE8, 0xED, 0xEE, 0x85, 0x88, 0x8D, 0x8E}},
+      {EncodingCode::ISO, {0xD5, 0xD8, 0xDD, 0xDE, 0xB5, 0xB8, 0xBD, 0xBE}},
+  };
+  for (std::size_t order = 0; order < kDetectionOrder.size(); ++order) {
+    const auto& c = cases[order];
+    ASSERT_EQ(kDetectionOrder[order], c.code);
+    int markers = 0;
+    for (int b = 0; b < 256; ++b)
+      markers += (tables.Detector().MarkerBits(static_cast<unsigned char>(b)) >> order) & 1;
+    EXPECT_EQ(markers, 8) << EncodingName(c.code);
+    for (unsigned char b : c.markers)
+      EXPECT_TRUE((tables.Detector().MarkerBits(b) >> order) & 1) << EncodingName(c.code) << " " << int(b);
+  }
+}
+
+TEST(EncodingDetection, TieOrderAndEmptyTexts) {
+  const struct {
+    std::string_view sample;
+    EncodingCode expected;
+    const char* why;
+  } cases[] = {
+      {"", EncodingCode::WIN, "empty"},
+      {"Plain English text, no Cyrillic at all.", EncodingCode::WIN, "all counters 0"},
+      {"\xE5\xE8", EncodingCode::WIN, "WIN and MAC tie on lower case"},
+      {"\x85\x88", EncodingCode::DOS, "DOS and MAC tie on upper case"},
+      {"\xA5\xCF", EncodingCode::DOS, "DOS and KOI tie"},
+      {"\xCE\xD5", EncodingCode::WIN, "WIN, KOI and ISO tie at 1"},
+      {"\xC9\xD5", EncodingCode::KOI, "KOI and ISO tie"},
+      {"\xE5\x85", EncodingCode::MAC, "MAC counts both"},
+      {"\xD5\xD8\xB5", EncodingCode::ISO, "ISO alone"},
+      {std::string_view("\0\0\xA5", 3), EncodingCode::DOS, "zero bytes are ordinary"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Detect(c.sample), c.expected) << c.why;
+}
+
+TEST(EncodingDetection, OnlyTheFirstDetectBufferBytesCount) {
+  const std::string koi_prose = test::EncodeText(test::kRussianProse[0], EncodingCode::KOI);
+  const std::string english(1024, 'e');
+  EXPECT_EQ(Detect(english + koi_prose), EncodingCode::WIN);
+  EXPECT_EQ(Detect(english.substr(0, 1000) + koi_prose), EncodingCode::KOI);
+  EXPECT_EQ(Detect("\xA5\xA5\xC9\xC9\xC9", 2), EncodingCode::DOS);
+  EXPECT_EQ(Detect("\xA5\xA5\xC9\xC9\xC9", 5), EncodingCode::KOI);
+}
+
+TEST(EncodingDetection, BadDetectBufferFallsBackToTheDefault) {
+  for (int bad : {0, -1, -2147483647 - 1}) {
+    const ConversionTables tables = TablesWith(bad);
+    EXPECT_EQ(tables.Detector().SampleLimit(), 1024u) << bad;
+    EXPECT_EQ(DetectEncoding(std::string(1024, 'x') + "\xA5\xA5", tables.Detector()), EncodingCode::WIN);
+  }
+  EXPECT_EQ(TablesWith(2147483647).Detector().SampleLimit(), 2147483647u);
+}
+
+TEST(EncodingDetection, PiecesCountLikeTheWhole) {
+  const ConversionTables tables = TablesWith(200);
+  const std::string dos = test::EncodeText(test::kRussianProse[1], EncodingCode::DOS);
+  MarkerTally whole(tables.Detector());
+  whole.Add(dos);
+  MarkerTally pieces(tables.Detector());
+  for (std::size_t at = 0; at < dos.size(); at += 7) pieces.Add(std::string_view(dos).substr(at, 7));
+  EXPECT_TRUE(pieces.Full());
+  EXPECT_EQ(pieces.Counts(), whole.Counts());
+  EXPECT_EQ(pieces.Winner(), EncodingCode::DOS);
+}
+
+TEST(EncodingDetection, EmptyOrOddMarkerLettersNeverFail) {
+  EXPECT_EQ(DetectEncoding("\xA5\xC5", TablesWith(1024, "").Detector()), EncodingCode::WIN);
+  // Marker letters outside the tables count only where they stand.
+  EXPECT_EQ(DetectEncoding("qqq", TablesWith(1024, "q").Detector()), EncodingCode::WIN);
+}
+
+bool HasCapitalMarker(std::string_view win_text) {
+  return win_text.find_first_of("\xC5\xC8\xCD\xCE") != std::string_view::npos;  // Е И Н О
+}
+
+TEST(EncodingDetection, RussianProseInEveryCodePage) {
+  const ConversionTables tables = TablesWith(1024);
+  for (std::size_t p = 0; p < test::kRussianProse.size(); ++p) {
+    const std::string win = test::EncodeText(test::kRussianProse[p], EncodingCode::WIN);
+    for (EncodingCode code : kAllEncodings) {
+      const std::string text = test::EncodeText(test::kRussianProse[p], code);
+      // Mac shares its lower-case markers with Windows-1251 and wins only
+      // through its upper-case ones; without those the tie goes to WIN.
+      const EncodingCode expected =
+          code == EncodingCode::MAC && !HasCapitalMarker(win) ? EncodingCode::WIN : code;
+      EXPECT_EQ(DetectEncoding(text, tables.Detector()), expected)
+          << "paragraph " << p << " in " << EncodingName(code);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace plumex
