@@ -1,0 +1,117 @@
+#include "platform/keyboard_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <thread>
+
+#include "support/file_helpers.h"
+#include "support/temp_dir.h"
+
+namespace plumex {
+namespace {
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value)
+      setenv(name, value, 1);
+    else
+      unsetenv(name);
+  }
+  ~ScopedEnv() {
+    if (old_)
+      setenv(name_, old_->c_str(), 1);
+    else
+      unsetenv(name_);
+  }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+// A stand-in setxkbmap that appends its argument to a log beside it.
+class FakeTool {
+ public:
+  FakeTool() : folder_(dir_ / "tools with 'quotes' and spaces") {
+    std::filesystem::create_directory(folder_);
+    const std::string script = folder_ + "/setxkbmap";
+    test::WriteRaw(script, "#!/bin/sh\necho \"$1\" >> \"$(dirname \"$0\")/calls.log\"\n");
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+  }
+  const std::string& folder() const { return folder_; }
+
+  // Waits until `count` calls are logged (or gives up after a long while).
+  std::string WaitForCalls(std::size_t count) const {
+    std::string log;
+    for (int attempt = 0; attempt < 2000; ++attempt) {
+      log = test::ReadRaw(folder_ + "/calls.log");
+      if (static_cast<std::size_t>(std::count(log.begin(), log.end(), '\n')) >= count) break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return log;
+  }
+
+ private:
+  test::TempDir dir_;
+  std::string folder_;
+};
+
+TEST(KeyboardLayout, WindowsIdentifiersToXkbNames) {
+  const struct {
+    const char* id;
+    const char* name;
+  } cases[] = {
+      {"00000409", "us"}, {"00000419", "ru"}, {"00000422", "ua"}, {"0000040C", "fr"},
+      {"0000040c", "fr"}, {"", ""},           {"0000041", ""},    {"000004190", ""},
+      {"00000419 ", ""},  {"garbage", ""},    {"0000FFFF", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(XkbLayoutName(c.id), c.name) << c.id;
+}
+
+TEST(KeyboardLayout, AsksTheToolOnlyForKnownLayoutsWithADisplay) {
+  FakeTool tool;
+  const std::string path = tool.folder() + ":/usr/bin:/bin";
+  ScopedEnv pathEnv("PATH", path.c_str());
+  {
+    ScopedEnv noDisplay("DISPLAY", nullptr);
+    XkbKeyboardLayouts keyboard;
+    keyboard.Activate("00000409");  // no display: recorded, not sent
+    EXPECT_EQ(keyboard.lastRequest(), "00000409");
+  }
+  ScopedEnv display("DISPLAY", ":99");
+  XkbKeyboardLayouts keyboard;
+  keyboard.Activate("DEADBEEF");  // unknown: recorded, not sent
+  EXPECT_EQ(keyboard.lastRequest(), "DEADBEEF");
+  keyboard.Activate("00000419");
+  keyboard.Activate("00000409");
+  EXPECT_EQ(keyboard.lastRequest(), "00000409");
+  EXPECT_EQ(tool.WaitForCalls(2), "ru\nus\n");
+}
+
+TEST(KeyboardLayout, WithoutTheToolNothingFails) {
+  test::TempDir empty;
+  ScopedEnv pathEnv("PATH", empty.path().c_str());
+  ScopedEnv display("DISPLAY", ":99");
+  XkbKeyboardLayouts keyboard;
+  keyboard.Activate("00000419");
+  EXPECT_EQ(keyboard.lastRequest(), "00000419");
+
+  // A tool that is no program, and an empty PATH entry (the current folder).
+  test::WriteRaw(empty / "setxkbmap", "not a program");
+  const std::string path = ":" + empty.path();
+  ScopedEnv oddPath("PATH", path.c_str());
+  keyboard.Activate("00000409");
+  EXPECT_EQ(keyboard.lastRequest(), "00000409");
+}
+
+}  // namespace
+}  // namespace plumex
