@@ -4,6 +4,7 @@
 // filled by LoadSettings and written by SaveSettings; everything else reads
 // and writes its fields directly.
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "platform/ini_file.h"
@@ -182,10 +183,12 @@ struct Settings {
   std::string strHR = std::string(60, '-');
 
   // Derived at load, not stored under keys of their own.
-  bool RestoreLastPath = false;    // LastPath was set: save the working folder into it
-  std::string TabSpaces = std::string(6, ' ');  // SpaceTab blanks; SpaceTab is saved as its length
-  std::string CaseUpperAll;        // StrUpCase_En + _Ru + _Add, pairs cut to equal length
-  std::string CaseLowerAll;        // StrLoCase_En + _Ru + _Add, the same way
+  bool RestoreLastPath = false;  // LastPath was set: save the working folder into it
+  std::string TabSpaces = std::string(static_cast<std::size_t>(SpaceTab), ' ');  // saved as SpaceTab
+  // StrUpCase_En + _Ru + _Add and StrLoCase_En + _Ru + _Add; a pair of
+  // unequal length is cut to the shorter, so that positions keep pairing.
+  std::string CaseUpperAll = StrUpCase_En + StrUpCase_Ru + StrUpCase_Add;
+  std::string CaseLowerAll = StrLoCase_En + StrLoCase_Ru + StrLoCase_Add;
 
   bool operator==(const Settings&) const = default;
 };

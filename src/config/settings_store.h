@@ -22,7 +22,6 @@ class SettingsStore {
 
   bool LoadFailed() const { return loadFailed_; }
   const std::string& LoadError() const { return loadError_; }
-  const std::string& Path() const { return path_; }
 
  private:
   std::string path_;
