@@ -60,6 +60,8 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   doc_.FileName = kUntitledName;
   setAcceptDrops(true);
 
+  autoSaveTimer_.setObjectName(QStringLiteral("autoSaveTimer"));
+  autoSaveTimer_.setParent(this);
   connect(&autoSaveTimer_, &QTimer::timeout, this, &MainWindow::OnAutoSaveTimer);
   connect(qApp, &QGuiApplication::applicationStateChanged, this,
           &MainWindow::OnApplicationStateChanged);

@@ -26,6 +26,7 @@ QStringList LocalFiles(const QMimeData* data) {
 
 EditorWidget::EditorWidget(QWidget* parent) : QPlainTextEdit(parent) {
   setCenterOnScroll(false);
+  setLineWrapMode(NoWrap);  // word wrap is the Word Wrap command's to switch on
   setAcceptDrops(true);
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &EditorWidget::scrolled);
   connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, &EditorWidget::scrolled);

@@ -1,0 +1,102 @@
+// The settings file as the window keeps it: created whole on the first start,
+// written on activation and at exit, never clobbered when it could not be read.
+#include <QAction>
+#include <QTimer>
+#include <filesystem>
+
+#include "gui/window_fixture.h"
+#include "platform/ini_file.h"
+
+namespace plumex {
+namespace {
+
+using test::ReadRaw;
+using test::WriteRaw;
+
+class SettingsFlow : public test::WindowTest {};
+
+TEST_F(SettingsFlow, FirstStartWritesEveryKeyAndCountsStarts) {
+  Start();
+  const IniFile ini = IniFile::Parse(ReadRaw(settingsPath()));
+  EXPECT_EQ(ini.ReadString("GENERAL", "ProgName", ""), "Plumex");
+  EXPECT_EQ(ini.ReadInteger("EDITOR", "Starts", -1), 1);
+  for (const char* section : {"EDITOR", "AUTODETECT", "ECODINGS", "CASE", "LAYOUT", "PRINT_FONT",
+                              "USER_STYLE", "EXTS", "ADDITIONAL"})
+    EXPECT_FALSE(ini.Keys(section).empty()) << section;
+  EXPECT_EQ(ini.ReadString("ECODINGS", "StrKOI", "").size(), 66u);
+  EXPECT_TRUE(window->close());
+  window.reset();
+
+  Start();
+  EXPECT_TRUE(window->close());
+  window.reset();
+  EXPECT_EQ(IniFile::Parse(ReadRaw(settingsPath())).ReadInteger("EDITOR", "Starts", -1), 2);
+}
+
+TEST_F(SettingsFlow, SettingsFromTheFileApplyToTheWindow) {
+  WriteRaw(settingsPath(),
+           "; my settings\r\n[EDITOR]\r\nStarts=4\r\nIsWW=0\r\nLinesToScroll=7\r\n"
+           "EditorWidth=720\r\nEditorHeight=400\r\nMyKey=kept\r\n");
+  MainWindow& w = Start();
+  EXPECT_FALSE(w.action(ActionId::WW)->isChecked());
+  EXPECT_EQ(w.editor()->LinesToScroll(), 7);
+  EXPECT_EQ(w.width(), 720);
+  w.action(ActionId::WW)->trigger();
+  EXPECT_TRUE(w.close());
+  window.reset();
+
+  const std::string written = ReadRaw(settingsPath());
+  EXPECT_EQ(written.rfind("; my settings\r\n", 0), 0u);
+  const IniFile ini = IniFile::Parse(written);
+  EXPECT_EQ(ini.ReadString("EDITOR", "MyKey", ""), "kept");
+  EXPECT_TRUE(ini.ReadBool("EDITOR", "IsWW", false));
+  EXPECT_EQ(ini.ReadInteger("EDITOR", "Starts", 0), 5);
+}
+
+TEST_F(SettingsFlow, UnreadableSettingsAreNotOverwritten) {
+  std::filesystem::create_directory(settingsPath());  // cannot be read as a file
+  MainWindow& w = Start();
+  EXPECT_TRUE(w.action(ActionId::WW)->isChecked());  // built-in defaults
+  EXPECT_TRUE(w.close());
+  window.reset();
+  EXPECT_TRUE(std::filesystem::is_directory(settingsPath()));
+}
+
+TEST_F(SettingsFlow, AutoSaveWaitsForTheFirstOwnSave) {
+  WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=3\r\nIsAutoSaving=1\r\nMins=1\r\n");
+  const std::string path = files / "auto.txt";
+  WriteRaw(path, "v1");
+  MainWindow& w = Start({path});
+  auto* timer = w.findChild<QTimer*>("autoSaveTimer");
+  ASSERT_NE(timer, nullptr);
+  ASSERT_TRUE(timer->isActive());
+  timer->setInterval(5);
+
+  Type("a");
+  QTest::qWait(60);
+  EXPECT_EQ(ReadRaw(path), "v1") << "saved before the user saved once";
+
+  w.action(ActionId::Save)->trigger();
+  Type("b");
+  QTRY_COMPARE(ReadRaw(path), std::string("abv1"));
+  EXPECT_FALSE(w.document().Modified);
+  EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
+TEST_F(SettingsFlow, FocusLossSavesNamedWritableFiles) {
+  WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=3\r\nIsSaveFocus=1\r\n");
+  const std::string path = files / "focus.txt";
+  WriteRaw(path, "v1");
+  MainWindow& w = Start({path});
+  Type("x");
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  EXPECT_EQ(ReadRaw(path), "xv1");
+
+  w.action(ActionId::RO)->trigger();
+  editor().Load("changed");
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  EXPECT_EQ(ReadRaw(path), "xv1") << "a read-only document was saved";
+}
+
+}  // namespace
+}  // namespace plumex
