@@ -1,1 +1,5 @@
-int main() { return 0; }
+#include <iostream>
+
+#include "cli/text_tool.h"
+
+int main(int argc, char** argv) { return plumex::RunTextTool(argc, argv, std::cin, std::cout, std::cerr); }

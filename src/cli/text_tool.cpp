@@ -1,1 +1,59 @@
-// replaced by the text tool
+#include "cli/text_tool.h"
+
+#include <algorithm>
+#include <new>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/byte_streams.h"
+#include "cli/subcommands.h"
+#include "cli/tool_failure.h"
+#include "cli/tool_tables.h"
+
+namespace plumex {
+namespace {
+
+void PrintHelp(std::ostream& out) {
+  out << "Usage: plumex-text COMMAND [ARGUMENTS]\n"
+         "Plumex's Cyrillic tools for the shell. Output goes to standard output; a missing\n"
+         "FILE, or \"-\", means standard input. CODE is one of WIN, DOS, KOI, MAC, ISO.\n"
+         "The tables come from your Plumex settings file when there is one.\n\n";
+  for (const Subcommand& command : Subcommands())
+    out << "  plumex-text " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
+  out << "\nExit status: 0 done, 1 a file could not be read or written, 2 bad arguments.\n";
+}
+
+int Run(const std::vector<std::string_view>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+  if (arguments.empty()) throw UsageError("no command given; try 'plumex-text --help'");
+  const std::string_view name = arguments.front();
+  if (name == "--help" || name == "-h") {
+    PrintHelp(out);
+    FinishOutput(out);
+    return kExitOk;
+  }
+  const auto commands = Subcommands();
+  const auto command = std::ranges::find(commands, name, &Subcommand::name);
+  if (command == commands.end())
+    throw UsageError("unknown command '" + std::string(name) + "'; try 'plumex-text --help'");
+  const ConversionTables tables = LoadToolTables(err);
+  const ToolContext context{in, out, err, tables};
+  return command->run(Arguments(arguments).subspan(1), context);
+}
+
+}  // namespace
+
+int RunTextTool(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
+  const std::vector<std::string_view> arguments(argv + std::min(argc, 1), argv + std::max(argc, 0));
+  try {
+    return Run(arguments, in, out, err);
+  } catch (const ToolFailure& failure) {
+    err << "plumex-text: " << failure.what() << '\n';
+    return failure.Status();
+  } catch (const std::bad_alloc&) {
+    err << "plumex-text: out of memory\n";
+    return kExitFileError;
+  }
+}
+
+}  // namespace plumex

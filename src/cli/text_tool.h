@@ -1,0 +1,12 @@
+#pragma once
+// plumex-text: the editor's code page, detection and case tools for the
+// shell, with the same tables as the editor.
+#include <iosfwd>
+
+namespace plumex {
+
+// Runs one command line; returns the exit status: 0 done, 1 a file could
+// not be read or written, 2 bad arguments. Never writes any settings file.
+int RunTextTool(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace plumex

@@ -1,0 +1,217 @@
+#include "cli/text_tool.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/byte_streams.h"
+#include "config/settings.h"
+#include "convert/conversion_tables.h"
+#include "platform/system_facts.h"
+#include "platform/win1251.h"
+#include "support/file_helpers.h"
+#include "support/temp_dir.h"
+
+namespace plumex {
+namespace {
+
+struct ToolResult {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+std::string W(std::string_view utf8) { return Utf8ToWin1251(utf8); }
+
+// Every run gets its own settings folder, so the user's own file never
+// takes part and is never touched.
+class TextTool : public ::testing::Test {
+ protected:
+  TextTool() {
+    if (const char* old = std::getenv("PLUMEX_HOME")) old_home_ = old;
+    setenv("PLUMEX_HOME", (dir_ / "settings").c_str(), 1);
+  }
+  ~TextTool() override {
+    if (old_home_) setenv("PLUMEX_HOME", old_home_->c_str(), 1);
+    else unsetenv("PLUMEX_HOME");
+  }
+
+  ToolResult Run(std::vector<std::string> arguments, const std::string& input = {}) {
+    std::vector<const char*> argv = {"plumex-text"};
+    for (const std::string& a : arguments) argv.push_back(a.c_str());
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunTextTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    return {status, out.str(), err.str()};
+  }
+
+  std::string File(const std::string& name, const std::string& bytes) {
+    const std::string path = dir_ / name;
+    test::WriteRaw(path, bytes);
+    return path;
+  }
+
+  std::string SettingsPath() { return dir_ / ("settings/" + SettingsFileName()); }
+
+  test::TempDir dir_;
+  std::optional<std::string> old_home_;
+  const ConversionTables defaults_ = ConversionTables::FromSettings(Settings{});
+};
+
+const std::string kProse = W(
+    "Осенью город становится тише. Туристы разъезжаются, кафе убирают столики с улиц, "
+    "а в парках дворники собирают листья в большие кучи. Она смотрит в окно.\r\n");
+
+std::string In(EncodingCode code, const ConversionTables& tables) {
+  return tables.Conversion(EncodingCode::WIN, code).Apply(kProse);
+}
+
+TEST_F(TextTool, DetectPrintsNameTabCodeForEveryFile) {
+  const std::string koi = File("with space.txt", In(EncodingCode::KOI, defaults_));
+  const std::string dos = File("it's \"quoted\".txt", In(EncodingCode::DOS, defaults_));
+  const std::string mac = File("-dash.txt", In(EncodingCode::MAC, defaults_));
+  const std::string empty = File("empty.txt", "");
+  const ToolResult r = Run({"detect", koi, dos, "--", mac, empty});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, koi + "\tKOI\n" + dos + "\tDOS\n" + mac + "\tMAC\n" + empty + "\tWIN\n");
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(Run({"detect", "-"}, In(EncodingCode::ISO, defaults_)).out, "-\tISO\n");
+}
+
+TEST_F(TextTool, DetectGoesOnPastUnreadableFiles) {
+  const std::string win = File("win.txt", kProse);
+  const ToolResult r = Run({"detect", dir_ / "missing.txt", dir_.path(), win});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, win + "\tWIN\n");
+  EXPECT_NE(r.err.find("missing.txt"), std::string::npos);
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2);
+}
+
+TEST_F(TextTool, ConvertIsByteExactOnFilesAndStandardInput) {
+  const std::string koi = In(EncodingCode::KOI, defaults_);
+  const std::string path = File("a b'c\".txt", koi);
+  EXPECT_EQ(Run({"convert", "--from", "KOI", "--to", "WIN", path}).out, kProse);
+  EXPECT_EQ(Run({"convert", "--from=koi", "--to=Win"}, koi).out, kProse);
+  EXPECT_EQ(Run({"convert", "--to", "dos", "--from", "win", "-"}, kProse).out, In(EncodingCode::DOS, defaults_));
+  const ToolResult r = Run({"convert", "--auto", path});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, kProse);
+  EXPECT_EQ(Run({"convert", "--auto"}, In(EncodingCode::ISO, defaults_)).out, kProse);
+}
+
+TEST_F(TextTool, EveryByteSurvivesTheTrip) {
+  // NUL, CR, LF and a lone CR pass as they are; only table letters move.
+  const std::string all = test::AllBytes() + "\r\n\r\n\n\r";
+  const std::string there = Run({"convert", "--from", "WIN", "--to", "KOI"}, all).out;
+  EXPECT_EQ(there, defaults_.Conversion(EncodingCode::WIN, EncodingCode::KOI).Apply(all));
+  EXPECT_EQ(Run({"convert", "--from", "WIN", "--to", "WIN"}, all).out, all);
+  EXPECT_EQ(Run({"case", "lower"}, all).out.size(), all.size());
+}
+
+TEST_F(TextTool, BigInputsPassInChunksAndDetectionSeesOnlyTheStart) {
+  std::string big;
+  while (big.size() < 3 * kChunkSize) big += In(EncodingCode::DOS, defaults_);
+  const ToolResult r = Run({"convert", "--auto", File("big.txt", big)});
+  EXPECT_EQ(r.out, defaults_.Conversion(EncodingCode::DOS, EncodingCode::WIN).Apply(big));
+  // English first: the Russian part starts after the bytes detection reads.
+  const std::string late = std::string(1024, 'x') + In(EncodingCode::KOI, defaults_);
+  EXPECT_EQ(Run({"detect", File("late.txt", late)}).out, dir_ / "late.txt" + "\tWIN\n");
+  EXPECT_EQ(Run({"convert", "--auto"}, late).out, late);
+}
+
+TEST_F(TextTool, CaseChanges) {
+  const std::string text = W("привет, МИР! don't stop\r\n");
+  const struct {
+    const char* change;
+    const char* expected;
+  } cases[] = {
+      {"upper", "ПРИВЕТ, МИР! DON'T STOP\r\n"},
+      {"lower", "привет, мир! don't stop\r\n"},
+      {"invert", "ПРИВЕТ, мир! DON'T STOP\r\n"},
+      {"capitalize", "Привет, Мир! Don'T Stop\r\n"},
+  };
+  const std::string path = File("case me.txt", text);
+  for (const auto& c : cases) {
+    EXPECT_EQ(Win1251ToUtf8(Run({"case", c.change, path}).out), c.expected) << c.change;
+    EXPECT_EQ(Win1251ToUtf8(Run({"case", c.change}, text).out), c.expected) << c.change;
+  }
+}
+
+TEST_F(TextTool, CapitalizeKeepsWordsWholeAcrossChunks) {
+  for (std::size_t offset : {kChunkSize - 1, kChunkSize - 3, kChunkSize}) {
+    const std::string text = std::string(offset, ' ') + W("слово СЛОВО") + std::string(kChunkSize, 'a') + " b";
+    const ToolResult r = Run({"case", "capitalize"}, text);
+    EXPECT_EQ(r.out, CapitalizeWords(text, defaults_.Case())) << offset;
+  }
+}
+
+TEST_F(TextTool, BadArgumentsExitWithTwoAndOneLine) {
+  const std::string file = File("f.txt", "x");
+  const std::vector<std::vector<std::string>> bad = {
+      {},
+      {"nonsense"},
+      {"detect"},
+      {"detect", "--verbose", file},
+      {"convert", "--from", "KOI"},
+      {"convert", "--to", "WIN"},
+      {"convert", "--from", "UTF8", "--to", "WIN"},
+      {"convert", "--from", "KOI", "--to"},
+      {"convert", "--auto", "--from", "KOI", file},
+      {"convert", "--auto=yes", file},
+      {"convert", "--from", "KOI", "--to", "WIN", file, file},
+      {"case"},
+      {"case", "title", file},
+      {"case", "upper", file, file},
+  };
+  for (const auto& arguments : bad) {
+    const ToolResult r = Run(arguments, "input");
+    EXPECT_EQ(r.status, 2) << ::testing::PrintToString(arguments);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  }
+}
+
+TEST_F(TextTool, UnreadableInputAndUnwritableOutputExitWithOne) {
+  EXPECT_EQ(Run({"convert", "--auto", dir_ / "none.txt"}).status, 1);
+  EXPECT_EQ(Run({"case", "upper", dir_.path()}).status, 1);
+  const std::string path = File("x.txt", kProse);
+  const char* argv[] = {"plumex-text", "convert", "--auto", path.c_str()};
+  std::istringstream in;
+  std::ostream broken(nullptr);
+  std::ostringstream err;
+  EXPECT_EQ(RunTextTool(4, argv, in, broken, err), 1);
+  EXPECT_FALSE(err.str().empty());
+}
+
+TEST_F(TextTool, HelpListsEveryCommand) {
+  const ToolResult r = Run({"--help"});
+  EXPECT_EQ(r.status, 0);
+  for (const char* command : {"detect", "convert", "case"})
+    EXPECT_NE(r.out.find(std::string("plumex-text ") + command), std::string::npos) << command;
+}
+
+TEST_F(TextTool, UsesTheUsersTablesAndNeverWritesThem) {
+  std::filesystem::create_directories(dir_ / "settings");
+  // A hand-edited file: a shortened Latin pair and a nonsense buffer size.
+  const std::string ini = "[CASE]\r\nStrUpCase_En=AB\r\nStrLoCase_En=ab\r\n[AUTODETECT]\r\nDetectBuffer=-5\r\n";
+  test::WriteRaw(SettingsPath(), ini);
+  const auto written = std::filesystem::last_write_time(SettingsPath());
+  EXPECT_EQ(Run({"case", "upper"}, "abc").out, "ABc");
+  EXPECT_EQ(Run({"detect", "-"}, In(EncodingCode::KOI, defaults_)).out, "-\tKOI\n");
+  EXPECT_EQ(test::ReadRaw(SettingsPath()), ini);
+  EXPECT_EQ(std::filesystem::last_write_time(SettingsPath()), written);
+}
+
+TEST_F(TextTool, WithoutASettingsFileTheBuiltInTablesServeAndNoneIsCreated) {
+  EXPECT_EQ(Run({"case", "upper"}, "abc").out, "ABC");
+  EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
+}
+
+}  // namespace
+}  // namespace plumex
