@@ -146,20 +146,22 @@ TEST(ListFiles, AFileThatCannotBeReadIsNotOverwritten) {
   EXPECT_TRUE(huge.lines().empty());
   EXPECT_FALSE(huge.Save());
   EXPECT_EQ(fs::file_size(big), 64u << 20);
+}
 
-  // A file we may not read; root reads it anyway.
-  if (!test::RunningAsRoot()) {
-    const std::string locked = dir / "tools.ini";
-    test::WriteRaw(locked, "Mine=/usr/bin/mine\r\n");
-    ASSERT_EQ(chmod(locked.c_str(), 0200), 0);
-    ListFile tools(locked);
-    tools.Load(AuxListDefaults(AuxList::Tools));
-    EXPECT_FALSE(tools.Save());
-    tools.SetLines(tools.lines());  // the dialog handing back what it showed
-    EXPECT_FALSE(tools.Save());
-    chmod(locked.c_str(), 0600);
-    EXPECT_EQ(test::ReadRaw(locked), "Mine=/usr/bin/mine\r\n");
-  }
+TEST(ListFiles, AFileWeMayNotReadIsNotOverwritten) {
+  if (test::RunningAsRoot()) GTEST_SKIP() << "root reads every file";
+  test::TempDir dir;
+  const std::string locked = dir / "tools.ini";
+  test::WriteRaw(locked, "Mine=/usr/bin/mine\r\n");
+  ASSERT_EQ(chmod(locked.c_str(), 0200), 0);
+  ListFile tools(locked);
+  tools.Load(AuxListDefaults(AuxList::Tools));
+  EXPECT_TRUE(tools.lines().empty());
+  EXPECT_FALSE(tools.Save());
+  tools.SetLines(tools.lines());  // the dialog handing back what it showed
+  EXPECT_FALSE(tools.Save());
+  chmod(locked.c_str(), 0600);
+  EXPECT_EQ(test::ReadRaw(locked), "Mine=/usr/bin/mine\r\n");
 }
 
 TEST(ListFiles, EditedLinesReplaceAFileThatCouldNotBeRead) {
