@@ -61,6 +61,7 @@ bool MainWindow::LoadDocument(const QString& path) {
 
   editor_->Load(read.bytes);
   read.bytes = std::string();
+  DetectOnLoad();
   doc_.Format = settings_.IsDetectFormat && editor_->TextRange(0, 4) == ".LOG"
                     ? DocumentFormat::Log
                     : DocumentFormat::Plain;
@@ -129,6 +130,8 @@ void MainWindow::NewDocument() {
     doc_.Untitled = true;
     doc_.AutoSaveHeld = true;
     doc_.Format = DocumentFormat::Plain;
+    encoding_ = EncodingState();
+    ShowEncodingName();
   }
   RefreshTitle(doc_.Modified);
   RefreshSize();

@@ -52,6 +52,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   const SettingsLoad loaded = store_.Load(ProgramFolder() + SettingsFileName(), settings_);
   // A first start writes every key at once, so the user finds them all.
   if (loaded.firstStart) (void)store_.Save(settings_, TableSource::SettingsFile);
+  RebuildConversionTables();
   RetranslateActions();
   ApplySettings();
   ++settings_.Starts;
@@ -90,6 +91,8 @@ void MainWindow::ConnectStatusBar() {
           &MainWindow::OnWordWrap);
   connect(status_->indicator(Indicator::ReadOnly), &StatusPane::doubleClicked, this,
           &MainWindow::OnReadOnly);
+  connect(status_->encoding(), &StatusPane::doubleClicked, this, &MainWindow::OnDetect);
+  connect(status_->encoding(), &StatusPane::rightReleased, this, &MainWindow::ShowEncodingMenu);
 }
 
 void MainWindow::ApplySettings() {

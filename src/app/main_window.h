@@ -13,6 +13,8 @@
 #include "app/menu_layout.h"
 #include "config/settings.h"
 #include "config/settings_store.h"
+#include "convert/conversion_tables.h"
+#include "convert/encoding_state.h"
 
 class QAction;
 class QMenu;
@@ -93,6 +95,14 @@ class MainWindow : public QMainWindow {
   void PrintAndClose();
   void ShowInfo(const std::string& bytes);
 
+  // Code pages, detection and case (the Text menu).
+  void RebuildConversionTables();
+  void ConvertEncoding(EncodingCode from, EncodingCode to);
+  void ChangeCase(CaseChange change);
+  void DetectOnLoad();
+  void ShowEncodingName();
+  void ShowEncodingMenu();
+
   // Action handlers, one each.
   void OnNew();
   void OnNewWindow();
@@ -110,6 +120,20 @@ class MainWindow : public QMainWindow {
   void OnSelectAll();
   void OnWordWrap();
   void OnReadOnly();
+  void OnDosToWin();
+  void OnKoiToWin();
+  void OnMacToWin();
+  void OnIsoToWin();
+  void OnWinToDos();
+  void OnWinToKoi();
+  void OnWinToMac();
+  void OnWinToIso();
+  void OnDetect();
+  void OnUpCase();
+  void OnLoCase();
+  void OnInvertCase();
+  void OnCapWords();
+  void OnCaseCyc();
 
   using Handler = void (MainWindow::*)();
   struct HandlerRow {
@@ -127,6 +151,8 @@ class MainWindow : public QMainWindow {
   Settings settings_;
   SettingsStore store_;
   DocumentState doc_;
+  EncodingState encoding_;
+  std::unique_ptr<ConversionTables> tables_;  // rebuilt when the settings change
   EditorWidget* editor_ = nullptr;
   StatusBar* status_ = nullptr;
   std::array<QAction*, static_cast<std::size_t>(ActionId::Count)> actions_{};

@@ -42,6 +42,21 @@ const MainWindow::HandlerRow MainWindow::kHandlers[] = {
     {ActionId::SelAll, &MainWindow::OnSelectAll},
     {ActionId::WW, &MainWindow::OnWordWrap},
     {ActionId::RO, &MainWindow::OnReadOnly},
+    {ActionId::DosToWin, &MainWindow::OnDosToWin},
+    {ActionId::KoiToWin, &MainWindow::OnKoiToWin},
+    {ActionId::MacToWin, &MainWindow::OnMacToWin},
+    {ActionId::IsoToWin, &MainWindow::OnIsoToWin},
+    {ActionId::WinToDos, &MainWindow::OnWinToDos},
+    {ActionId::WinToKoi, &MainWindow::OnWinToKoi},
+    {ActionId::WinToMac, &MainWindow::OnWinToMac},
+    {ActionId::WinToIso, &MainWindow::OnWinToIso},
+    {ActionId::Detect, &MainWindow::OnDetect},
+    {ActionId::PopMenuEncoding, &MainWindow::ShowEncodingMenu},
+    {ActionId::UpCase, &MainWindow::OnUpCase},
+    {ActionId::LoCase, &MainWindow::OnLoCase},
+    {ActionId::InvertCase, &MainWindow::OnInvertCase},
+    {ActionId::CapWords, &MainWindow::OnCapWords},
+    {ActionId::CaseCyc, &MainWindow::OnCaseCyc},
 };
 
 void MainWindow::CreateActions() {
