@@ -1,10 +1,19 @@
 #include "convert/byte_map.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
 namespace plumex {
+namespace {
+
+// Where the k-th byte in memory of a loaded 64-bit word sits.
+constexpr unsigned ShiftOfByte(std::size_t k) {
+  return static_cast<unsigned>(std::endian::native == std::endian::little ? 8 * k : 56 - 8 * k);
+}
+
+}  // namespace
 
 ByteMap::ByteMap() {
   for (std::size_t b = 0; b < map_.size(); ++b) map_[b] = static_cast<unsigned char>(b);
@@ -18,17 +27,20 @@ ByteMap ByteMap::Between(std::string_view from, std::string_view to) {
   return map;
 }
 
+ByteMap ByteMap::Then(const ByteMap& next) const {
+  ByteMap both;
+  for (std::size_t b = 0; b < map_.size(); ++b) both.map_[b] = next.map_[map_[b]];
+  return both;
+}
+
 void ByteMap::Apply(const char* in, char* out, std::size_t size) const {
-  // Eight bytes per step: one load, eight table look-ups, one store. This
-  // keeps the loop bound by the look-ups instead of by byte-sized stores.
+  // Eight bytes read at once and written one by one: the look-ups, not the
+  // loads, bound the loop. Byte stores also keep `in` == `out` safe.
   std::size_t i = 0;
   for (; i + 8 <= size; i += 8) {
     std::uint64_t word;
     std::memcpy(&word, in + i, 8);
-    std::uint64_t mapped = 0;
-    for (int k = 0; k < 8; ++k)
-      mapped |= std::uint64_t{map_[(word >> (8 * k)) & 0xFF]} << (8 * k);
-    std::memcpy(out + i, &mapped, 8);
+    for (std::size_t k = 0; k < 8; ++k) out[i + k] = static_cast<char>(map_[(word >> ShiftOfByte(k)) & 0xFF]);
   }
   for (; i < size; ++i) out[i] = static_cast<char>(map_[static_cast<unsigned char>(in[i])]);
 }

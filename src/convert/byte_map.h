@@ -21,6 +21,9 @@ class ByteMap {
 
   unsigned char operator[](unsigned char byte) const { return map_[byte]; }
 
+  // This map, then `next`.
+  ByteMap Then(const ByteMap& next) const;
+
   // Maps `size` bytes of `in` into `out`; the two may be the same buffer.
   void Apply(const char* in, char* out, std::size_t size) const;
   void ApplyInPlace(std::string& text) const { Apply(text.data(), text.data(), text.size()); }

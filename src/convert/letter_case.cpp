@@ -22,6 +22,7 @@ CaseTables::CaseTables(const CaseLetters& letters) {
   upper_ = ByteMap::Between(lower_all, upper_all);
   lower_ = ByteMap::Between(upper_all, lower_all);
   invert_ = ByteMap::Between(upper_all + lower_all, lower_all + upper_all);
+  word_start_ = lower_.Then(upper_);
 }
 
 std::string ToUpper(std::string_view text, const CaseTables& tables) { return tables.UpperMap().Apply(text); }
@@ -61,13 +62,14 @@ void ApplyCaseChange(CaseChange change, const CaseTables& tables, std::string& t
 }
 
 void WordCapitalizer::Apply(char* data, std::size_t size) {
+  // Case changes keep a letter a letter, so whether a byte starts a word can
+  // be told from the byte before it as it came in.
+  const ByteMap& word_start = tables_.WordStartMap();
   const ByteMap& lower = tables_.LowerMap();
-  const ByteMap& upper = tables_.UpperMap();
   for (std::size_t i = 0; i < size; ++i) {
-    unsigned char b = lower[static_cast<unsigned char>(data[i])];
-    if (!after_letter_) b = upper[b];
+    const auto b = static_cast<unsigned char>(data[i]);
+    data[i] = static_cast<char>(after_letter_ ? lower[b] : word_start[b]);
     after_letter_ = tables_.IsLetter(b);
-    data[i] = static_cast<char>(b);
   }
 }
 

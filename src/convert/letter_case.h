@@ -35,6 +35,8 @@ class CaseTables {
   const ByteMap& UpperMap() const { return upper_; }
   const ByteMap& LowerMap() const { return lower_; }
   const ByteMap& InvertMap() const { return invert_; }
+  // Lower case, then upper case: the first letter of a word.
+  const ByteMap& WordStartMap() const { return word_start_; }
 
   // A letter is any byte of the upper-case or the lower-case strings.
   bool IsLetter(unsigned char byte) const { return (kind_[byte] & kAnyLetter) != 0; }
@@ -50,6 +52,7 @@ class CaseTables {
   ByteMap upper_;
   ByteMap lower_;
   ByteMap invert_;
+  ByteMap word_start_;
   std::array<unsigned char, 256> kind_{};
 };
 
