@@ -1,5 +1,6 @@
 // Open and save of a 16 MB Windows-1251 text through the real editor widget,
 // and one status refresh on it, as a keystroke would cause.
+#include <QAction>
 #include <QApplication>
 #include <QTextCursor>
 #include <benchmark/benchmark.h>
@@ -79,6 +80,23 @@ void BM_StatusRefreshOn16MB(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StatusRefreshOn16MB)->Unit(benchmark::kMicrosecond);
+
+// The whole 16 MB text converted in the editor: read it out, map it, write
+// it back, as WIN-1251 -> KOI8-R does.
+void BM_ConvertWholeTextInEditor16MB(benchmark::State& state) {
+  const std::string path = TempFile(Prose(kSize));
+  setenv("PLUMEX_HOME", "/tmp", 0);
+  plumex::MainWindow window(plumex::ParseCommandLine(std::vector<std::string>{path}));
+  window.show();
+  QApplication::processEvents();
+  bool toKoi = true;
+  for (auto _ : state) {
+    window.action(toKoi ? plumex::ActionId::WinToKoi : plumex::ActionId::KoiToWin)->trigger();
+    toKoi = !toKoi;
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kSize));
+}
+BENCHMARK(BM_ConvertWholeTextInEditor16MB)->Unit(benchmark::kMillisecond)->Iterations(4);
 
 }  // namespace
 
