@@ -42,18 +42,5 @@ TEST(WordBreaks, WordStartsLeftAndRight) {
   EXPECT_EQ(WordStartRight("   ", 0, Case()), 3);
 }
 
-TEST(WordBreaks, CaseCycleRangeFallsBackToTheTextAfterTheCaret) {
-  const struct {
-    std::string_view text;
-    int caret;
-    std::pair<int, int> range;
-  } cases[] = {
-      {"ab cd", 1, {0, 3}},    {"ab cd", 3, {0, 3}},  {"ab\ncd", 3, {3, 5}}, {"\tab", 1, {1, 3}},
-      {" ab", 1, {1, 3}},      {"a\n", 2, {2, 2}},    {"", 0, {0, 0}},       {"ab", 99, {0, 2}},
-      {"a.b", 2, {2, 3}},
-  };
-  for (const auto& c : cases) EXPECT_EQ(CaseCycleRange(c.text, c.caret, Case()), c.range) << c.text << c.caret;
-}
-
 }  // namespace
 }  // namespace plumex
