@@ -18,7 +18,7 @@ std::optional<std::string_view> ParsedArguments::Value(std::string_view name) co
   return value;
 }
 
-ParsedArguments ParseArguments(std::span<const std::string_view> arguments, std::initializer_list<OptionSpec> specs) {
+ParsedArguments ParseArguments(std::span<const std::string_view> arguments, std::initializer_list<OptionRule> rules) {
   ParsedArguments parsed;
   bool options_ended = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -33,9 +33,9 @@ ParsedArguments ParseArguments(std::span<const std::string_view> arguments, std:
     }
     const std::size_t equals = argument.find('=');
     const std::string_view name = argument.substr(0, equals);
-    const auto spec = std::ranges::find(specs, name, &OptionSpec::name);
-    if (spec == specs.end()) throw UsageError("unknown option " + std::string(argument));
-    if (!spec->takes_value) {
+    const auto rule = std::ranges::find(rules, name, &OptionRule::name);
+    if (rule == rules.end()) throw UsageError("unknown option " + std::string(argument));
+    if (!rule->takes_value) {
       if (equals != std::string_view::npos) throw UsageError(std::string(name) + " takes no value");
       parsed.options.push_back({name, {}});
     } else if (equals != std::string_view::npos) {

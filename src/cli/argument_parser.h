@@ -9,7 +9,7 @@
 
 namespace plumex {
 
-struct OptionSpec {
+struct OptionRule {
   std::string_view name;  // "--from"
   bool takes_value = false;
 };
@@ -28,6 +28,6 @@ struct ParsedArguments {
 };
 
 // Throws a UsageError for an unknown option or an option without its value.
-ParsedArguments ParseArguments(std::span<const std::string_view> arguments, std::initializer_list<OptionSpec> specs);
+ParsedArguments ParseArguments(std::span<const std::string_view> arguments, std::initializer_list<OptionRule> rules);
 
 }  // namespace plumex
