@@ -12,6 +12,7 @@
 #include "app/status_texts.h"
 #include "platform/editor_widget.h"
 #include "platform/instance_launcher.h"
+#include "platform/keyboard_layout.h"
 #include "platform/prompter.h"
 #include "platform/qt_text.h"
 #include "platform/system_facts.h"
@@ -27,7 +28,8 @@ QString Lang(const char* key) { return BytesToQString(Language().Text(key)); }
 MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
     : commandLine_(std::move(commandLine)),
       prompter_(services.prompter),
-      launcher_(services.launcher) {
+      launcher_(services.launcher),
+      keyboard_(services.keyboard) {
   startTime_.start();
   if (prompter_ == nullptr) {
     ownPrompter_ = std::make_unique<DialogPrompter>(this);
@@ -36,6 +38,10 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   if (launcher_ == nullptr) {
     ownLauncher_ = std::make_unique<ProcessLauncher>();
     launcher_ = ownLauncher_.get();
+  }
+  if (keyboard_ == nullptr) {
+    ownKeyboard_ = std::make_unique<XkbKeyboardLayouts>();
+    keyboard_ = ownKeyboard_.get();
   }
 
   editor_ = new EditorWidget(this);
@@ -50,9 +56,14 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   ConnectStatusBar();
 
   const SettingsLoad loaded = store_.Load(ProgramFolder() + SettingsFileName(), settings_);
+  LoadLists();
   // A first start writes every key at once, so the user finds them all.
-  if (loaded.firstStart) (void)store_.Save(settings_, TableSource::SettingsFile);
+  if (loaded.firstStart) {
+    (void)store_.Save(settings_, TableSource::SettingsFile);
+    SaveLists();
+  }
   RebuildConversionTables();
+  RebuildTextTables();
   RetranslateActions();
   ApplySettings();
   ++settings_.Starts;
@@ -123,6 +134,7 @@ void MainWindow::WriteSettings() {
   if (settings_.RestoreLastPath) settings_.LastPath = doc_.Folder;
   const IoStatus written = store_.Save(settings_, TableSource::SettingsFile);
   if (!written && !store_.LoadFailed()) ShowInfo(" " + written.error);
+  SaveLists();
 }
 
 bool MainWindow::event(QEvent* event) {

@@ -12,9 +12,12 @@
 #include "app/document_state.h"
 #include "app/menu_layout.h"
 #include "config/settings.h"
+#include "config/list_files.h"
 #include "config/settings_store.h"
 #include "convert/conversion_tables.h"
 #include "convert/encoding_state.h"
+#include "convert/layout_repair.h"
+#include "convert/translit.h"
 
 class QAction;
 class QMenu;
@@ -25,11 +28,13 @@ class EditorWidget;
 class StatusBar;
 class Prompter;
 class InstanceLauncher;
+class KeyboardLayouts;
 
 // What the window needs from outside; tests give fakes.
 struct WindowServices {
   Prompter* prompter = nullptr;          // nullptr: message boxes and dialogs
   InstanceLauncher* launcher = nullptr;  // nullptr: start real processes
+  KeyboardLayouts* keyboard = nullptr;   // nullptr: the desktop's layouts
 };
 
 enum class SaveMode { Interactive, Silent };
@@ -103,6 +108,13 @@ class MainWindow : public QMainWindow {
   void ShowEncodingName();
   void ShowEncodingMenu();
 
+  // Lists, transliteration and layout repair.
+  void LoadLists();
+  void SaveLists();
+  void RebuildTextTables();
+  void Transliterate(const TranslitTable& table);
+  void RepairLayout(LayoutAction which);
+
   // Action handlers, one each.
   void OnNew();
   void OnNewWindow();
@@ -134,6 +146,16 @@ class MainWindow : public QMainWindow {
   void OnInvertCase();
   void OnCapWords();
   void OnCaseCyc();
+  void OnToTrans();
+  void OnFromTrans();
+  void OnToRuslit();
+  void OnFromRuslit();
+  void OnLayout12();
+  void OnLayout21();
+  void OnLayout13();
+  void OnLayout31();
+  void OnLayout23();
+  void OnLayout32();
 
   using Handler = void (MainWindow::*)();
   struct HandlerRow {
@@ -147,12 +169,19 @@ class MainWindow : public QMainWindow {
   InstanceLauncher* launcher_;
   std::unique_ptr<Prompter> ownPrompter_;
   std::unique_ptr<InstanceLauncher> ownLauncher_;
+  KeyboardLayouts* keyboard_;
+  std::unique_ptr<KeyboardLayouts> ownKeyboard_;
 
   Settings settings_;
   SettingsStore store_;
   DocumentState doc_;
   EncodingState encoding_;
   std::unique_ptr<ConversionTables> tables_;  // rebuilt when the settings change
+  std::vector<ListFile> lists_;               // by AuxList
+  struct TranslitTables {
+    TranslitTable toTranslit, fromTranslit, toRuslit, fromRuslit;
+  };
+  std::unique_ptr<TranslitTables> translit_;   // rebuilt when the lists change
   EditorWidget* editor_ = nullptr;
   StatusBar* status_ = nullptr;
   std::array<QAction*, static_cast<std::size_t>(ActionId::Count)> actions_{};

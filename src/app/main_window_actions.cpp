@@ -18,6 +18,10 @@ QKeySequence ShortcutFromText(std::string_view text) {
   return QKeySequence::fromString(portable, QKeySequence::PortableText);
 }
 
+LayoutAction LayoutActionOf(ActionId id) {
+  return kLayoutActions[static_cast<std::size_t>(id) - static_cast<std::size_t>(ActionId::LO_12)];
+}
+
 std::string WithoutEllipsis(std::string caption) {
   while (!caption.empty() && (caption.back() == '.' || caption.back() == ' ')) caption.pop_back();
   return caption;
@@ -57,6 +61,16 @@ const MainWindow::HandlerRow MainWindow::kHandlers[] = {
     {ActionId::InvertCase, &MainWindow::OnInvertCase},
     {ActionId::CapWords, &MainWindow::OnCapWords},
     {ActionId::CaseCyc, &MainWindow::OnCaseCyc},
+    {ActionId::ToTrans, &MainWindow::OnToTrans},
+    {ActionId::FromTrans, &MainWindow::OnFromTrans},
+    {ActionId::ToRuslit, &MainWindow::OnToRuslit},
+    {ActionId::FromRuslit, &MainWindow::OnFromRuslit},
+    {ActionId::LO_12, &MainWindow::OnLayout12},
+    {ActionId::LO_21, &MainWindow::OnLayout21},
+    {ActionId::LO_13, &MainWindow::OnLayout13},
+    {ActionId::LO_31, &MainWindow::OnLayout31},
+    {ActionId::LO_23, &MainWindow::OnLayout23},
+    {ActionId::LO_32, &MainWindow::OnLayout32},
 };
 
 void MainWindow::CreateActions() {
@@ -89,9 +103,10 @@ void MainWindow::RetranslateActions() {
         break;
       case CaptionRule::Fixed: caption = row.caption; break;
       case CaptionRule::Layout: {
-        const LayoutPair pair = LayoutPairOf(row.id);
-        caption = settings_.Layouts[static_cast<std::size_t>(pair.from - 1)].Name + " -> " +
-                  settings_.Layouts[static_cast<std::size_t>(pair.to - 1)].Name;
+        const LayoutAction which = LayoutActionOf(row.id);
+        const LayoutRepair repair(which, settings_.Layouts, settings_.LOCount);
+        caption = repair.caption();
+        action(row.id)->setVisible(IsLayoutActionVisible(which, settings_.LOCount));
         break;
       }
     }

@@ -3,8 +3,11 @@
 #include <QStringList>
 #include <deque>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "platform/instance_launcher.h"
+#include "platform/keyboard_layout.h"
 #include "platform/prompter.h"
 
 // Readable QStrings in test failure messages.
@@ -45,6 +48,12 @@ class FakePrompter : public Prompter {
     queue.pop_front();
     return value;
   }
+};
+
+class FakeKeyboard : public KeyboardLayouts {
+ public:
+  std::vector<std::string> activated;
+  void Activate(const std::string& layoutId) override { activated.push_back(layoutId); }
 };
 
 class FakeLauncher : public InstanceLauncher {

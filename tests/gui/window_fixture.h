@@ -25,7 +25,7 @@ class WindowTest : public ::testing::Test {
 
   MainWindow& Start(std::vector<std::string> args = {}) {
     window = std::make_unique<MainWindow>(ParseCommandLine(args),
-                                          WindowServices{&prompter, &launcher});
+                                          WindowServices{&prompter, &launcher, &keyboard});
     window->show();
     QApplication::processEvents();  // the first activation opens the file
     return *window;
@@ -47,6 +47,7 @@ class WindowTest : public ::testing::Test {
   TempDir files;
   FakePrompter prompter;
   FakeLauncher launcher;
+  FakeKeyboard keyboard;
   std::unique_ptr<MainWindow> window;
 };
 
