@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSignalBlocker>
 
 #include "app/status_bar.h"
 #include "app/status_texts.h"
@@ -84,10 +85,20 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::ConnectEditor() {
+  editor_->installEventFilter(this);
+  editor_->viewport()->installEventFilter(this);
+  editor_->setContextMenuPolicy(Qt::NoContextMenu);  // our pop-ups open on release
   connect(editor_, &QPlainTextEdit::textChanged, this, &MainWindow::OnTextChanged);
   connect(editor_, &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::RefreshStatus);
   connect(editor_, &QPlainTextEdit::selectionChanged, this, &MainWindow::RefreshStatus);
   connect(editor_, &EditorWidget::scrolled, this, [this] {
+    // In read-only mode the hidden caret follows the view.
+    if (editor_->ReadOnly() && !mouseDown_ && editor_->SelLength() == 0) {
+      QTextCursor top = editor_->cursorForPosition(QPoint(0, 0));
+      top.movePosition(QTextCursor::StartOfLine);
+      const QSignalBlocker quiet(editor_);
+      editor_->setTextCursor(top);
+    }
     status_->percent()->setText(QString::number(editor_->Percent()) + '%');
   });
   connect(editor_, &EditorWidget::filesDropped, this, &MainWindow::OpenDropped);

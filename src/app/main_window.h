@@ -20,7 +20,9 @@
 #include "convert/translit.h"
 
 class QAction;
+class QKeyEvent;
 class QMenu;
+class QMouseEvent;
 
 namespace plumex {
 
@@ -63,6 +65,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -108,6 +111,18 @@ class MainWindow : public QMainWindow {
   void ShowEncodingName();
   void ShowEncodingMenu();
 
+  // The window's own keys and the editor's mouse, seen before the editor.
+  bool ClaimShortcut(const QKeyEvent& key) const;
+  bool HandleKeyPress(const QKeyEvent& key);
+  void HandleKeyRelease(const QKeyEvent& key);
+  void HandleMousePress(const QMouseEvent& mouse);
+  void HandleMouseRelease(const QMouseEvent& mouse);
+  void OnEscape();
+  void ScrollReadOnly(int lines, int pages);
+  void InsertAtCaret(const std::string& bytes);
+  void ReturnToEnglish();
+  QString UrlAt(const QPoint& viewportPosition) const;
+
   // Lists, transliteration and layout repair.
   void LoadLists();
   void SaveLists();
@@ -132,6 +147,10 @@ class MainWindow : public QMainWindow {
   void OnSelectAll();
   void OnWordWrap();
   void OnReadOnly();
+  void OnIncFont();
+  void OnDecFont();
+  void OnNormFont();
+  void OnCopyUrl();
   void OnDosToWin();
   void OnKoiToWin();
   void OnMacToWin();
@@ -191,6 +210,9 @@ class MainWindow : public QMainWindow {
   QTimer autoSaveTimer_;
   int autoSaveMinutes_ = 0;
   std::string untitledWritten_;  // the "Untitled.txt" this window saved
+  QString clickedUrl_;   // kept for Copy URL by a right click on a link
+  QString pressedUrl_;   // the link under the mouse when its button went down
+  bool mouseDown_ = false;
   bool firstActivation_ = true;
   bool saving_ = false;
   bool closing_ = false;

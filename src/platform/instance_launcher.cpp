@@ -1,7 +1,9 @@
 #include "platform/instance_launcher.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QProcess>
+#include <QUrl>
 
 namespace plumex {
 
@@ -11,5 +13,7 @@ void ProcessLauncher::StartInstance(const QString& path) {
   if (!path.isEmpty()) arguments << QStringLiteral("--") << path;
   QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
 }
+
+void ProcessLauncher::OpenUrl(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
 
 }  // namespace plumex

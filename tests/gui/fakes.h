@@ -58,8 +58,9 @@ class FakeKeyboard : public KeyboardLayouts {
 
 class FakeLauncher : public InstanceLauncher {
  public:
-  QStringList started;
+  QStringList started, opened;
   void StartInstance(const QString& path) override { started << path; }
+  void OpenUrl(const QString& url) override { opened << url; }
 };
 
 }  // namespace plumex::test

@@ -2,6 +2,8 @@
 // A main window in a private program folder, with the user's answers and new
 // processes faked.
 #include <QApplication>
+#include <QClipboard>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <cstdlib>
