@@ -50,4 +50,24 @@ void PipeThrough(InputBytes& input, std::ostream& out, const ChunkRewrite& rewri
   FinishOutput(out);
 }
 
+void PipeWholeLines(InputBytes& input, std::ostream& out, const LinesRewrite& rewrite) {
+  std::string pending;  // the start of a line not yet ended
+  std::vector<char> chunk(kChunkSize);
+  while (const std::size_t got = input.Read(chunk.data(), chunk.size())) {
+    // Only the new bytes are searched, so one endless line costs no more
+    // than many short ones.
+    const std::string_view fresh(chunk.data(), got);
+    const std::size_t last_break = fresh.find_last_of("\r\n");
+    if (last_break == std::string_view::npos) {
+      pending.append(fresh);
+      continue;
+    }
+    pending.append(fresh.substr(0, last_break + 1));
+    WriteBytes(out, rewrite(pending));
+    pending.assign(fresh.substr(last_break + 1));
+  }
+  WriteBytes(out, rewrite(pending));
+  FinishOutput(out);
+}
+
 }  // namespace plumex

@@ -38,4 +38,14 @@ using ChunkRewrite = std::function<void(char* data, std::size_t size)>;
 // finishes the output.
 void PipeThrough(InputBytes& input, std::ostream& out, const ChunkRewrite& rewrite, std::string already_read = {});
 
+// Rewrites a run of whole lines into new bytes, of any number.
+using LinesRewrite = std::function<std::string(std::string_view lines)>;
+
+// Writes the input rewritten in runs that end just after a CR or LF (the
+// last run ends with the input), and finishes the output. For rewrites
+// whose matches never hold a line break: they give the same bytes as one
+// rewrite of the whole input, holding no more than the longest line and a
+// chunk in memory.
+void PipeWholeLines(InputBytes& input, std::ostream& out, const LinesRewrite& rewrite);
+
 }  // namespace plumex

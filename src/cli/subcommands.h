@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "config/settings.h"
 #include "convert/conversion_tables.h"
 
 namespace plumex {
@@ -12,7 +13,8 @@ struct ToolContext {
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
-  const ConversionTables& tables;
+  const Settings& settings;
+  const ConversionTables& tables;  // built from `settings`
 };
 
 using Arguments = std::span<const std::string_view>;
@@ -30,5 +32,10 @@ std::span<const Subcommand> Subcommands();
 int RunDetect(Arguments arguments, const ToolContext& context);
 int RunConvert(Arguments arguments, const ToolContext& context);
 int RunCase(Arguments arguments, const ToolContext& context);
+int RunTranslit(Arguments arguments, const ToolContext& context);
+int RunUntranslit(Arguments arguments, const ToolContext& context);
+int RunRuslit(Arguments arguments, const ToolContext& context);
+int RunUnruslit(Arguments arguments, const ToolContext& context);
+int RunLayout(Arguments arguments, const ToolContext& context);
 
 }  // namespace plumex

@@ -18,7 +18,8 @@ void PrintHelp(std::ostream& out) {
   out << "Usage: plumex-text COMMAND [ARGUMENTS]\n"
          "Plumex's Cyrillic tools for the shell. Output goes to standard output; a missing\n"
          "FILE, or \"-\", means standard input. CODE is one of WIN, DOS, KOI, MAC, ISO.\n"
-         "The tables come from your Plumex settings file when there is one.\n\n";
+         "The tables come from your Plumex settings file, translit.ini and ruslit.ini\n"
+         "when they exist (the editor's built-in ones otherwise); none of them is written.\n\n";
   for (const Subcommand& command : Subcommands())
     out << "  plumex-text " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
   out << "\nExit status: 0 done, 1 a file could not be read or written, 2 bad arguments.\n";
@@ -36,8 +37,9 @@ int Run(const std::vector<std::string_view>& arguments, std::istream& in, std::o
   const auto command = std::ranges::find(commands, name, &Subcommand::name);
   if (command == commands.end())
     throw UsageError("unknown command '" + std::string(name) + "'; try 'plumex-text --help'");
-  const ConversionTables tables = LoadToolTables(err);
-  const ToolContext context{in, out, err, tables};
+  const Settings settings = LoadToolSettings(err);
+  const ConversionTables tables = ConversionTables::FromSettings(settings);
+  const ToolContext context{in, out, err, settings, tables};
   return command->run(Arguments(arguments).subspan(1), context);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// plumex-text: the editor's code page, detection and case tools for the
-// shell, with the same tables as the editor.
+// plumex-text: the editor's code page, detection, case, transliteration and
+// layout repair tools for the shell, with the same tables as the editor.
 #include <iosfwd>
 
 namespace plumex {

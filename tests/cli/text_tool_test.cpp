@@ -1,68 +1,23 @@
-#include "cli/text_tool.h"
-
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/byte_streams.h"
-#include "config/settings.h"
+#include "cli/text_tool.h"
+#include "cli/text_tool_fixture.h"
 #include "convert/conversion_tables.h"
-#include "platform/system_facts.h"
 #include "platform/win1251.h"
 #include "support/file_helpers.h"
-#include "support/temp_dir.h"
 
 namespace plumex {
 namespace {
 
-struct ToolResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-std::string W(std::string_view utf8) { return Utf8ToWin1251(utf8); }
-
-// Every run gets its own settings folder, so the user's own file never
-// takes part and is never touched.
-class TextTool : public ::testing::Test {
- protected:
-  TextTool() {
-    if (const char* old = std::getenv("PLUMEX_HOME")) old_home_ = old;
-    setenv("PLUMEX_HOME", (dir_ / "settings").c_str(), 1);
-  }
-  ~TextTool() override {
-    if (old_home_) setenv("PLUMEX_HOME", old_home_->c_str(), 1);
-    else unsetenv("PLUMEX_HOME");
-  }
-
-  ToolResult Run(std::vector<std::string> arguments, const std::string& input = {}) {
-    std::vector<const char*> argv = {"plumex-text"};
-    for (const std::string& a : arguments) argv.push_back(a.c_str());
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunTextTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    return {status, out.str(), err.str()};
-  }
-
-  std::string File(const std::string& name, const std::string& bytes) {
-    const std::string path = dir_ / name;
-    test::WriteRaw(path, bytes);
-    return path;
-  }
-
-  std::string SettingsPath() { return dir_ / ("settings/" + SettingsFileName()); }
-
-  test::TempDir dir_;
-  std::optional<std::string> old_home_;
-  const ConversionTables defaults_ = ConversionTables::FromSettings(Settings{});
-};
+using test::TextTool;
+using test::ToolResult;
+using test::W;
 
 const std::string kProse = W(
     "Осенью город становится тише. Туристы разъезжаются, кафе убирают столики с улиц, "

@@ -1,0 +1,73 @@
+#pragma once
+// Runs plumex-text in-process against a settings folder of its own.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/text_tool.h"
+#include "config/settings.h"
+#include "convert/conversion_tables.h"
+#include "platform/system_facts.h"
+#include "platform/win1251.h"
+#include "support/file_helpers.h"
+#include "support/temp_dir.h"
+
+namespace plumex::test {
+
+struct ToolResult {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+inline std::string W(std::string_view utf8) { return Utf8ToWin1251(utf8); }
+
+// Every run gets its own settings folder, so the user's own file never
+// takes part and is never touched.
+class TextTool : public ::testing::Test {
+ protected:
+  TextTool() {
+    if (const char* old = std::getenv("PLUMEX_HOME")) old_home_ = old;
+    setenv("PLUMEX_HOME", (dir_ / "settings").c_str(), 1);
+  }
+  ~TextTool() override {
+    if (old_home_) setenv("PLUMEX_HOME", old_home_->c_str(), 1);
+    else unsetenv("PLUMEX_HOME");
+  }
+
+  ToolResult Run(std::vector<std::string> arguments, const std::string& input = {}) {
+    std::vector<const char*> argv = {"plumex-text"};
+    for (const std::string& a : arguments) argv.push_back(a.c_str());
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunTextTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    return {status, out.str(), err.str()};
+  }
+
+  std::string File(const std::string& name, const std::string& bytes) {
+    const std::string path = dir_ / name;
+    WriteRaw(path, bytes);
+    return path;
+  }
+
+  std::string SettingsPath() { return dir_ / ("settings/" + SettingsFileName()); }
+
+  // A file of the settings folder, as the user left it there.
+  std::string UserFile(const std::string& name, const std::string& bytes) {
+    std::filesystem::create_directories(dir_ / "settings");
+    return File("settings/" + name, bytes);
+  }
+
+  TempDir dir_;
+  std::optional<std::string> old_home_;
+  const ConversionTables defaults_ = ConversionTables::FromSettings(Settings{});
+};
+
+}  // namespace plumex::test
