@@ -196,6 +196,11 @@ constexpr LanguageText kEnglish[] = {
     {"strTransText", ""},
     {"Author", ""},
     {"AuthorEMail", ""},
+    // Notes of the key list in the settings dialog.
+    {"tKeyWindow", "This key belongs to the editor window:"},
+    {"tKeyNeedsCtrlAlt", "A key that types text needs Ctrl or Alt:"},
+    {"tKeyTaken", "The key was taken from:"},
+    {"tKeyNotSaved", "The hot keys could not be saved:"},
 };
 
 }  // namespace
@@ -217,6 +222,9 @@ void LanguageTable::Set(std::string_view key, std::string text) {
 void LanguageTable::ResetToEnglish() {
   texts_.clear();
   for (const LanguageText& t : kEnglish) texts_.emplace(t.key, t.english);
+  code_ = "en";
+  englishName_ = "English";
+  dialogSize_ = DialogSize{};
 }
 
 LanguageTable& Language() {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 namespace plumex {
 
@@ -16,6 +17,13 @@ struct LanguageText {
 // The built-in English texts, in the order a language file lists them.
 std::span<const LanguageText> EnglishTexts();
 
+// The size of the settings dialog a language asks for, in pixels.
+struct DialogSize {
+  int width = 500;
+  int height = 390;
+  bool operator==(const DialogSize&) const = default;
+};
+
 class LanguageTable {
  public:
   LanguageTable();
@@ -25,10 +33,24 @@ class LanguageTable {
   const std::string& Text(std::string_view key) const;
   // Sets a known key; unknown keys are ignored.
   void Set(std::string_view key, std::string text);
+  // Every text, the code, the English name and the dialog size back to
+  // those of the built-in English.
   void ResetToEnglish();
+
+  // The short code of the language ("en"), naming its readme file.
+  const std::string& LanguageCode() const { return code_; }
+  void SetLanguageCode(std::string code) { code_ = std::move(code); }
+  // The language's name in English ("English").
+  const std::string& EnglishName() const { return englishName_; }
+  void SetEnglishName(std::string name) { englishName_ = std::move(name); }
+  DialogSize SettingsDialogSize() const { return dialogSize_; }
+  void SetSettingsDialogSize(DialogSize size) { dialogSize_ = size; }
 
  private:
   std::unordered_map<std::string, std::string> texts_;
+  std::string code_;
+  std::string englishName_;
+  DialogSize dialogSize_;
   mutable std::unordered_map<std::string, std::string> unknown_;
 };
 

@@ -1,0 +1,255 @@
+#include "services/language_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/win1251.h"
+#include "services/language_table.h"
+#include "support/file_helpers.h"
+#include "support/temp_dir.h"
+
+namespace plumex {
+namespace {
+
+using test::WriteRaw;
+
+const std::string kRussian = "\xD0\xF3\xF1\xF1\xEA\xE8\xE9";  // Русский
+const std::string kNew = "\xCD\xEE\xE2\xFB\xE9";               // Новый
+
+class LanguageFiles : public ::testing::Test {
+ protected:
+  void TearDown() override { Language().ResetToEnglish(); }
+
+  std::string Lang(const std::string& name, const std::string& bytes) {
+    WriteRaw(lang / name, bytes);
+    return lang / name;
+  }
+
+  // Applies the entry and returns what changed, with the settings file given.
+  LanguageChange Apply(int index, const LanguageList& list, int starts = 5) {
+    return ApplyLanguage(index, list, settings, starts, {settingsFile, program.path()});
+  }
+
+  test::TempDir lang;
+  test::TempDir program;
+  IniFile settingsFile;
+  Settings settings;
+};
+
+TEST_F(LanguageFiles, OnlyEnglishWithoutAFolderOrFiles) {
+  const LanguageList none = ScanLanguageFiles(lang / "missing/");
+  ASSERT_EQ(none.size(), 1u);
+  EXPECT_EQ(none[0].name, "English");
+  EXPECT_EQ(none[0].path, "");
+  EXPECT_EQ(ScanLanguageFiles(lang.path()), none);
+}
+
+TEST_F(LanguageFiles, ScanSortsIgnoringCaseAndPassesOverWhatIsNoLanguage) {
+  Lang("b.lng", "[LANGUAGE]\r\nLanguage=Bee\r\n");
+  Lang("A.lng", "[LANGUAGE]\r\nLanguage=Ay\r\n");
+  Lang("c.LNG", "[LANGUAGE]\r\nLanguage=Cee\r\n");
+  Lang("d.lng", "[LANGUAGE]\r\nLanguageCode=dd\r\n");                 // no Language
+  Lang("e.lng", "[LANGUAGE]\r\nLanguage=English\r\n");                // the built-in one
+  Lang("f.lng", "[LANGUAGE]\r\nLanguage=" + kRussian + "\r\n");       // Windows-1251
+  Lang("g.lng", "\xEF\xBB\xBF[LANGUAGE]\r\nLanguage=" + Win1251ToUtf8(kRussian) + "\r\n");
+  Lang("h.lng", "[LANGUAGE]\r\nLanguage=Ru=ss\r\n");
+  Lang("i.lng", "[LANGUAGE]\r\nLanguage=Big\r\n" + std::string(kLanguageFileLimit, ';'));
+  Lang("notes.txt", "[LANGUAGE]\r\nLanguage=Text\r\n");
+  std::filesystem::create_directory(lang / "x.lng");
+
+  const LanguageList list = ScanLanguageFiles(lang.path());
+  const LanguageList expected = {
+      {"English", ""},          {"Ay", lang / "A.lng"},       {"Bee", lang / "b.lng"},
+      {"Cee", lang / "c.LNG"},  {"???", lang / "d.lng"},      {kRussian, lang / "f.lng"},
+      {kRussian, lang / "g.lng"}, {"Ru=ss", lang / "h.lng"},
+  };
+  EXPECT_EQ(list, expected);
+}
+
+TEST_F(LanguageFiles, TextsOverEnglishAndBackToEnglishRestoresEveryText) {
+  const std::string path = Lang("ru.lng",
+                                "[LANGUAGE]\r\nLanguage=" + kRussian +
+                                    "\r\nLanguageCode=ru\r\nEnglishName=Russian\r\n"
+                                    "aNew=" + kNew + "\r\naNew=second\r\nAuthor=Ivan\r\n"
+                                    "tPrinting=\r\n[SETS_FORM]\r\nSetsWidth=640\r\nSetsHeight=480\r\n");
+  const LanguageList list = {{"English", ""}, {kRussian, path}};
+
+  EXPECT_EQ(Apply(1, list).index, 1);
+  const LanguageTable& table = Language();
+  EXPECT_EQ(table.Text("aNew"), kNew) << "the first of two lines wins";
+  EXPECT_EQ(table.Text("aOpen"), "Open...") << "a missing key keeps English";
+  EXPECT_EQ(table.Text("tPrinting"), "");
+  EXPECT_EQ(table.Text("Author"), "Ivan");
+  EXPECT_EQ(table.LanguageCode(), "ru");
+  EXPECT_EQ(table.EnglishName(), "Russian");
+  EXPECT_EQ(table.SettingsDialogSize(), (DialogSize{640, 480}));
+
+  EXPECT_EQ(Apply(0, list).index, 0);
+  for (const LanguageText& text : EnglishTexts()) EXPECT_EQ(table.Text(text.key), text.english) << text.key;
+  EXPECT_EQ(table.LanguageCode(), "en");
+  EXPECT_EQ(table.EnglishName(), "English");
+  EXPECT_EQ(table.SettingsDialogSize(), (DialogSize{500, 390}));
+}
+
+TEST_F(LanguageFiles, AnIndexOutOfRangeMeansEnglish) {
+  const LanguageList list = {{"English", ""}, {"X", Lang("x.lng", "[LANGUAGE]\r\naNew=X\r\n")}};
+  for (int index : {-1, 2, 1000, INT_MIN, INT_MAX}) {
+    settings.Language = index;
+    EXPECT_EQ(Apply(index, list).index, 0) << index;
+    EXPECT_EQ(settings.Language, 0);
+    EXPECT_EQ(Language().Text("aNew"), "New");
+  }
+}
+
+TEST_F(LanguageFiles, AFileGoneOrHostileGivesEnglish) {
+  const std::string huge = Lang("huge.lng", "[LANGUAGE]\r\naNew=X\r\n" + std::string(kLanguageFileLimit, 'x'));
+  std::filesystem::create_directory(lang / "dir.lng");
+  const LanguageList list = {{"English", ""},
+                             {"Gone", lang / "gone.lng"},
+                             {"Dir", lang / "dir.lng"},
+                             {"Huge", huge},
+                             {"Garbage", Lang("bytes.lng", test::AllBytes() + "\r\n[LANGUAGE\r\n=\r\n")}};
+  for (int index = 1; index < 5; ++index) {
+    const LanguageChange change = Apply(index, list);
+    EXPECT_EQ(change.index, index);
+    EXPECT_EQ(Language().Text("aNew"), "New") << list[static_cast<std::size_t>(index)].name;
+    // Bytes that parse to nothing useful still make a language of their own.
+    EXPECT_EQ(change.tables, index < 4 ? TableSource::SettingsFile : TableSource::LanguageFile);
+  }
+}
+
+TEST_F(LanguageFiles, LongTextsAreCut) {
+  const std::string path = Lang("long.lng", "[LANGUAGE]\r\naNew=" + std::string(100000, 'n') + "\r\n");
+  Apply(1, {{"English", ""}, {"Long", path}});
+  EXPECT_EQ(Language().Text("aNew"), std::string(kLanguageTextLimit, 'n'));
+}
+
+TEST_F(LanguageFiles, DialogSizeIsAtLeastTheBuiltIn) {
+  const struct {
+    const char* section;
+    DialogSize size;
+  } cases[] = {
+      {"", {500, 390}},
+      {"[SETS_FORM]\r\nSetsWidth=100\r\nSetsHeight=-5\r\n", {500, 390}},
+      {"[SETS_FORM]\r\nSetsWidth=800\r\n", {800, 390}},
+      {"[SETS_FORM]\r\nSetsWidth=wide\r\nSetsHeight=99999999999\r\n", {500, 390}},
+  };
+  for (const auto& c : cases) {
+    const std::string path = Lang("size.lng", std::string("[LANGUAGE]\r\n") + c.section);
+    Apply(1, {{"English", ""}, {"Size", path}});
+    EXPECT_EQ(Language().SettingsDialogSize(), c.size) << c.section;
+  }
+}
+
+TEST_F(LanguageFiles, ReadmeFollowsASafeLanguageCode) {
+  WriteRaw(program / "readme_ru.txt", "");
+  WriteRaw(program / "history.txt", "");
+  const struct {
+    const char* code;
+    const char* readme;
+    bool exists;
+  } cases[] = {
+      {"ru", "readme_ru.txt", true},      {"pt-BR", "readme_pt-BR.txt", false},
+      {"", "readme_.txt", false},         {"../../etc/x", "readme.txt", false},
+      {"r u", "readme.txt", false},       {"\xF0\xF3", "readme.txt", false},
+  };
+  for (const auto& c : cases) {
+    const std::string path = Lang("code.lng", std::string("[LANGUAGE]\r\nLanguageCode=") + c.code + "\r\n");
+    const LanguageChange change = Apply(1, {{"English", ""}, {"Code", path}});
+    EXPECT_EQ(change.readmeName, c.readme) << c.code;
+    EXPECT_EQ(change.readmeExists, c.exists) << c.code;
+    EXPECT_TRUE(change.historyExists);
+    EXPECT_FALSE(change.helpExists);
+  }
+  const LanguageChange english = Apply(0, {{"English", ""}});
+  EXPECT_EQ(english.readmeName, "readme.txt");
+  EXPECT_FALSE(english.readmeExists);
+  WriteRaw(program / "help.chm", "");
+  WriteRaw(program / "readme.txt", "");
+  EXPECT_TRUE(Apply(0, {{"English", ""}}).helpExists);
+  EXPECT_TRUE(Apply(0, {{"English", ""}}).readmeExists);
+}
+
+const std::string kThreeLayouts =
+    "[LAYOUT]\r\nLOCount=5\r\n1=En\r\nEn=00000409\r\nStrLO_En=qw\r\n2=Ru\r\nRu=00000419\r\n"
+    "StrLO_Ru=\xE9\xF6\r\n3=Ua\r\nUa=00000422\r\nStrLO_Ua=\xE9\xF6\r\n";
+
+TEST_F(LanguageFiles, TablesComeFromTheLanguageFileAfterTheFirstStart) {
+  const std::string path =
+      Lang("ua.lng", "[LANGUAGE]\r\nLanguage=Ua\r\n[CASE]\r\nStrUpCase_Add=\xA5\r\nStrLoCase_Add=\xB4\r\n"
+                     "[AUTODETECT]\r\nDetectBuffer=-7\r\nWinDetectString=\xE0\r\n" + kThreeLayouts);
+  const LanguageList list = {{"English", ""}, {"Ua", path}};
+
+  LanguageChange change = Apply(1, list, 0);  // first start: the settings file's tables
+  EXPECT_EQ(change.tables, TableSource::SettingsFile);
+  EXPECT_EQ(settings.StrUpCase_Add, Settings().StrUpCase_Add);
+  EXPECT_FALSE(change.thirdLayout);
+
+  change = Apply(1, list, 1);
+  EXPECT_EQ(change.tables, TableSource::LanguageFile);
+  EXPECT_EQ(settings.StrUpCase_Add, "\xA5");
+  EXPECT_EQ(settings.CaseUpperAll, Settings().StrUpCase_En + Settings().StrUpCase_Ru + "\xA5");
+  EXPECT_EQ(settings.WinDetectString, "\xE0");
+  EXPECT_EQ(settings.DetectBuffer, 1024) << "checked like the settings file's";
+  EXPECT_EQ(settings.LOCount, 3) << "5 is more layouts than there are";
+  EXPECT_TRUE(change.thirdLayout);
+  EXPECT_EQ(settings.Layouts[2].Name, "Ua");
+  EXPECT_EQ(ActionCaption(ActionId::LO_23, settings), "Ru -> Ua");
+}
+
+TEST_F(LanguageFiles, BackToEnglishTakesTheSettingsFileTablesOrTheBuiltIn) {
+  settingsFile = IniFile::Parse("[ECODINGS]\r\nStrKOI=koi\r\n[LAYOUT]\r\nLOCount=2\r\n");
+  const std::string path = Lang("ua.lng", "[CASE]\r\nStrUpCase_Add=\xA5\r\n[ECODINGS]\r\nStrDOS=dos\r\n" + kThreeLayouts);
+  const LanguageList list = {{"English", ""}, {"Ua", path}};
+  Apply(1, list);
+  EXPECT_EQ(settings.StrKOI, "koi") << "a table the language lacks comes from the settings file";
+  EXPECT_EQ(settings.StrDOS, "dos");
+
+  const LanguageChange change = Apply(0, list);
+  EXPECT_EQ(change.tables, TableSource::SettingsFile);
+  EXPECT_FALSE(change.thirdLayout);
+  EXPECT_EQ(settings.LOCount, 2);
+  EXPECT_EQ(settings.Layouts, Settings().Layouts);
+  EXPECT_EQ(settings.StrKOI, "koi");
+  EXPECT_EQ(settings.StrDOS, Settings().StrDOS) << "missing from both sources: built in";
+  EXPECT_EQ(settings.StrUpCase_Add, Settings().StrUpCase_Add);
+  EXPECT_EQ(ActionCaption(ActionId::LO_12, settings), "En -> Ru");
+}
+
+TEST_F(LanguageFiles, EnglishIsTheFirstEntryNotAnEnglishName) {
+  // A file without EnglishName still is a language of its own: its tables
+  // are not the settings file's.
+  const std::string path = Lang("x.lng", "[LANGUAGE]\r\nLanguage=X\r\n[CASE]\r\nStrUpCase_Add=\xA5\r\n");
+  const LanguageChange change = Apply(1, {{"English", ""}, {"X", path}});
+  EXPECT_EQ(Language().EnglishName(), "English");
+  EXPECT_EQ(change.tables, TableSource::LanguageFile);
+}
+
+TEST_F(LanguageFiles, Utf8FilesGiveWindows1251AndOnlyTablesThatFit) {
+  const std::string path = Lang(
+      "utf8.lng", "\xEF\xBB\xBF[LANGUAGE]\r\naNew=" + Win1251ToUtf8(kNew) + " \xE4\xB8\xAD\r\n"
+                  "[CASE]\r\nStrUpCase_Add=\xD2\x90\r\nStrLoCase_Add=\xE4\xB8\xAD\r\n"
+                  "[LAYOUT]\r\n1=" + Win1251ToUtf8("\xC0\xED") + "\r\n" + Win1251ToUtf8("\xC0\xED") +
+                  "=00000409\r\n");
+  Apply(1, {{"English", ""}, {"Utf", path}});
+  EXPECT_EQ(Language().Text("aNew"), kNew + " ?");
+  EXPECT_EQ(settings.StrUpCase_Add, "\xA5");                          // Ґ
+  EXPECT_EQ(settings.StrLoCase_Add, Settings().StrLoCase_Add);       // a character 1251 lacks
+  EXPECT_EQ(settings.Layouts[0].Name, "\xC0\xED");
+  EXPECT_EQ(settings.Layouts[0].Id, "00000409");
+}
+
+TEST_F(LanguageFiles, CaptionsFollowTheirRules) {
+  EXPECT_EQ(ActionCaption(ActionId::New, settings), "New");
+  EXPECT_EQ(ActionCaption(ActionId::QPrint, settings), "Print");
+  EXPECT_EQ(ActionCaption(ActionId::Print, settings), "Print...");
+  EXPECT_EQ(ActionCaption(ActionId::DosToWin, settings), "DOS 866 -> WIN-1251");
+  EXPECT_EQ(ActionCaption(ActionId::LO_21, settings), "Ru -> En");
+  Language().Set("aPrint", "Pr...int...");
+  EXPECT_EQ(ActionCaption(ActionId::QPrint, settings), "Print...");
+}
+
+}  // namespace
+}  // namespace plumex
