@@ -1,0 +1,272 @@
+#include "commands/find_replace.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "commands/find_replace_dialog.h"
+#include "convert/transform_frame.h"
+#include "convert/word_breaks.h"
+#include "platform/editor_widget.h"
+#include "platform/qt_text.h"
+#include "services/language_table.h"
+
+namespace plumex {
+namespace {
+
+// Replace All reads this much of the text between two looks at the window's
+// events: a few milliseconds of work.
+constexpr std::size_t kChunkBytes = 256 * 1024;
+
+QString Lang(const char* key) { return BytesToQString(Language().Text(key)); }
+QString NotFoundText() { return ' ' + Lang("strNotFound"); }
+QString CountText(std::size_t count) { return ' ' + Lang("strRepAmount") + ": " + QString::number(count); }
+
+QString ElapsedText(qint64 ms) {
+  return QStringLiteral(" - Time:%1:%2:%3").arg(ms / 60000).arg(ms / 1000 % 60).arg(ms % 1000);
+}
+
+std::string FirstLine(std::string bytes) {
+  bytes.resize(std::min(bytes.size(), bytes.find_first_of("\r\n")));
+  return bytes;
+}
+
+std::string TrimBlanks(const std::string& bytes) {
+  const std::size_t first = bytes.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return bytes.substr(first, bytes.find_last_not_of(" \t") + 1 - first);
+}
+
+}  // namespace
+
+// The text read at the start, the part of it being rewritten (in editor
+// characters) and the rewrite so far. The editor is written once, at the end.
+struct FindReplace::ReplaceAllState {
+  std::string text;
+  LineBreak style = LineBreak::CrLf;
+  Direction direction = Direction::Down;
+  int anchor = 0;
+  int charFrom = 0;
+  int charTo = 0;
+  QElapsedTimer timer;
+  std::unique_ptr<ReplaceAllRun> run;
+};
+
+FindReplace::FindReplace(QWidget* window, EditorWidget& editor, Settings& settings, CaseTablesSource tables,
+                         InfoSink info)
+    : QObject(window), editor_(editor), settings_(settings), tables_(std::move(tables)), info_(std::move(info)) {
+  find_ = new FindReplaceDialog(SearchDialogKind::Find, window);
+  replace_ = new FindReplaceDialog(SearchDialogKind::Replace, window);
+  for (FindReplaceDialog* dialog : {find_.data(), replace_.data()}) {
+    connect(dialog, &FindReplaceDialog::findNextClicked, this, [this, dialog] { StepFromDialog(*dialog); });
+    connect(dialog, &QDialog::finished, this, [this, dialog] { OnDialogClosed(*dialog); });
+  }
+  connect(replace_, &FindReplaceDialog::replaceClicked, this, &FindReplace::Replace);
+  connect(replace_, &FindReplaceDialog::replaceAllClicked, this, &FindReplace::ReplaceAll);
+  connect(editor_.document(), &QTextDocument::contentsChange, this, &FindReplace::OnContentsChange);
+}
+
+FindReplace::~FindReplace() = default;
+
+void FindReplace::ShowFind() {
+  info_(QString());
+  searchText_ = ProposedText();
+  Show(*find_);
+  find_->SetFindText(searchText_);
+}
+
+void FindReplace::ShowReplace() {
+  info_(QString());
+  if (editor_.ReadOnly()) return;
+  Show(*replace_);
+  replace_->SetFindText(ProposedText());
+}
+
+void FindReplace::Show(FindReplaceDialog& dialog) {
+  dialog.show();
+  dialog.raise();
+  dialog.activateWindow();
+}
+
+void FindReplace::FindNext() {
+  if (searchText_.isEmpty())
+    ShowFind();
+  else
+    SearchStep();
+}
+
+void FindReplace::CloseDialogs() {
+  for (FindReplaceDialog* dialog : {find_.data(), replace_.data()})
+    if (dialog && dialog->isVisible()) dialog->reject();
+  if (run_) FinishReplaceAll(RunEnd::Stopped);
+}
+
+bool FindReplace::DialogOpen() const {
+  return (find_ && find_->isVisible()) || (replace_ && replace_->isVisible());
+}
+
+QString FindReplace::ProposedText() const {
+  const LineBreak style = editor_.LineBreakStyle();
+  std::string bytes;
+  if (editor_.SelLength() > 0) {
+    bytes = FirstLine(editor_.SelectedText());
+  } else {
+    const int caret = editor_.SelStart();
+    const int line = editor_.LineFromChar(caret);
+    const int start = editor_.LineIndex(line);
+    const int end = line + 1 < editor_.LineCount() ? editor_.LineIndex(line + 1) : editor_.Length();
+    bytes = WordAtCaret(CharacterText(editor_.TextRange(start, end), style), caret - start, tables_());
+  }
+  return BytesToQString(TrimBlanks(bytes), style);
+}
+
+std::string FindReplace::Bytes(const QString& text) const { return QStringToBytes(text, editor_.LineBreakStyle()); }
+
+void FindReplace::TakeSearchFrom(const FindReplaceDialog& dialog) {
+  searchText_ = dialog.FindText();
+  searchOptions_ = dialog.Options();
+}
+
+bool FindReplace::SearchStep() {
+  if (searchText_.isEmpty()) return false;
+  SearchOptions options = searchOptions_;
+  options.lineBreak = editor_.LineBreakStyle();
+  const std::string text = editor_.Text();
+  const int selStart = editor_.SelStart();
+  const int from = options.direction == Direction::Up ? selStart : selStart + editor_.SelLength();
+  const TextSearcher searcher(Bytes(searchText_), options, tables_());
+  const auto match = searcher.Find(text, ByteOffsetOf(text, options.lineBreak, from));
+  if (!match) {
+    info_(NotFoundText());
+    return false;
+  }
+  const auto at = [&](std::size_t byte) { return static_cast<int>(CharacterOffsetOf(text, options.lineBreak, byte)); };
+  editor_.Select(at(match->start), at(match->end));
+  editor_.ensureCursorVisible();
+  info_(QString());
+  return true;
+}
+
+void FindReplace::StepFromDialog(FindReplaceDialog& dialog) {
+  TakeSearchFrom(dialog);
+  SearchStep();
+  MoveClearOfSelection(dialog);
+}
+
+int FindReplace::ReplaceStart() const {
+  // The edge of the selection the search runs away from, so that a selected
+  // match is replaced first and nothing before it is touched.
+  const int start = editor_.SelStart();
+  return searchOptions_.direction == Direction::Up ? start + editor_.SelLength() : start;
+}
+
+void FindReplace::Replace() {
+  if (run_ || editor_.ReadOnly()) return;
+  TakeSearchFrom(*replace_);
+  if (searchText_.isEmpty()) return;
+  const int caret = ReplaceStart();
+  editor_.Select(caret, caret);
+  if (SearchStep()) {
+    BeginTransform(editor_);
+    editor_.ReplaceSelection(Bytes(replace_->ReplaceText()), UndoMode::Skip);
+    EndTransform(editor_);
+  }
+  SearchStep();
+  MoveClearOfSelection(*replace_);
+}
+
+void FindReplace::ReplaceAll() {
+  if (run_ || editor_.ReadOnly()) return;
+  TakeSearchFrom(*replace_);
+  if (searchText_.isEmpty()) return;
+
+  auto state = std::make_unique<ReplaceAllState>();
+  state->timer.start();
+  state->style = editor_.LineBreakStyle();
+  state->direction = searchOptions_.direction;
+  state->anchor = ReplaceStart();
+  state->text = editor_.Text();
+  const std::size_t anchorByte = ByteOffsetOf(state->text, state->style, state->anchor);
+  const bool down = state->direction == Direction::Down;
+  state->charFrom = down ? state->anchor : 0;
+  state->charTo = down ? editor_.Length() : state->anchor;
+  SearchOptions options = searchOptions_;
+  options.lineBreak = state->style;
+  state->run = std::make_unique<ReplaceAllRun>(state->text, down ? anchorByte : 0,
+                                               down ? state->text.size() : anchorByte, Bytes(searchText_),
+                                               Bytes(replace_->ReplaceText()), options, tables_());
+  run_ = std::move(state);
+  replace_->SetBusy(true);
+
+  // Closing the box, a change of the text or the window going away may all
+  // happen inside processEvents().
+  const QPointer<FindReplace> alive(this);
+  while (run_ && run_->run->Advance(kChunkBytes)) {
+    if (run_->run->Count() > 0) info_(CountText(run_->run->Count()));
+    QCoreApplication::processEvents();
+    if (!alive) return;
+  }
+  if (run_) FinishReplaceAll(RunEnd::Completed);
+}
+
+void FindReplace::FinishReplaceAll(RunEnd end) {
+  const std::unique_ptr<ReplaceAllState> state = std::move(run_);
+  if (replace_) replace_->SetBusy(false);
+  ReplaceAllRun& run = *state->run;
+  const std::size_t count = run.Count();
+  if (editor_.ReadOnly()) {
+    Report(CountText(0), state.get());
+    return;
+  }
+  if (count == 0) {
+    editor_.Select(state->anchor, state->anchor);
+    Report(end == RunEnd::Completed ? NotFoundText() : CountText(0), state.get());
+    return;
+  }
+  const std::string range = run.TakeRewrittenRange();
+  // The caret ends after the replacement made last in the search's order.
+  const std::size_t caretByte = state->direction == Direction::Down ? run.LastReplacementEnd() : run.FirstReplacementEnd();
+  const int caret = state->charFrom + static_cast<int>(CharacterOffsetOf(range, state->style, caretByte));
+  writing_ = true;
+  BeginTransform(editor_);
+  editor_.Select(state->charFrom, state->charTo);
+  editor_.ReplaceSelection(range, UndoMode::Skip);
+  editor_.Select(caret, caret);
+  EndTransform(editor_);
+  writing_ = false;
+  Report(CountText(count), state.get());
+}
+
+void FindReplace::OnContentsChange(int, int removed, int added) {
+  if (!run_ || writing_ || (removed == 0 && added == 0)) return;
+  // Someone else changed the text under the run: what it computed no longer
+  // fits, so nothing is written.
+  run_.reset();
+  if (replace_) replace_->SetBusy(false);
+  info_(CountText(0));
+}
+
+void FindReplace::OnDialogClosed(const FindReplaceDialog& dialog) {
+  info_(QString());
+  if (run_ && &dialog == replace_.data()) FinishReplaceAll(RunEnd::Stopped);
+}
+
+void FindReplace::Report(const QString& text, const ReplaceAllState* timed) {
+  info_(timed && settings_.IsDebug ? text + ElapsedText(timed->timer.elapsed()) : text);
+}
+
+void FindReplace::MoveClearOfSelection(FindReplaceDialog& dialog) {
+  if (!settings_.IsChangeFindDlgPos || !dialog.isVisible()) return;
+  QTextCursor at(editor_.document());
+  at.setPosition(editor_.SelStart());
+  const QPoint start = editor_.viewport()->mapToGlobal(editor_.cursorRect(at).topLeft());
+  at.setPosition(editor_.SelStart() + editor_.SelLength());
+  const QPoint end = editor_.viewport()->mapToGlobal(editor_.cursorRect(at).topLeft());
+  const QScreen* screen = dialog.screen();
+  const int screenHeight = screen ? screen->geometry().height() : 0;
+  if (const auto to = PositionClearOf(dialog.frameGeometry(), start, end, screenHeight)) dialog.move(*to);
+}
+
+}  // namespace plumex

@@ -1,0 +1,126 @@
+#include "commands/find_replace_dialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "platform/qt_text.h"
+#include "services/language_table.h"
+
+namespace plumex {
+namespace {
+
+// A caption from the language table without the trailing "..." menu items carry.
+QString Caption(const char* key) {
+  QString text = BytesToQString(Language().Text(key)).trimmed();
+  while (text.endsWith('.')) text.chop(1);
+  return text.trimmed();
+}
+
+QPushButton* AddButton(QVBoxLayout* column, const QString& text, const char* name) {
+  auto* button = new QPushButton(text);
+  button->setObjectName(QLatin1String(name));
+  column->addWidget(button);
+  return button;
+}
+
+}  // namespace
+
+FindReplaceDialog::FindReplaceDialog(SearchDialogKind kind, QWidget* parent) : QDialog(parent), kind_(kind) {
+  const bool replacing = kind == SearchDialogKind::Replace;
+  setObjectName(replacing ? QStringLiteral("replaceDialog") : QStringLiteral("findDialog"));
+  setWindowTitle(Caption(replacing ? "aReplace" : "aFind"));
+  setModal(false);
+
+  auto* fields = new QGridLayout;
+  find_ = new QLineEdit;
+  find_->setObjectName(QStringLiteral("findText"));
+  fields->addWidget(new QLabel(QStringLiteral("Find what:")), 0, 0);
+  fields->addWidget(find_, 0, 1);
+  if (replacing) {
+    replace_ = new QLineEdit;
+    replace_->setObjectName(QStringLiteral("replaceText"));
+    fields->addWidget(new QLabel(QStringLiteral("Replace with:")), 1, 0);
+    fields->addWidget(replace_, 1, 1);
+  }
+
+  wholeWord_ = new QCheckBox(QStringLiteral("Match whole word only"));
+  wholeWord_->setObjectName(QStringLiteral("wholeWord"));
+  matchCase_ = new QCheckBox(QStringLiteral("Match case"));
+  matchCase_->setObjectName(QStringLiteral("matchCase"));
+  auto* direction = new QGroupBox(QStringLiteral("Direction"));
+  up_ = new QRadioButton(QStringLiteral("Up"));
+  up_->setObjectName(QStringLiteral("up"));
+  auto* down = new QRadioButton(QStringLiteral("Down"));
+  down->setObjectName(QStringLiteral("down"));
+  down->setChecked(true);
+  auto* directionRow = new QHBoxLayout(direction);
+  directionRow->addWidget(up_);
+  directionRow->addWidget(down);
+
+  auto* left = new QVBoxLayout;
+  left->addLayout(fields);
+  left->addWidget(wholeWord_);
+  left->addWidget(matchCase_);
+  left->addWidget(direction);
+  left->addStretch();
+
+  auto* buttons = new QVBoxLayout;
+  findNext_ = AddButton(buttons, Caption("aSearchAgain"), "findNext");
+  findNext_->setDefault(true);
+  connect(findNext_, &QPushButton::clicked, this, &FindReplaceDialog::findNextClicked);
+  if (replacing) {
+    replaceOne_ = AddButton(buttons, Caption("aReplace"), "replace");
+    replaceAll_ = AddButton(buttons, QStringLiteral("Replace All"), "replaceAll");
+    connect(replaceOne_, &QPushButton::clicked, this, &FindReplaceDialog::replaceClicked);
+    connect(replaceAll_, &QPushButton::clicked, this, &FindReplaceDialog::replaceAllClicked);
+  }
+  QPushButton* cancel = AddButton(buttons, QStringLiteral("Cancel"), "cancel");
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  buttons->addStretch();
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(left, 1);
+  layout->addLayout(buttons);
+}
+
+QString FindReplaceDialog::FindText() const { return find_->text(); }
+
+void FindReplaceDialog::SetFindText(const QString& text) {
+  find_->setText(text);
+  find_->selectAll();
+  find_->setFocus();
+}
+
+QString FindReplaceDialog::ReplaceText() const { return replace_ ? replace_->text() : QString(); }
+
+SearchOptions FindReplaceDialog::Options() const {
+  SearchOptions options;
+  options.matchCase = matchCase_->isChecked() ? MatchCase::Yes : MatchCase::No;
+  options.wholeWord = wholeWord_->isChecked() ? WholeWord::Yes : WholeWord::No;
+  options.direction = up_->isChecked() ? Direction::Up : Direction::Down;
+  return options;
+}
+
+void FindReplaceDialog::SetBusy(bool busy) {
+  for (QPushButton* button : {findNext_, replaceOne_, replaceAll_})
+    if (button) button->setEnabled(!busy);
+}
+
+std::optional<QPoint> PositionClearOf(const QRect& box, const QPoint& start, const QPoint& end, int screenHeight) {
+  constexpr int kGap = 20;
+  const QPoint below_end = end + QPoint(0, kGap);
+  if (!box.contains(start) && !box.contains(below_end)) return std::nullopt;
+  const int h = box.height();
+  if (h + kGap < start.y()) return QPoint(box.left(), start.y() - kGap - h);
+  if (screenHeight > start.y() + h) return QPoint(box.left(), start.y() + 2 * kGap);
+  return std::nullopt;
+}
+
+}  // namespace plumex

@@ -1,0 +1,109 @@
+#include "commands/go_to_dialog.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <limits>
+
+#include "platform/editor_widget.h"
+#include "platform/qt_text.h"
+#include "services/language_table.h"
+
+namespace plumex {
+namespace {
+
+QString Lang(const char* key) { return BytesToQString(Language().Text(key)); }
+
+}  // namespace
+
+GoToDialog::GoToDialog(QWidget* parent, EditorWidget& editor) : QDialog(parent), editor_(editor) {
+  setObjectName(QStringLiteral("goToDialog"));
+  setWindowTitle(QStringLiteral("Go To ..."));
+  setModal(false);
+
+  number_ = new QSpinBox;
+  number_->setObjectName(QStringLiteral("seGoTo"));
+  number_->setRange(0, std::numeric_limits<int>::max());
+
+  auto* modes = new QGroupBox;
+  line_ = new QRadioButton(Lang("tLine"));
+  line_->setObjectName(QStringLiteral("line"));
+  percent_ = new QRadioButton(Lang("tPercent"));
+  percent_->setObjectName(QStringLiteral("percent"));
+  line_->setChecked(true);
+  auto* modeColumn = new QVBoxLayout(modes);
+  modeColumn->addWidget(line_);
+  modeColumn->addWidget(percent_);
+
+  // The default button: Enter anywhere in the box runs it; Esc closes.
+  auto* ok = new QPushButton(QStringLiteral("OK"));
+  ok->setObjectName(QStringLiteral("rsbOK"));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &GoToDialog::Apply);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(number_);
+  layout->addWidget(modes);
+  layout->addWidget(ok);
+}
+
+void GoToDialog::ShowCentred(GoToMode mode) {
+  Prepare(mode);
+  adjustSize();
+  if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->geometry().center());
+    move(frame.topLeft());
+  }
+  Present();
+}
+
+void GoToDialog::ShowAt(GoToMode mode, const QPoint& topLeft) {
+  Prepare(mode);
+  move(topLeft);
+  Present();
+}
+
+void GoToDialog::Prepare(GoToMode mode) {
+  (mode == GoToMode::Percent ? percent_ : line_)->setChecked(true);
+}
+
+void GoToDialog::Present() {
+  show();
+  raise();
+  activateWindow();
+  number_->setFocus();
+  number_->selectAll();
+}
+
+void GoToDialog::Apply() {
+  const int value = number_->value();
+  if (percent_->isChecked()) {
+    QScrollBar* bar = editor_.verticalScrollBar();
+    bar->setValue(ScrollValueForPercent(value, bar->minimum(), bar->maximum()));
+  } else {
+    GoToLine(editor_, value);
+    editor_.ensureCursorVisible();
+  }
+  number_->setValue(0);
+  accept();
+  emit applied();
+}
+
+void ShowQuickBookmark(EditorWidget& editor, const Settings& settings) {
+  GoToQuickBookmark(editor, settings);
+  // From the bottom of the view, bringing the caret into view scrolls its
+  // line to the top.
+  if (BookmarkKindOf(settings.BookmarkType) == BookmarkKind::Line) {
+    QScrollBar* bar = editor.verticalScrollBar();
+    bar->setValue(bar->maximum());
+  }
+  editor.ensureCursorVisible();
+}
+
+}  // namespace plumex
