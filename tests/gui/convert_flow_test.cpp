@@ -20,12 +20,6 @@ std::string In(const std::string& table) { return MapBytes(kWin, Settings().StrW
 
 class ConvertFlow : public test::WindowTest {
  protected:
-  MainWindow& Open(const std::string& bytes, std::vector<std::string> extra = {}) {
-    const std::string path = files / "text.txt";
-    WriteRaw(path, bytes);
-    extra.push_back(path);
-    return Start(extra);
-  }
   QString Pane() { return window->statusPanes()->encoding()->text(); }
 };
 

@@ -1,12 +1,11 @@
 // The flows of a user's day with one document: open, type, save, close.
 #include <QAction>
 #include <QMenu>
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include "app/status_bar.h"
 #include "gui/window_fixture.h"
+#include "support/full_disk.h"
 
 namespace plumex {
 namespace {
@@ -93,14 +92,10 @@ TEST_F(DocumentFlow, FailedSaveKeepsOldFileAndModifiedText) {
   editor().Load(std::string(1 << 20, 'n'));
   ASSERT_TRUE(w.document().Modified);
 
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 4096;
-  setrlimit(RLIMIT_FSIZE, &small);
-  w.action(ActionId::Save)->trigger();  // the Save As that follows is cancelled
-  setrlimit(RLIMIT_FSIZE, &old);
+  {
+    const test::FullDisk disk;
+    w.action(ActionId::Save)->trigger();  // the Save As that follows is cancelled
+  }
 
   EXPECT_EQ(ReadRaw(path), "old text");
   EXPECT_TRUE(w.document().Modified);
@@ -110,9 +105,8 @@ TEST_F(DocumentFlow, FailedSaveKeepsOldFileAndModifiedText) {
 
   // Closing after the failure keeps the window when saving fails again.
   prompter.answers = {Answer::Yes};
-  setrlimit(RLIMIT_FSIZE, &small);
+  const test::FullDisk disk;
   EXPECT_FALSE(w.close());
-  setrlimit(RLIMIT_FSIZE, &old);
 }
 
 TEST_F(DocumentFlow, SaveAsAsksAboutTheNameReallyWritten) {

@@ -13,15 +13,7 @@ namespace {
 using test::ReadRaw;
 using test::WriteRaw;
 
-class TextCommands : public test::WindowTest {
- protected:
-  MainWindow& Open(const std::string& bytes, std::vector<std::string> extra = {}) {
-    const std::string path = files / "text.txt";
-    WriteRaw(path, bytes);
-    extra.push_back(path);
-    return Start(extra);
-  }
-};
+class TextCommands : public test::WindowTest {};
 
 TEST_F(TextCommands, FirstStartWritesTheListFilesWithTheirDefaults) {
   Start();

@@ -33,6 +33,14 @@ class WindowTest : public ::testing::Test {
     return *window;
   }
 
+  // Starts with a file of these bytes, after any switches in `extra`.
+  MainWindow& Open(const std::string& bytes, std::vector<std::string> extra = {}) {
+    const std::string path = files / "text.txt";
+    WriteRaw(path, bytes);
+    extra.push_back(path);
+    return Start(extra);
+  }
+
   EditorWidget& editor() { return *window->editor(); }
   std::string settingsPath() const { return home / SettingsFileName(); }
 

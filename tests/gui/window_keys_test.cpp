@@ -13,12 +13,6 @@ using test::WriteRaw;
 
 class WindowKeys : public test::WindowTest {
  protected:
-  MainWindow& Open(const std::string& bytes, std::vector<std::string> extra = {}) {
-    const std::string path = files / "text.txt";
-    WriteRaw(path, bytes);
-    extra.push_back(path);
-    return Start(extra);
-  }
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(window->editor(), key, modifiers);
   }

@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "support/file_helpers.h"
+#include "support/full_disk.h"
 #include "support/temp_dir.h"
 
 namespace plumex {
@@ -51,15 +50,10 @@ TEST(FileIo, FailedWriteLeavesTheOldFileIntact) {
   EXPECT_FALSE(intoFolder);
   EXPECT_FALSE(intoFolder.error.empty());
 
-  // A full disk: the file-size limit makes the write fail half way.
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 4096;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const IoStatus full = WriteFileAtomically(path, std::string(1 << 20, 'n'));
-  setrlimit(RLIMIT_FSIZE, &old);
+  const IoStatus full = [&] {
+    const test::FullDisk disk;
+    return WriteFileAtomically(path, std::string(1 << 20, 'n'));
+  }();
 
   EXPECT_FALSE(full);
   EXPECT_EQ(test::ReadRaw(path), "old text");
