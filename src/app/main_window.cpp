@@ -119,6 +119,7 @@ void MainWindow::ConnectStatusBar() {
 
 void MainWindow::ApplySettings() {
   editor_->SetLinesToScroll(settings_.LinesToScroll);
+  editor_->SetLinkHighlighting(settings_.IsDetectURL);
   if (settings_.IsWW != action(ActionId::WW)->isChecked()) OnWordWrap();
   autoSaveTimer_.setInterval(60000);
   if (settings_.IsAutoSaving)

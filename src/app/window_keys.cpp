@@ -13,7 +13,7 @@
 
 #include "app/main_window.h"
 #include "app/status_bar.h"
-#include "app/url_at.h"
+#include "platform/links.h"
 #include "convert/transform_frame.h"
 #include "platform/editor_widget.h"
 #include "platform/instance_launcher.h"

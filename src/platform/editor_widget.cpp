@@ -10,10 +10,13 @@
 #include <algorithm>
 
 #include "app/status_texts.h"
+#include "platform/links.h"
 #include "platform/qt_text.h"
 
 namespace plumex {
 namespace {
+
+constexpr int kLongestLinkLine = 1 << 16;
 
 QStringList LocalFiles(const QMimeData* data) {
   QStringList paths;
@@ -30,6 +33,46 @@ EditorWidget::EditorWidget(QWidget* parent) : QPlainTextEdit(parent) {
   setAcceptDrops(true);
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &EditorWidget::scrolled);
   connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, &EditorWidget::scrolled);
+  connect(this, &QPlainTextEdit::updateRequest, this, &EditorWidget::HighlightVisibleLinks);
+}
+
+void EditorWidget::SetLinkHighlighting(bool on) {
+  highlightLinks_ = on;
+  highlightedTop_ = -1;
+  HighlightVisibleLinks();
+}
+
+void EditorWidget::HighlightVisibleLinks() {
+  QTextBlock block = firstVisibleBlock();
+  const int revision = document()->revision();
+  const int height = viewport()->height();
+  if (block.blockNumber() == highlightedTop_ && revision == highlightedRevision_ &&
+      height == highlightedHeight_)
+    return;
+  highlightedTop_ = block.blockNumber();
+  highlightedRevision_ = revision;
+  highlightedHeight_ = height;
+
+  QList<QTextEdit::ExtraSelection> underlines;
+  if (highlightLinks_) {
+    QTextCharFormat format;
+    format.setFontUnderline(true);
+    format.setForeground(QColor(0, 0, 0xCC));
+    const qreal bottom = viewport()->height();
+    for (; block.isValid() && blockBoundingGeometry(block).translated(contentOffset()).top() <= bottom;
+         block = block.next()) {
+      // A huge line would cost its whole length on every keystroke.
+      if (block.length() > kLongestLinkLine) continue;
+      for (const LinkSpan& link : LinksIn(QStringToBytes(block.text()))) {
+        QTextCursor cursor(block);
+        cursor.setPosition(block.position() + static_cast<int>(link.start));
+        cursor.setPosition(block.position() + static_cast<int>(link.start + link.length),
+                           QTextCursor::KeepAnchor);
+        underlines.append({cursor, format});
+      }
+    }
+  }
+  setExtraSelections(underlines);
 }
 
 std::string EditorWidget::Text() const {

@@ -41,6 +41,9 @@ class EditorWidget : public QPlainTextEdit, public Editor {
   void BeginUpdate() override;
   void EndUpdate() override;
 
+  // Links in the visible text are underlined while this is on.
+  void SetLinkHighlighting(bool on);
+
   // Lines per wheel notch; 0 or less turns wheel scrolling off.
   void SetLinesToScroll(int lines) { linesToScroll_ = lines; }
   int LinesToScroll() const { return linesToScroll_; }
@@ -59,11 +62,18 @@ class EditorWidget : public QPlainTextEdit, public Editor {
 
  private:
   int Clamp(int position) const;
+  void HighlightVisibleLinks();
 
   LineBreak lineBreak_ = LineBreak::CrLf;
   int linesToScroll_ = 3;
   int updateDepth_ = 0;
   int wheelRemainder_ = 0;
+  bool highlightLinks_ = false;
+  // What the link underlines were last computed for, so that repaints of the
+  // caret alone do not recompute them.
+  int highlightedTop_ = -1;
+  int highlightedRevision_ = -1;
+  int highlightedHeight_ = -1;
 };
 
 }  // namespace plumex

@@ -1,4 +1,4 @@
-#include "app/url_at.h"
+#include "platform/links.h"
 
 #include <array>
 #include <cctype>
@@ -21,23 +21,44 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
+// The word from `begin`, without the punctuation that closes a sentence, if
+// it is a link; empty otherwise.
+std::string_view LinkFrom(std::string_view line, std::size_t begin) {
+  std::size_t end = begin;
+  while (end < line.size() && !EndsLink(line[end])) ++end;
+  std::string_view word = line.substr(begin, end - begin);
+  while (!word.empty() && std::string_view(".,;:!?)]}").find(word.back()) != std::string_view::npos)
+    word.remove_suffix(1);
+  for (std::string_view prefix : kPrefixes)
+    if (StartsWithNoCase(word, prefix) && word.size() > prefix.size()) return word;
+  return {};
+}
+
 }  // namespace
 
 std::string LinkAt(std::string_view line, std::size_t position) {
   if (position >= line.size() || EndsLink(line[position])) return {};
   std::size_t begin = position;
   while (begin > 0 && !EndsLink(line[begin - 1])) --begin;
-  std::size_t end = position;
-  while (end < line.size() && !EndsLink(line[end])) ++end;
-  std::string_view word = line.substr(begin, end - begin);
-  // Punctuation that closes a sentence is not part of the address.
-  while (!word.empty() && std::string_view(".,;:!?)]}").find(word.back()) != std::string_view::npos)
-    word.remove_suffix(1);
   // A link starts with its scheme; the mouse may stand anywhere in it.
-  for (std::string_view prefix : kPrefixes)
-    if (StartsWithNoCase(word, prefix) && word.size() > prefix.size())
-      return prefix == "www." ? "http://" + std::string(word) : std::string(word);
-  return {};
+  const std::string_view link = LinkFrom(line, begin);
+  if (link.empty() || position >= begin + link.size()) return {};
+  return StartsWithNoCase(link, "www.") ? "http://" + std::string(link) : std::string(link);
+}
+
+std::vector<LinkSpan> LinksIn(std::string_view line) {
+  std::vector<LinkSpan> links;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    if (EndsLink(line[i])) {
+      ++i;
+      continue;
+    }
+    const std::string_view link = LinkFrom(line, i);
+    if (!link.empty()) links.push_back({i, link.size()});
+    while (i < line.size() && !EndsLink(line[i])) ++i;
+  }
+  return links;
 }
 
 bool IsSafeToOpen(std::string_view link) {

@@ -74,6 +74,18 @@ TEST(EditorWidget, ReplaceWithoutUndoForgetsEarlierSteps) {
   EXPECT_EQ(editor.SelStart(), 4);
 }
 
+TEST(EditorWidget, UnderlinesVisibleLinksWhenAsked) {
+  EditorWidget editor;
+  editor.resize(400, 300);
+  editor.show();
+  editor.Load("see http://a.org\r\nand www.b.ru too");
+  editor.SetLinkHighlighting(true);
+  ASSERT_EQ(editor.extraSelections().size(), 2);
+  EXPECT_EQ(editor.extraSelections()[1].cursor.selectedText(), "www.b.ru");
+  editor.SetLinkHighlighting(false);
+  EXPECT_TRUE(editor.extraSelections().isEmpty());
+}
+
 TEST(EditorWidget, EmptyTextIsFullyScrolled) {
   EditorWidget editor;
   editor.Load("");

@@ -1,11 +1,11 @@
-#include "app/url_at.h"
+#include "platform/links.h"
 
 #include <gtest/gtest.h>
 
 namespace plumex {
 namespace {
 
-TEST(UrlAt, FindsTheLinkAroundThePosition) {
+TEST(Links, FindsTheLinkAroundThePosition) {
   const std::string line = "see https://example.org/a?b=1, or www.site.ru. mailto:x@y.z";
   const struct {
     std::size_t position;
@@ -25,7 +25,18 @@ TEST(UrlAt, FindsTheLinkAroundThePosition) {
   EXPECT_EQ(LinkAt("HTTP://UPPER.CASE", 3), "HTTP://UPPER.CASE");
 }
 
-TEST(UrlAt, OnlyWebAndMailLinksAreOpened) {
+TEST(Links, AllLinksOfALine) {
+  const std::string line = "a http://x.org, b www.y.ru. ftp://z c";
+  const auto links = LinksIn(line);
+  ASSERT_EQ(links.size(), 3u);
+  EXPECT_EQ(line.substr(links[0].start, links[0].length), "http://x.org");
+  EXPECT_EQ(line.substr(links[1].start, links[1].length), "www.y.ru");
+  EXPECT_EQ(line.substr(links[2].start, links[2].length), "ftp://z");
+  EXPECT_TRUE(LinksIn("").empty());
+  EXPECT_TRUE(LinksIn("no links, www. or http:// alone").empty());
+}
+
+TEST(Links, OnlyWebAndMailLinksAreOpened) {
   for (const char* link : {"http://a", "https://a", "ftp://a", "mailto:a@b", "HTTPS://A"})
     EXPECT_TRUE(IsSafeToOpen(link)) << link;
   for (const char* link : {"file:///etc/passwd", "javascript:x", "smb://host", "", "/bin/sh"})
