@@ -24,7 +24,8 @@ std::string FullLanguageFile(int number) {
   file += "[SETS_FORM]\r\nSetsWidth=560\r\nSetsHeight=420\r\n";
   file += "[ECODINGS]\r\nStrWIN=" + tables.StrWIN + "\r\nStrDOS=" + tables.StrDOS + "\r\nStrKOI=" +
           tables.StrKOI + "\r\nStrMAC=" + tables.StrMAC + "\r\nStrISO=" + tables.StrISO + "\r\n";
-  file += "[CASE]\r\nStrUpCase_Add=" + tables.StrUpCase_Add + "\r\nStrLoCase_Add=" + tables.StrLoCase_Add + "\r\n";
+  file += "[CASE]\r\nStrUpCase_Add=" + tables.StrUpCase_Add +
+          "\r\nStrLoCase_Add=" + tables.StrLoCase_Add + "\r\n";
   file += "[LAYOUT]\r\nLOCount=2\r\n";
   for (int i = 0; i < 2; ++i) {
     const plumex::LayoutSlot& slot = tables.Layouts[static_cast<std::size_t>(i)];

@@ -62,8 +62,6 @@ class HotKeys {
   // The shortcut texts in action order, as they are written.
   std::vector<std::string> Lines() const;
 
-  const std::string& path() const { return file_.path(); }
-
  private:
   void KeepFirstHolders();
 

@@ -56,7 +56,8 @@ std::string_view Trim(std::string_view text) {
 
 // "F1" to "F24", without leading zeros.
 KeyCode FunctionKeyByName(std::string_view name) {
-  if (name.size() < 2 || name.size() > 3 || Lower(name[0]) != 'f' || name[1] == '0') return KeyCode::None;
+  if (name.size() < 2 || name.size() > 3 || Lower(name[0]) != 'f' || name[1] == '0')
+    return KeyCode::None;
   int number = 0;
   for (char c : name.substr(1)) {
     if (c < '0' || c > '9') return KeyCode::None;
@@ -76,7 +77,8 @@ KeyCode KeyByName(std::string_view name) {
 // Takes one "Modifier +" off the front of `text` when a key follows it.
 bool TakeModifier(std::string_view& text, Modifiers& modifiers, bool& repeated) {
   for (const ModifierName& m : kModifierNames) {
-    if (text.size() < m.prefix.size() || !EqualIgnoringCase(text.substr(0, m.prefix.size()), m.prefix))
+    if (text.size() < m.prefix.size() ||
+        !EqualIgnoringCase(text.substr(0, m.prefix.size()), m.prefix))
       continue;
     const std::string_view after = TrimLeft(text.substr(m.prefix.size()));
     if (after.empty() || after.front() != '+') continue;

@@ -32,8 +32,8 @@ constexpr std::pair<char, char> kShiftedUs[] = {
     {'|', '\\'}, {':', ';'}, {'"', '\''}, {'<', ','}, {'>', '.'}, {'?', '/'}, {'~', '`'},
 };
 
-// The Russian layout's letters ЙЦУКЕНГШЩЗХЪФЫВАПРОЛДЖЭЯЧСМИТЬБЮЁ, by the US key they lie on;
-// for platforms that give no scan code.
+// The Russian layout's letters ЙЦУКЕНГШЩЗХЪФЫВАПРОЛДЖЭЯЧСМИТЬБЮЁ, by the US
+// key they lie on; for platforms that give no scan code.
 constexpr std::pair<char16_t, char> kRussianLetters[] = {
     {u'\u0419', 'Q'}, {u'\u0426', 'W'}, {u'\u0423', 'E'}, {u'\u041A', 'R'}, {u'\u0415', 'T'},
     {u'\u041D', 'Y'}, {u'\u0413', 'U'}, {u'\u0428', 'I'}, {u'\u0429', 'O'}, {u'\u0417', 'P'},
@@ -64,6 +64,10 @@ KeyCode NamedKeyOf(int qtKey) {
   for (const QtNamedKey& named : kNamedKeys)
     if (named.qt == qtKey) return named.key;
   return KeyCode::None;
+}
+
+bool IsLatinLetterOrDigit(int qtKey) {
+  return (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9);
 }
 
 bool HasScanCodes() {
@@ -123,13 +127,20 @@ PressedKey PressedKeyOf(const QKeyEvent& event) {
   PressedKey pressed;
   pressed.area = held.testFlag(Qt::KeypadModifier) ? KeyArea::Keypad : KeyArea::Main;
   KeyCode key = NamedKeyOf(event.key());
-  if (key == KeyCode::None && pressed.area == KeyArea::Main) key = KeyAtScanCode(event.nativeScanCode());
+  // A Latin letter or a digit is taken as the layout gives it, since that is
+  // the key Qt's shortcuts answer to; a shifted sign or a letter of another
+  // alphabet is the key it lies on.
+  if (key == KeyCode::None && IsLatinLetterOrDigit(event.key()))
+    key = CharKey(static_cast<char>(event.key()));
+  if (key == KeyCode::None && pressed.area == KeyArea::Main)
+    key = KeyAtScanCode(event.nativeScanCode());
   if (key == KeyCode::None) key = KeyOfCharacter(event.key(), pressed.area);
   if (key == KeyCode::None) return pressed;
 
   Modifiers modifiers = Modifiers::None;
   // Qt reports Shift+Tab as a key of its own.
-  if (held.testFlag(Qt::ShiftModifier) || event.key() == Qt::Key_Backtab) modifiers = modifiers | Modifiers::Shift;
+  if (held.testFlag(Qt::ShiftModifier) || event.key() == Qt::Key_Backtab)
+    modifiers = modifiers | Modifiers::Shift;
   if (held.testFlag(Qt::ControlModifier)) modifiers = modifiers | Modifiers::Ctrl;
   if (held.testFlag(Qt::AltModifier)) modifiers = modifiers | Modifiers::Alt;
   pressed.stroke = {modifiers, key};

@@ -25,8 +25,10 @@ struct PressedKey {
 };
 
 // The key a press or release means as a shortcut: the held Shift, Ctrl and
-// Alt, and the unshifted US key at the same place on the keyboard, whatever
-// the layout typed ("Shift+1", not "!"; "Ctrl+Q" for a Cyrillic letter).
+// Alt, and the key by its unshifted US name. Latin letters and digits are
+// taken as typed; a shifted sign or a letter of another alphabet is named by
+// the US key at the same place on the keyboard ("Shift+1", not "!"; "Ctrl+Q"
+// for the Russian layout's first letter).
 PressedKey PressedKeyOf(const QKeyEvent& event);
 
 }  // namespace plumex

@@ -11,6 +11,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
 
 #include "config/qt_keys.h"
 #include "platform/qt_text.h"
@@ -152,7 +153,8 @@ QWidget* SettingsDialog::BuildBottomBar() {
   row->addWidget(languageCombo2_);
   row->addStretch();
   row->addWidget(ok);
-  connect(languageCombo2_, &QComboBox::currentIndexChanged, this, &SettingsDialog::OnLanguageChosen);
+  connect(languageCombo2_, &QComboBox::currentIndexChanged, this,
+          &SettingsDialog::OnLanguageChosen);
   connect(ok, &QPushButton::clicked, this, &SettingsDialog::OnOk);
   return bar;
 }
@@ -190,7 +192,8 @@ void SettingsDialog::Retranslate() {
 void SettingsDialog::ApplySize(DialogSize size) {
   const DialogSize least;
   QSize wanted(std::max(size.width, least.width), std::max(size.height, least.height));
-  if (const QScreen* screen = this->screen()) wanted = wanted.boundedTo(screen->availableGeometry().size());
+  if (const QScreen* screen = this->screen())
+    wanted = wanted.boundedTo(screen->availableGeometry().size());
   resize(wanted);
   settings_.SetsWidth = width();
   settings_.SetsHeight = height();
@@ -267,7 +270,8 @@ void SettingsDialog::BuildKeyList() {
   // Entries are rewritten in place, so the selection and the scrolled
   // position stay where the user left them.
   const QSignalBlocker blocker(keyList_);
-  while (keyList_->count() > static_cast<int>(kActionCount)) delete keyList_->takeItem(keyList_->count() - 1);
+  while (keyList_->count() > static_cast<int>(kActionCount))
+    delete keyList_->takeItem(keyList_->count() - 1);
   while (keyList_->count() < static_cast<int>(kActionCount)) keyList_->addItem(QString());
   for (const ActionRow& row : Actions()) {
     const int index = static_cast<int>(row.id);
@@ -299,9 +303,7 @@ bool SettingsDialog::OnKeyListPress(const QKeyEvent& event) {
       // A modifier on its own belongs to the key still to come.
       if (!pressed.stroke.empty()) pendingKey_.reset();
       return false;
-    case KeyUse::Bindable:
-      pendingKey_ = pressed.stroke;
-      return true;
+    case KeyUse::Bindable: pendingKey_ = pressed.stroke; return true;
     case KeyUse::TypesText:
       pendingKey_.reset();
       keyNote_->setText(Note("tKeyNeedsCtrlAlt", KeyName(pressed.stroke)));
@@ -329,7 +331,8 @@ void SettingsDialog::BindSelected(const KeyStroke& key) {
   const std::optional<ActionId> id = SelectedAction();
   if (!id) return;
   const std::optional<ActionId> former = hotKeys_.Bind(*id, key);
-  KeysChanged(former ? Note("tKeyTaken", BytesToQString(ActionCaption(*former, settings_))) : QString());
+  KeysChanged(former ? Note("tKeyTaken", BytesToQString(ActionCaption(*former, settings_)))
+                     : QString());
 }
 
 void SettingsDialog::RemoveBinding(QListWidgetItem* item) {

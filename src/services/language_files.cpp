@@ -1,9 +1,10 @@
 #include "services/language_files.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <optional>
-#include <sys/stat.h>
 
 #include "config/settings_table.h"
 #include "platform/file_io.h"
@@ -100,8 +101,10 @@ void ReadTexts(const IniFile& file, LanguageTable& table) {
   for (const LanguageText& text : EnglishTexts())
     if (file.HasKey(kLanguageSection, text.key))
       table.Set(text.key, Capped(file.ReadString(kLanguageSection, text.key, "")));
-  table.SetLanguageCode(Capped(file.ReadString(kLanguageSection, "LanguageCode", table.LanguageCode())));
-  table.SetEnglishName(Capped(file.ReadString(kLanguageSection, "EnglishName", table.EnglishName())));
+  table.SetLanguageCode(
+      Capped(file.ReadString(kLanguageSection, "LanguageCode", table.LanguageCode())));
+  table.SetEnglishName(
+      Capped(file.ReadString(kLanguageSection, "EnglishName", table.EnglishName())));
   const DialogSize least;
   table.SetSettingsDialogSize(
       {std::max(least.width, file.ReadInteger(kDialogSection, "SetsWidth", least.width)),
@@ -184,14 +187,16 @@ std::string ActionCaption(ActionId id, const Settings& settings) {
     case CaptionRule::LanguageKey: return Language().Text(row.caption);
     case CaptionRule::LanguageKeyWithoutEllipsis: {
       std::string caption = Language().Text(row.caption);
-      if (const std::size_t dots = caption.find("..."); dots != std::string::npos) caption.erase(dots, 3);
+      if (const std::size_t dots = caption.find("..."); dots != std::string::npos)
+        caption.erase(dots, 3);
       return caption;
     }
     case CaptionRule::Fixed: return row.caption;
     case CaptionRule::Layout: {
       const LayoutPair pair = LayoutPairOf(id);
       const auto name = [&](int layout) -> const std::string& {
-        return settings.Layouts[static_cast<std::size_t>(std::clamp(layout, 1, kMaxLayouts) - 1)].Name;
+        const int slot = std::clamp(layout, 1, kMaxLayouts) - 1;
+        return settings.Layouts[static_cast<std::size_t>(slot)].Name;
       };
       return name(pair.from) + " -> " + name(pair.to);
     }

@@ -157,7 +157,8 @@ TEST_F(SettingsDialogTest, AFailedWriteIsShown) {
   list->setCurrentRow(static_cast<int>(ActionId::Exit));
   QTest::keyClick(list, Qt::Key_Q, Qt::AltModifier);
   EXPECT_EQ(KeyText(nowhere.Key(ActionId::Exit)), "Alt+Q");
-  EXPECT_TRUE(other.findChild<QLabel*>(QStringLiteral("lblKeyNote"))->text().contains(QStringLiteral("could not be saved")));
+  const QString note = other.findChild<QLabel*>(QStringLiteral("lblKeyNote"))->text();
+  EXPECT_TRUE(note.contains(QStringLiteral("could not be saved"))) << note.toStdString();
 }
 
 TEST_F(SettingsDialogTest, ALanguageComboAppliesTheLanguageAndKeepsThePage) {

@@ -104,7 +104,8 @@ TEST_F(LanguageFiles, AnIndexOutOfRangeMeansEnglish) {
 }
 
 TEST_F(LanguageFiles, AFileGoneOrHostileGivesEnglish) {
-  const std::string huge = Lang("huge.lng", "[LANGUAGE]\r\naNew=X\r\n" + std::string(kLanguageFileLimit, 'x'));
+  const std::string huge =
+      Lang("huge.lng", "[LANGUAGE]\r\naNew=X\r\n" + std::string(kLanguageFileLimit, 'x'));
   std::filesystem::create_directory(lang / "dir.lng");
   const LanguageList list = {{"English", ""},
                              {"Gone", lang / "gone.lng"},
@@ -201,7 +202,8 @@ TEST_F(LanguageFiles, TablesComeFromTheLanguageFileAfterTheFirstStart) {
 
 TEST_F(LanguageFiles, BackToEnglishTakesTheSettingsFileTablesOrTheBuiltIn) {
   settingsFile = IniFile::Parse("[ECODINGS]\r\nStrKOI=koi\r\n[LAYOUT]\r\nLOCount=2\r\n");
-  const std::string path = Lang("ua.lng", "[CASE]\r\nStrUpCase_Add=\xA5\r\n[ECODINGS]\r\nStrDOS=dos\r\n" + kThreeLayouts);
+  const std::string path =
+      Lang("ua.lng", "[CASE]\r\nStrUpCase_Add=\xA5\r\n[ECODINGS]\r\nStrDOS=dos\r\n" + kThreeLayouts);
   const LanguageList list = {{"English", ""}, {"Ua", path}};
   Apply(1, list);
   EXPECT_EQ(settings.StrKOI, "koi") << "a table the language lacks comes from the settings file";
