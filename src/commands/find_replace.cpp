@@ -48,8 +48,8 @@ struct FindReplace::ReplaceAllState {
   LineBreak style = LineBreak::CrLf;
   Direction direction = Direction::Down;
   int anchor = 0;
+  std::size_t byteFrom = 0;  // where the rewritten range starts
   int charFrom = 0;
-  int charTo = 0;
   QElapsedTimer timer;
   std::unique_ptr<ReplaceAllRun> run;
 };
@@ -122,7 +122,18 @@ QString FindReplace::ProposedText() const {
   return BytesToQString(TrimBlanks(bytes), style);
 }
 
-std::string FindReplace::Bytes(const QString& text) const { return QStringToBytes(text, editor_.LineBreakStyle()); }
+std::string FindReplace::Bytes(const QString& text) const {
+  // A pasted CR LF is one line break, in the document's own style.
+  return QStringToBytes(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), editor_.LineBreakStyle());
+}
+
+const std::string& FindReplace::EditorBytes() {
+  if (!textCacheValid_) {
+    textCache_ = editor_.Text();
+    textCacheValid_ = true;
+  }
+  return textCache_;
+}
 
 void FindReplace::TakeSearchFrom(const FindReplaceDialog& dialog) {
   searchText_ = dialog.FindText();
@@ -133,7 +144,7 @@ bool FindReplace::SearchStep() {
   if (searchText_.isEmpty()) return false;
   SearchOptions options = searchOptions_;
   options.lineBreak = editor_.LineBreakStyle();
-  const std::string text = editor_.Text();
+  const std::string& text = EditorBytes();
   const int selStart = editor_.SelStart();
   const int from = options.direction == Direction::Up ? selStart : selStart + editor_.SelLength();
   const TextSearcher searcher(Bytes(searchText_), options, tables_());
@@ -187,16 +198,15 @@ void FindReplace::ReplaceAll() {
   state->style = editor_.LineBreakStyle();
   state->direction = searchOptions_.direction;
   state->anchor = ReplaceStart();
-  state->text = editor_.Text();
+  state->text = EditorBytes();
   const std::size_t anchorByte = ByteOffsetOf(state->text, state->style, state->anchor);
   const bool down = state->direction == Direction::Down;
   state->charFrom = down ? state->anchor : 0;
-  state->charTo = down ? editor_.Length() : state->anchor;
+  state->byteFrom = down ? anchorByte : 0;
   SearchOptions options = searchOptions_;
   options.lineBreak = state->style;
-  state->run = std::make_unique<ReplaceAllRun>(state->text, down ? anchorByte : 0,
-                                               down ? state->text.size() : anchorByte, Bytes(searchText_),
-                                               Bytes(replace_->ReplaceText()), options, tables_());
+  state->run = std::make_unique<ReplaceAllRun>(state->text, state->byteFrom, down ? state->text.size() : anchorByte,
+                                               Bytes(searchText_), Bytes(replace_->ReplaceText()), options, tables_());
   run_ = std::move(state);
   replace_->SetBusy(true);
 
@@ -225,14 +235,22 @@ void FindReplace::FinishReplaceAll(RunEnd end) {
     Report(end == RunEnd::Completed ? NotFoundText() : CountText(0), state.get());
     return;
   }
+  // Only the stretch from the first match to the end of the last one is
+  // written back: the editor pays for every line it takes in.
   const std::string range = run.TakeRewrittenRange();
+  const std::string_view original = std::string_view(state->text).substr(state->byteFrom);
+  const auto chars = [&](std::string_view bytes, std::size_t byte) {
+    return state->charFrom + static_cast<int>(CharacterOffsetOf(bytes, state->style, byte));
+  };
+  const std::size_t first = run.FirstMatchStart();
+  const int changeFrom = chars(original, first);
+  const int changeTo = chars(original, run.LastMatchEnd());
   // The caret ends after the replacement made last in the search's order.
-  const std::size_t caretByte = state->direction == Direction::Down ? run.LastReplacementEnd() : run.FirstReplacementEnd();
-  const int caret = state->charFrom + static_cast<int>(CharacterOffsetOf(range, state->style, caretByte));
+  const int caret = chars(range, state->direction == Direction::Down ? run.LastReplacementEnd() : run.FirstReplacementEnd());
   writing_ = true;
   BeginTransform(editor_);
-  editor_.Select(state->charFrom, state->charTo);
-  editor_.ReplaceSelection(range, UndoMode::Skip);
+  editor_.Select(changeFrom, changeTo);
+  editor_.ReplaceSelection(std::string_view(range).substr(first, run.LastReplacementEnd() - first), UndoMode::Skip);
   editor_.Select(caret, caret);
   EndTransform(editor_);
   writing_ = false;
@@ -240,6 +258,7 @@ void FindReplace::FinishReplaceAll(RunEnd end) {
 }
 
 void FindReplace::OnContentsChange(int, int removed, int added) {
+  textCacheValid_ = false;
   if (!run_ || writing_ || (removed == 0 && added == 0)) return;
   // Someone else changed the text under the run: what it computed no longer
   // fits, so nothing is written.

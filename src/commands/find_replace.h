@@ -61,6 +61,7 @@ class FindReplace : public QObject {
   void MoveClearOfSelection(FindReplaceDialog& dialog);
   int ReplaceStart() const;
   std::string Bytes(const QString& text) const;
+  const std::string& EditorBytes();
   void Report(const QString& text, const ReplaceAllState* timed = nullptr);
 
   EditorWidget& editor_;
@@ -74,6 +75,10 @@ class FindReplace : public QObject {
   SearchOptions searchOptions_;
   std::unique_ptr<ReplaceAllState> run_;
   bool writing_ = false;  // our own change of the text is under way
+  // The editor's bytes as of the last search, until the text changes: Find
+  // Next in a big text then costs a search, not a read-out.
+  std::string textCache_;
+  bool textCacheValid_ = false;
 };
 
 }  // namespace plumex

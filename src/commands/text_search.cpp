@@ -163,7 +163,8 @@ ReplaceResult ReplaceAll(std::string_view text, std::string_view pattern, std::s
 ReplaceAllRun::ReplaceAllRun(std::string_view text, std::size_t from, std::size_t to, std::string_view pattern,
                              std::string_view replacement, const SearchOptions& options, const CaseTables& tables)
     : text_(text),
-      pos_(std::min(from, text.size())),
+      from_(std::min(from, text.size())),
+      pos_(from_),
       to_(std::clamp(to, pos_, text.size())),
       replacement_(replacement),
       searcher_(pattern, options, tables) {
@@ -178,9 +179,11 @@ bool ReplaceAllRun::Advance(std::size_t budget) {
   const std::size_t search_end = m == 0 ? limit : std::min(to_, limit + (m - 1));
   while (const auto match = searcher_.FindWithin(text_, pos_, search_end)) {
     out_.append(text_.substr(pos_, match->start - pos_));
+    if (count_ == 0) first_start_ = out_.size();
     out_ += replacement_;
     if (count_ == 0) first_end_ = out_.size();
     last_end_ = out_.size();
+    last_match_end_ = match->end - from_;
     ++count_;
     pos_ = match->end;
   }

@@ -102,8 +102,13 @@ class ReplaceAllRun {
   bool Done() const { return pos_ >= to_; }
 
   std::size_t Count() const { return count_; }
-  // Ends of the first and the last replacement, as offsets into the
-  // rewritten range; meaningful only when Count() > 0.
+  // Where the changes lie, as offsets from the range's start; meaningful
+  // only when Count() > 0. Before the first match the rewritten range equals
+  // the original, so the first start holds for both.
+  std::size_t FirstMatchStart() const { return first_start_; }
+  // The end of the last match in the original range.
+  std::size_t LastMatchEnd() const { return last_match_end_; }
+  // Ends of the first and the last replacement in the rewritten range.
   std::size_t FirstReplacementEnd() const { return first_end_; }
   std::size_t LastReplacementEnd() const { return last_end_; }
 
@@ -113,12 +118,15 @@ class ReplaceAllRun {
 
  private:
   std::string_view text_;
+  std::size_t from_;
   std::size_t pos_;
   std::size_t to_;
   std::string replacement_;
   TextSearcher searcher_;
   std::string out_;
   std::size_t count_ = 0;
+  std::size_t first_start_ = 0;
+  std::size_t last_match_end_ = 0;
   std::size_t first_end_ = 0;
   std::size_t last_end_ = 0;
 };

@@ -224,6 +224,18 @@ TEST(TextSearch, HostilePatternsStayLinear) {
   EXPECT_EQ(ReplaceAll(text, std::string(4000, 'a'), "", whole, Case()).count, 0u);
 }
 
+TEST(TextSearch, TheLinearPathFindsAMatchOverlappingARejectedOne) {
+  // The run of 'a' costs the fast search so much that it hands over to the
+  // linear one; there the first "aaaa-aaaa" is no whole word and the one
+  // sharing its last "aaaa" is.
+  const std::string run(1000, 'a');
+  const auto down = Opts(MatchCase::No, WholeWord::Yes, Direction::Down);
+  const auto up = Opts(MatchCase::No, WholeWord::Yes, Direction::Up);
+  EXPECT_EQ(StartOf(Find(run + " xaaaa-aaaa-aaaa", "aaaa-aaaa", 0, down, Case())), 1007u);
+  EXPECT_EQ(StartOf(Find("aaaa-aaaa-aaaax " + run, "aaaa-aaaa", 1016, up, Case())), 0u);
+  EXPECT_EQ(ReplaceAll(run + " xaaaa-aaaa-aaaa", "aaaa-aaaa", "#", down, Case()).text, run + " xaaaa-#");
+}
+
 TEST(TextSearch, ReplaceAllCountsEachOriginalOccurrenceOnce) {
   const auto any = Opts(MatchCase::No, WholeWord::No, Direction::Down);
   const struct {
@@ -281,6 +293,8 @@ TEST(TextSearch, ReplaceAllRunKeepsToItsRangeAndReportsEnds) {
   EXPECT_EQ(run.Count(), 2u);
   const std::string range = run.TakeRewrittenRange();
   EXPECT_EQ(range, " XYZ XYZ");
+  EXPECT_EQ(run.FirstMatchStart(), 1u);
+  EXPECT_EQ(run.LastMatchEnd(), 6u);
   EXPECT_EQ(run.FirstReplacementEnd(), 4u);
   EXPECT_EQ(run.LastReplacementEnd(), 8u);
 
