@@ -2,7 +2,6 @@
 // before a text is replaced, and the ".LOG" stamp.
 #include <QAction>
 #include <QFileInfo>
-#include <sys/stat.h>
 
 #include "app/main_window.h"
 #include "app/status_texts.h"
@@ -76,8 +75,7 @@ bool MainWindow::LoadDocument(const QString& path) {
 }
 
 void MainWindow::TestReadOnlyAttribute() {
-  struct stat st {};
-  if (stat(doc_.Path().c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0) SetReadOnlyMode(true);
+  if (HasReadOnlyAttribute(doc_.Path())) SetReadOnlyMode(true);
 }
 
 void MainWindow::AppendLogStamp() {

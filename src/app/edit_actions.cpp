@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "app/status_bar.h"
 #include "platform/editor_widget.h"
+#include "platform/file_io.h"
 #include "platform/prompter.h"
 
 namespace plumex {
@@ -19,7 +20,12 @@ void MainWindow::SetReadOnlyMode(bool on) {
   RefreshStatus();
 }
 
-void MainWindow::OnReadOnly() { SetReadOnlyMode(!editor_->ReadOnly()); }
+void MainWindow::OnReadOnly() {
+  const bool on = !editor_->ReadOnly();
+  SetReadOnlyMode(on);
+  // The file follows the mode only when asked to, and only a real file.
+  if (settings_.IsChAttrs && !doc_.Untitled) ApplyReadOnlyAttribute(doc_.Path(), on);
+}
 
 void MainWindow::OnWordWrap() {
   const bool on = editor_->lineWrapMode() == QPlainTextEdit::NoWrap;

@@ -48,7 +48,9 @@ mode_t NewFileMode() {
 
 ReadResult ReadFileBytes(const std::string& path, std::size_t limit) {
   ReadResult result;
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking open: a named pipe would otherwise wait for a writer
+  // forever; regular files read the same either way.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     result.status = Failure(path, errno);
     return result;
@@ -119,6 +121,23 @@ IoStatus WriteFileAtomically(const std::string& path, std::string_view bytes) {
 bool FileExists(const std::string& path) {
   struct stat st {};
   return stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+void ApplyReadOnlyAttribute(const std::string& path, bool readOnly) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+  const mode_t writable = S_IWUSR | S_IWGRP | S_IWOTH;
+  if (readOnly && (st.st_mode & writable) != 0) {
+    chmod(path.c_str(), st.st_mode & ~writable & 07777);
+  } else if (!readOnly && (st.st_mode & S_IWUSR) == 0) {
+    // Give back what the user's umask would have given a new file.
+    chmod(path.c_str(), (st.st_mode | (NewFileMode() & writable)) & 07777);
+  }
+}
+
+bool HasReadOnlyAttribute(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0;
 }
 
 }  // namespace plumex

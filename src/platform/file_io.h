@@ -33,4 +33,11 @@ IoStatus WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 bool FileExists(const std::string& path);
 
+// Sets or clears every write permission bit of a file, as a read-only
+// attribute would; failures are ignored.
+void ApplyReadOnlyAttribute(const std::string& path, bool readOnly);
+
+// True when nobody may write the file by its permission bits.
+bool HasReadOnlyAttribute(const std::string& path);
+
 }  // namespace plumex

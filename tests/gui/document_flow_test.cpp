@@ -227,5 +227,46 @@ TEST_F(DocumentFlow, StatusPanesFollowTheCaret) {
   EXPECT_TRUE(w.action(ActionId::Copy)->isEnabled());
 }
 
+TEST_F(DocumentFlow, ReadOnlyModeSetsTheFileAttributeWhenAsked) {
+  WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=2\r\nIsChAttrs=1\r\n");
+  const std::string path = files / "attr.txt";
+  WriteRaw(path, "x");
+  MainWindow& w = Start({path});
+  w.action(ActionId::RO)->trigger();
+  EXPECT_TRUE(HasReadOnlyAttribute(path));
+  w.action(ActionId::RO)->trigger();
+  EXPECT_FALSE(HasReadOnlyAttribute(path));
+  window.reset();
+
+  Start();  // an untitled text has no file to change
+  window->action(ActionId::RO)->trigger();
+  EXPECT_FALSE(FileExists(window->document().Path()));
+}
+
+TEST_F(DocumentFlow, DoubleClickOnAnEmptyTextOpensAFile) {
+  WriteRaw(files / "picked.txt", "picked");
+  MainWindow& w = Start();
+  prompter.openChoices = {{QString::fromStdString(files / "picked.txt")}};
+  QTest::mouseDClick(editor().viewport(), Qt::LeftButton);
+  EXPECT_EQ(editor().Text(), "picked");
+  EXPECT_EQ(w.document().FileName, "picked.txt");
+  QTest::mouseDClick(editor().viewport(), Qt::LeftButton);  // not empty now: nothing asked
+  EXPECT_TRUE(prompter.openChoices.empty());
+}
+
+TEST_F(DocumentFlow, NewAsksFirstAndCancelKeepsTheText) {
+  MainWindow& w = Open("kept");
+  Type("x");
+  prompter.answers = {Answer::Cancel};
+  w.action(ActionId::New)->trigger();
+  EXPECT_EQ(editor().Text(), "xkept");
+  prompter.answers = {Answer::No};
+  w.action(ActionId::New)->trigger();
+  EXPECT_EQ(editor().Text(), "");
+  EXPECT_TRUE(w.document().Untitled);
+  EXPECT_EQ(w.document().FileName, "Untitled.txt");
+  EXPECT_FALSE(w.document().Modified);
+}
+
 }  // namespace
 }  // namespace plumex

@@ -38,6 +38,8 @@ TEST(FileIo, ReadRefusesWhatIsNotAWholeRegularFile) {
   EXPECT_FALSE(capped.status);
   EXPECT_TRUE(capped.bytes.empty());
   EXPECT_TRUE(ReadFileBytes(dir / "big", 100).status);
+  ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+  EXPECT_FALSE(ReadFileBytes(dir / "pipe").status);  // refused, not waited on
 }
 
 TEST(FileIo, FailedWriteLeavesTheOldFileIntact) {
@@ -83,6 +85,24 @@ TEST(FileIo, KeepsPermissionsAndWritesThroughLinks) {
   struct stat st {};
   stat(real.c_str(), &st);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(FileIo, ReadOnlyAttributeFollowsTheMode) {
+  test::TempDir dir;
+  const std::string path = dir / "a.txt";
+  test::WriteRaw(path, "x");
+  chmod(path.c_str(), 0664);
+  ApplyReadOnlyAttribute(path, true);
+  EXPECT_TRUE(HasReadOnlyAttribute(path));
+  struct stat st {};
+  stat(path.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0444u);
+  ApplyReadOnlyAttribute(path, false);
+  EXPECT_FALSE(HasReadOnlyAttribute(path));
+  ApplyReadOnlyAttribute(dir / "missing", true);  // ignored
+  ApplyReadOnlyAttribute(dir.path(), true);        // not a file: left alone
+  stat(dir.path().c_str(), &st);
+  EXPECT_NE(st.st_mode & S_IWUSR, 0u);
 }
 
 }  // namespace
