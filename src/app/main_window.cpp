@@ -30,7 +30,8 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
     : commandLine_(std::move(commandLine)),
       prompter_(services.prompter),
       launcher_(services.launcher),
-      keyboard_(services.keyboard) {
+      keyboard_(services.keyboard),
+      hotKeys_(ProgramFolder() + std::string(kHotkeysFileName)) {
   startTime_.start();
   if (prompter_ == nullptr) {
     ownPrompter_ = std::make_unique<DialogPrompter>(this);
@@ -56,16 +57,22 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   ConnectEditor();
   ConnectStatusBar();
 
+  languages_ = ScanLanguageFiles(ProgramFolder() + "Lang/");
   const SettingsLoad loaded = store_.Load(ProgramFolder() + SettingsFileName(), settings_);
+  PutLanguageInForce();
   LoadLists();
+  hotKeys_.Load();
   // A first start writes every key at once, so the user finds them all.
   if (loaded.firstStart) {
-    (void)store_.Save(settings_, TableSource::SettingsFile);
+    (void)store_.Save(settings_, language_.tables);
     SaveLists();
+    (void)hotKeys_.Save();
   }
   RebuildConversionTables();
   RebuildTextTables();
   RetranslateActions();
+  settingsDialog_ = new SettingsDialog(settings_, hotKeys_, languages_, *this, this);
+  settingsDialog_->ApplySize(Language().SettingsDialogSize());
   ApplySettings();
   ++settings_.Starts;
 
@@ -144,9 +151,10 @@ void MainWindow::WriteSettings() {
   settings_.IsWW = action(ActionId::WW)->isChecked();
   settings_.LinesToScroll = editor_->LinesToScroll();
   if (settings_.RestoreLastPath) settings_.LastPath = doc_.Folder;
-  const IoStatus written = store_.Save(settings_, TableSource::SettingsFile);
+  const IoStatus written = store_.Save(settings_, language_.tables);
   if (!written && !store_.LoadFailed()) ShowInfo(" " + written.error);
   SaveLists();
+  (void)hotKeys_.Save();
 }
 
 bool MainWindow::event(QEvent* event) {
@@ -177,6 +185,10 @@ void MainWindow::OnActivated() {
   }
   RefreshTitle(doc_.Modified);
   WriteSettings();
+  if (settings_.Starts == 1 && !firstStartDialogShown_) {
+    firstStartDialogShown_ = true;
+    settingsDialog_->Open(SettingsPage::Integration);
+  }
 }
 
 void MainWindow::OnApplicationStateChanged(Qt::ApplicationState state) {

@@ -12,12 +12,15 @@
 #include "app/document_state.h"
 #include "app/menu_layout.h"
 #include "config/settings.h"
+#include "config/hot_keys.h"
 #include "config/list_files.h"
+#include "config/settings_dialog.h"
 #include "config/settings_store.h"
 #include "convert/conversion_tables.h"
 #include "convert/encoding_state.h"
 #include "convert/layout_repair.h"
 #include "convert/translit.h"
+#include "services/language_files.h"
 
 class QAction;
 class QKeyEvent;
@@ -41,7 +44,7 @@ struct WindowServices {
 
 enum class SaveMode { Interactive, Silent };
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private SettingsHost {
   Q_OBJECT
 
  public:
@@ -62,6 +65,7 @@ class MainWindow : public QMainWindow {
   void RefreshStatus();
   void RefreshSize();
   void RefreshTitle(bool modified);
+  SettingsDialog* settingsDialog() const { return settingsDialog_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -75,6 +79,12 @@ class MainWindow : public QMainWindow {
   void CreateMenus();
   QMenu* BuildMenu(MenuId id);
   void RetranslateActions();
+  void PutLanguageInForce();
+  void ApplyHotKeys();
+  // What the settings dialog asks of the window.
+  void ApplyLanguage() override;
+  void HotKeysChanged() override;
+  void SaveSettings() override;
   void ConnectEditor();
   void ConnectStatusBar();
   void ApplySettings();
@@ -113,6 +123,7 @@ class MainWindow : public QMainWindow {
 
   // The window's own keys and the editor's mouse, seen before the editor.
   bool ClaimShortcut(const QKeyEvent& key) const;
+  bool BoundToAction(const QKeyEvent& key) const;
   bool HandleKeyPress(const QKeyEvent& key);
   void HandleKeyRelease(const QKeyEvent& key);
   void HandleMousePress(const QMouseEvent& mouse);
@@ -151,6 +162,7 @@ class MainWindow : public QMainWindow {
   void OnDecFont();
   void OnNormFont();
   void OnCopyUrl();
+  void OnSettings();
   void OnDosToWin();
   void OnKoiToWin();
   void OnMacToWin();
@@ -193,6 +205,10 @@ class MainWindow : public QMainWindow {
 
   Settings settings_;
   SettingsStore store_;
+  LanguageList languages_;
+  LanguageChange language_;
+  HotKeys hotKeys_;
+  SettingsDialog* settingsDialog_ = nullptr;
   DocumentState doc_;
   EncodingState encoding_;
   std::unique_ptr<ConversionTables> tables_;  // rebuilt when the settings change
@@ -214,6 +230,7 @@ class MainWindow : public QMainWindow {
   QString pressedUrl_;   // the link under the mouse when its button went down
   bool mouseDown_ = false;
   bool firstActivation_ = true;
+  bool firstStartDialogShown_ = false;
   bool saving_ = false;
   bool closing_ = false;
 };

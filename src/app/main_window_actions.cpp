@@ -7,24 +7,16 @@
 
 #include "app/main_window.h"
 #include "platform/qt_text.h"
+#include "config/key_text.h"
+#include "config/qt_keys.h"
+#include "services/language_files.h"
 #include "services/language_table.h"
 
 namespace plumex {
 namespace {
 
-QKeySequence ShortcutFromText(std::string_view text) {
-  QString portable = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  portable.replace(QStringLiteral("Enter"), QStringLiteral("Return"));
-  return QKeySequence::fromString(portable, QKeySequence::PortableText);
-}
-
-LayoutAction LayoutActionOf(ActionId id) {
-  return kLayoutActions[static_cast<std::size_t>(id) - static_cast<std::size_t>(ActionId::LO_12)];
-}
-
-std::string WithoutEllipsis(std::string caption) {
-  while (!caption.empty() && (caption.back() == '.' || caption.back() == ' ')) caption.pop_back();
-  return caption;
+ActionId ActionOfLayout(LayoutAction which) {
+  return static_cast<ActionId>(static_cast<int>(ActionId::LO_12) + static_cast<int>(which));
 }
 
 }  // namespace
@@ -50,6 +42,7 @@ const MainWindow::HandlerRow MainWindow::kHandlers[] = {
     {ActionId::DecFont, &MainWindow::OnDecFont},
     {ActionId::NormFont, &MainWindow::OnNormFont},
     {ActionId::CopyURL, &MainWindow::OnCopyUrl},
+    {ActionId::Settings, &MainWindow::OnSettings},
     {ActionId::DosToWin, &MainWindow::OnDosToWin},
     {ActionId::KoiToWin, &MainWindow::OnKoiToWin},
     {ActionId::MacToWin, &MainWindow::OnMacToWin},
@@ -81,7 +74,6 @@ void MainWindow::CreateActions() {
   for (const ActionRow& row : Actions()) {
     auto* act = new QAction(this);
     act->setObjectName(QString::fromLatin1(row.name));
-    act->setShortcut(ShortcutFromText(row.defaultKey));
     act->setShortcutContext(Qt::WindowShortcut);
     act->setEnabled(false);  // until its feature is there
     addAction(act);          // keys work even when the menu bar is hidden
@@ -97,28 +89,26 @@ void MainWindow::CreateActions() {
 }
 
 void MainWindow::RetranslateActions() {
-  const LanguageTable& texts = Language();
-  for (const ActionRow& row : Actions()) {
-    std::string caption;
-    switch (row.rule) {
-      case CaptionRule::LanguageKey: caption = texts.Text(row.caption); break;
-      case CaptionRule::LanguageKeyWithoutEllipsis:
-        caption = WithoutEllipsis(texts.Text(row.caption));
-        break;
-      case CaptionRule::Fixed: caption = row.caption; break;
-      case CaptionRule::Layout: {
-        const LayoutAction which = LayoutActionOf(row.id);
-        const LayoutRepair repair(which, settings_.Layouts, settings_.LOCount);
-        caption = repair.caption();
-        action(row.id)->setVisible(IsLayoutActionVisible(which, settings_.LOCount));
-        break;
-      }
-    }
-    action(row.id)->setText(BytesToQString(caption));
-  }
+  for (const ActionRow& row : Actions())
+    action(row.id)->setText(BytesToQString(ActionCaption(row.id, settings_)));
+  for (LayoutAction which : kLayoutActions)
+    action(ActionOfLayout(which))->setVisible(IsLayoutActionVisible(which, settings_.LOCount));
   for (const MenuDef& def : Menus())
     if (QMenu* m = menu(def.id); m != nullptr && def.heading != nullptr)
-      m->setTitle(BytesToQString(texts.Text(def.heading)));
+      m->setTitle(BytesToQString(Language().Text(def.heading)));
+  ApplyHotKeys();
+}
+
+void MainWindow::ApplyHotKeys() {
+  for (const ActionRow& row : Actions()) {
+    QAction* act = action(row.id);
+    const KeyStroke& key = hotKeys_.Key(row.id);
+    act->setShortcuts(ShortcutsFor(key));
+    // Menus show the key as hotkeys.ini and the key list write it.
+    const std::string text = KeyText(key);
+    const QString caption = act->text().section(QLatin1Char('\t'), 0, 0);
+    act->setText(text.empty() ? caption : caption + QLatin1Char('\t') + QString::fromLatin1(text.c_str()));
+  }
 }
 
 QMenu* MainWindow::BuildMenu(MenuId id) {

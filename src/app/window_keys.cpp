@@ -64,14 +64,29 @@ bool MainWindow::ClaimShortcut(const QKeyEvent& key) const {
   return WindowKeyOf(key) != WindowKey::None;
 }
 
+bool MainWindow::BoundToAction(const QKeyEvent& key) const {
+  const QKeySequence pressed(key.keyCombination());
+  for (const QAction* act : actions_)
+    if (act->isEnabled() && act->shortcuts().contains(pressed)) return true;
+  return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
-    case QEvent::ShortcutOverride:
-      if (ClaimShortcut(static_cast<QKeyEvent&>(*event))) {
+    case QEvent::ShortcutOverride: {
+      const auto& key = static_cast<QKeyEvent&>(*event);
+      if (ClaimShortcut(key)) {
         event->accept();
         return true;
       }
+      // The editor claims copy, paste, undo and word keys for itself; a key
+      // the user bound to an action runs that action instead.
+      if (watched == editor_ && BoundToAction(key)) {
+        event->ignore();
+        return true;
+      }
       break;
+    }
     case QEvent::KeyPress:
       if (watched == editor_) return HandleKeyPress(static_cast<QKeyEvent&>(*event));
       break;
@@ -161,10 +176,8 @@ void MainWindow::InsertAtCaret(const std::string& bytes) {
 
 void MainWindow::ReturnToEnglish() {
   settings_.Language = 0;
-  Language().ResetToEnglish();
-  RetranslateActions();
-  RefreshTitle(doc_.Modified);
-  RefreshSize();
+  ApplyLanguage();
+  settingsDialog_->Retranslate();
 }
 
 QString MainWindow::UrlAt(const QPoint& viewportPosition) const {

@@ -159,10 +159,11 @@ QWidget* SettingsDialog::BuildBottomBar() {
   return bar;
 }
 
-int SettingsDialog::Open(SettingsPage page) {
+void SettingsDialog::Open(SettingsPage page) {
   ShowPage(page);
   setWindowFlag(Qt::WindowStaysOnTopHint, settings_.IsStayOnTop);
-  return exec();
+  // Modal for the user, but the window's own timers and events go on.
+  open();
 }
 
 void SettingsDialog::ShowPage(SettingsPage page) {

@@ -48,7 +48,7 @@ class SettingsDialog : public QDialog {
 
   // Shows the dialog modally on `page`: the Interface page from the menu,
   // the Integration page on the first start.
-  int Open(SettingsPage page);
+  void Open(SettingsPage page);
 
   void ShowPage(SettingsPage page);
   SettingsPage CurrentPage() const;

@@ -22,6 +22,8 @@ class SettingsStore {
 
   bool LoadFailed() const { return loadFailed_; }
   const std::string& LoadError() const { return loadError_; }
+  // The file as loaded, for the language step that reads tables from it.
+  const IniFile& File() const { return file_; }
 
  private:
   std::string path_;

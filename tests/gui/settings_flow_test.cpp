@@ -16,7 +16,11 @@ using test::WriteRaw;
 class SettingsFlow : public test::WindowTest {};
 
 TEST_F(SettingsFlow, FirstStartWritesEveryKeyAndCountsStarts) {
+  std::filesystem::remove(settingsPath());
   Start();
+  ASSERT_TRUE(window->settingsDialog()->isVisible()) << "the first start shows the settings";
+  EXPECT_EQ(window->settingsDialog()->CurrentPage(), SettingsPage::Integration);
+  window->settingsDialog()->reject();
   const IniFile ini = IniFile::Parse(ReadRaw(settingsPath()));
   EXPECT_EQ(ini.ReadString("GENERAL", "ProgName", ""), "Plumex");
   EXPECT_EQ(ini.ReadInteger("EDITOR", "Starts", -1), 1);
@@ -54,6 +58,7 @@ TEST_F(SettingsFlow, SettingsFromTheFileApplyToTheWindow) {
 }
 
 TEST_F(SettingsFlow, UnreadableSettingsAreNotOverwritten) {
+  std::filesystem::remove(settingsPath());
   std::filesystem::create_directory(settingsPath());  // cannot be read as a file
   MainWindow& w = Start();
   EXPECT_TRUE(w.action(ActionId::WW)->isChecked());  // built-in defaults

@@ -60,7 +60,7 @@ TEST_F(TextCommands, AHandEditedTableIsTakenUpAtTheNextStart) {
 
 TEST_F(TextCommands, LayoutRepairMapsTheSelectionAndSwitchesTheKeyboard) {
   MainWindow& w = Open("ghbdtn? vbh!");
-  EXPECT_EQ(w.action(ActionId::LO_12)->text(), "En -> Ru");
+  EXPECT_EQ(w.action(ActionId::LO_12)->text(), "En -> Ru\tCtrl+[");
   EXPECT_FALSE(w.action(ActionId::LO_13)->isVisible());
 
   w.action(ActionId::LO_12)->trigger();  // no selection: nothing happens
@@ -94,7 +94,7 @@ TEST_F(TextCommands, AThirdLayoutShowsFourMoreRepairs) {
            "\r\n3=Xx\r\nXx=00000000\r\nStrLO_Xx=xyz\r\n");
   MainWindow& w = Open("abc");
   EXPECT_TRUE(w.action(ActionId::LO_13)->isVisible());
-  EXPECT_EQ(w.action(ActionId::LO_32)->text(), "Xx -> Ru");
+  EXPECT_EQ(w.action(ActionId::LO_32)->text(), "Xx -> Ru\tShift+Ctrl+Alt+]");
   editor().SelectAll();
   w.action(ActionId::LO_13)->trigger();
   EXPECT_EQ(editor().Text(), "xyz");

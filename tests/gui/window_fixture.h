@@ -23,6 +23,8 @@ class WindowTest : public ::testing::Test {
   void SetUp() override {
     setenv("PLUMEX_HOME", home.path().c_str(), 1);
     setenv("HOME", home.path().c_str(), 1);
+    // Past the first start, so the first-start settings dialog stays shut.
+    WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=1\r\n");
   }
 
   MainWindow& Start(std::vector<std::string> args = {}) {
