@@ -3,8 +3,9 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 "$here/scripts/deps.sh"
-"$here/scripts/build.sh" plumex_bench plumex_gui_bench plumex-text
+"$here/scripts/build.sh" plumex_bench plumex_gui_bench plumex_search_bench plumex-text
 export QT_QPA_PLATFORM=offscreen
 "$here/build/bench/plumex_bench" "$@"
 "$here/build/bench/plumex_gui_bench" "$@"
+"$here/build/bench/plumex_search_bench" "$@"
 "$here/bench/text_tool_bench.sh" "$here/build/plumex-text"

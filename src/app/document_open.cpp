@@ -53,6 +53,7 @@ bool MainWindow::LoadDocument(const QString& path) {
     prompter_->ShowError(QString::fromStdString(read.status.error));
     return false;
   }
+  const int rememberedCaret = recent_.RememberedCaret(file);
   const QFileInfo info(path);
   doc_.Folder = info.absolutePath().toStdString();
   if (!doc_.Folder.ends_with('/')) doc_.Folder += '/';
@@ -65,6 +66,10 @@ bool MainWindow::LoadDocument(const QString& path) {
                     ? DocumentFormat::Log
                     : DocumentFormat::Plain;
   editor_->moveCursor(QTextCursor::Start);
+  if (settings_.IsRestoreCaret && rememberedCaret != 0) {
+    editor_->Select(rememberedCaret, rememberedCaret);
+    editor_->centerCursor();
+  }
   TestReadOnlyAttribute();
   doc_.AutoSaveHeld = true;
   doc_.Untitled = false;
@@ -88,14 +93,17 @@ void MainWindow::AppendLogStamp() {
 }
 
 void MainWindow::OpenWithDialog() {
-  if (!ConfirmDiscard()) return;
+  if (TextLocked() || !ConfirmDiscard()) return;
   const QStringList files = prompter_->ChooseFilesToOpen(QString::fromStdString(doc_.Folder));
   if (files.isEmpty()) return;
   startTime_.restart();
   if (settings_.IsNewWindow) {
     for (const QString& file : files) StartInstance(file);
   } else {
-    if (LoadDocument(files.first())) AppendLogStamp();
+    if (LoadDocument(files.first())) {
+      AppendLogStamp();
+      AddToRecent();
+    }
     for (qsizetype i = 1; i < files.size(); ++i) StartInstance(files[i]);
   }
   RefreshSize();
@@ -104,13 +112,14 @@ void MainWindow::OpenWithDialog() {
 }
 
 void MainWindow::OpenDropped(const QStringList& paths) {
-  if (paths.isEmpty() || !ConfirmDiscard()) return;
+  if (paths.isEmpty() || TextLocked() || !ConfirmDiscard()) return;
   if (settings_.IsNewWindow) {
     StartInstance(paths.first());
   } else if (LoadDocument(paths.first())) {
     AppendLogStamp();
     RefreshTitle(doc_.Modified);
   }
+  AddToRecent();
   RefreshSize();
   for (qsizetype i = 1; i < paths.size(); ++i) StartInstance(paths[i]);
 }

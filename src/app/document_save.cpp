@@ -49,6 +49,7 @@ bool MainWindow::SaveDocument(SaveMode mode) {
   doc_.AutoSaveHeld = false;
   RefreshTitle(false);
   action(ActionId::Save)->setEnabled(false);
+  AddToRecent();
   RefreshSize();
   RefreshStatus();
   return true;
@@ -79,6 +80,7 @@ bool MainWindow::SaveDocumentAs() {
     doc_.Untitled = false;
     RefreshTitle(false);
     action(ActionId::Save)->setEnabled(false);
+    AddToRecent();
     RefreshSize();
     return true;
   }

@@ -11,6 +11,7 @@
 
 #include "app/status_bar.h"
 #include "app/status_texts.h"
+#include "commands/find_replace.h"
 #include "platform/editor_widget.h"
 #include "platform/instance_launcher.h"
 #include "platform/keyboard_layout.h"
@@ -31,7 +32,8 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
       prompter_(services.prompter),
       launcher_(services.launcher),
       keyboard_(services.keyboard),
-      hotKeys_(ProgramFolder() + std::string(kHotkeysFileName)) {
+      hotKeys_(ProgramFolder() + std::string(kHotkeysFileName)),
+      recent_(ProgramFolder() + std::string(kRecentFileName)) {
   startTime_.start();
   if (prompter_ == nullptr) {
     ownPrompter_ = std::make_unique<DialogPrompter>(this);
@@ -61,6 +63,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   const SettingsLoad loaded = store_.Load(ProgramFolder() + SettingsFileName(), settings_);
   PutLanguageInForce();
   LoadLists();
+  recent_.Load();
   hotKeys_.Load();
   // A first start writes every key at once, so the user finds them all.
   if (loaded.firstStart) {
@@ -72,6 +75,12 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   RebuildTextTables();
   RetranslateActions();
   settingsDialog_ = new SettingsDialog(settings_, hotKeys_, languages_, *this, this);
+  finder_ = new FindReplace(
+      this, *editor_, settings_, [this]() -> const CaseTables& { return tables_->Case(); },
+      [this](const QString& text) { status_->info()->setText(text); });
+  goTo_ = new GoToDialog(this, *editor_);
+  connect(goTo_, &GoToDialog::applied, this, &MainWindow::RefreshStatus);
+  BuildRecentMenu();
   settingsDialog_->ApplySize(Language().SettingsDialogSize());
   ApplySettings();
   ++settings_.Starts;
@@ -118,9 +127,13 @@ void MainWindow::ConnectStatusBar() {
   connect(status_->size(), &StatusPane::clicked, this, &MainWindow::RefreshSize);
   connect(status_->indicator(Indicator::WordWrap), &StatusPane::doubleClicked, this,
           &MainWindow::OnWordWrap);
-  connect(status_->indicator(Indicator::ReadOnly), &StatusPane::doubleClicked, this,
-          &MainWindow::OnReadOnly);
-  connect(status_->encoding(), &StatusPane::doubleClicked, this, &MainWindow::OnDetect);
+  connect(status_->indicator(Indicator::ReadOnly), &StatusPane::doubleClicked,
+          action(ActionId::RO), &QAction::trigger);
+  connect(status_->encoding(), &StatusPane::doubleClicked, action(ActionId::Detect), &QAction::trigger);
+  connect(status_->position(), &StatusPane::doubleClicked, this,
+          [this] { ShowGoToAt(GoToMode::Line, status_->position(), 6); });
+  connect(status_->percent(), &StatusPane::doubleClicked, this,
+          [this] { ShowGoToAt(GoToMode::Percent, status_->percent(), 4); });
   connect(status_->encoding(), &StatusPane::rightReleased, this, &MainWindow::ShowEncodingMenu);
 }
 
@@ -155,6 +168,7 @@ void MainWindow::WriteSettings() {
   if (!written && !store_.LoadFailed()) ShowInfo(" " + written.error);
   SaveLists();
   (void)hotKeys_.Save();
+  (void)recent_.Save();
 }
 
 bool MainWindow::event(QEvent* event) {
@@ -184,6 +198,8 @@ void MainWindow::OnActivated() {
     }
   }
   RefreshTitle(doc_.Modified);
+  BuildRecentMenu();
+  goTo_->hide();
   WriteSettings();
   if (settings_.Starts == 1 && !firstStartDialogShown_) {
     firstStartDialogShown_ = true;
@@ -213,12 +229,15 @@ void MainWindow::HandleCommandLine() {
       doc_.Untitled = false;
     }
   }
+  AddToRecent();
   if (commandLine_.readOnly) SetReadOnlyMode(true);
   RefreshTitle(doc_.Modified);
   RefreshSize();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // A running Replace All stops here and writes what it has done.
+  finder_->CloseDialogs();
   if (doc_.Modified) {
     bool saved = false;
     if (settings_.IsSaveExit) {

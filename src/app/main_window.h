@@ -11,6 +11,7 @@
 #include "app/command_line.h"
 #include "app/document_state.h"
 #include "app/menu_layout.h"
+#include "app/recent_list.h"
 #include "config/settings.h"
 #include "config/hot_keys.h"
 #include "config/list_files.h"
@@ -19,6 +20,7 @@
 #include "convert/conversion_tables.h"
 #include "convert/encoding_state.h"
 #include "convert/layout_repair.h"
+#include "commands/go_to_dialog.h"
 #include "convert/translit.h"
 #include "services/language_files.h"
 
@@ -30,6 +32,8 @@ class QMouseEvent;
 namespace plumex {
 
 class EditorWidget;
+class FindReplace;
+class GoToDialog;
 class StatusBar;
 class Prompter;
 class InstanceLauncher;
@@ -134,6 +138,13 @@ class MainWindow : public QMainWindow, private SettingsHost {
   void ReturnToEnglish();
   QString UrlAt(const QPoint& viewportPosition) const;
 
+  // Search, go to, bookmarks and recent files.
+  bool TextLocked() const;
+  void AddToRecent();
+  void BuildRecentMenu();
+  void OpenRecent(const std::string& path);
+  void ShowGoToAt(GoToMode mode, const QWidget* pane, int offset);
+
   // Lists, transliteration and layout repair.
   void LoadLists();
   void SaveLists();
@@ -163,6 +174,14 @@ class MainWindow : public QMainWindow, private SettingsHost {
   void OnNormFont();
   void OnCopyUrl();
   void OnSettings();
+  void OnFind();
+  void OnReplace();
+  void OnFindNext();
+  void OnGoTo();
+  void OnSetBookmark();
+  void OnGoToBookmark();
+  void OnDeleteLine();
+  void OnClearRecent();
   void OnDosToWin();
   void OnKoiToWin();
   void OnMacToWin();
@@ -189,9 +208,13 @@ class MainWindow : public QMainWindow, private SettingsHost {
   void OnLayout32();
 
   using Handler = void (MainWindow::*)();
+  // Whether an action may run while Replace All lets events through: the
+  // ones that write text wait until it ends.
+  enum class DuringReplaceAll { Runs, Refused };
   struct HandlerRow {
     ActionId id;
     Handler handler;
+    DuringReplaceAll during = DuringReplaceAll::Runs;
   };
   static const HandlerRow kHandlers[];
 
@@ -209,6 +232,9 @@ class MainWindow : public QMainWindow, private SettingsHost {
   LanguageChange language_;
   HotKeys hotKeys_;
   SettingsDialog* settingsDialog_ = nullptr;
+  RecentList recent_;
+  FindReplace* finder_ = nullptr;
+  GoToDialog* goTo_ = nullptr;
   DocumentState doc_;
   EncodingState encoding_;
   std::unique_ptr<ConversionTables> tables_;  // rebuilt when the settings change

@@ -26,6 +26,7 @@ void MainWindow::RefreshStatus() {
   const int column = end - editor_->LineIndex(line);
   const QString position = BytesToQString(PositionText(line, column, length));
   status_->position()->setText(position);
+  if (!doc_.FileName.empty() && doc_.FileName != kUntitledName) recent_.RememberCaret(doc_.Path(), end);
   status_->position()->setToolTip(BytesToQString(Language().Text("hLineCol")) + '\n' + position);
 
   RefreshTitle(doc_.Modified);
@@ -40,6 +41,8 @@ void MainWindow::RefreshStatus() {
   action(ActionId::SaveSelAs)->setEnabled(selected);
   action(ActionId::Cut)->setEnabled(selected && !readOnly);
   action(ActionId::Del)->setEnabled(selected && !readOnly);
+  action(ActionId::DelLine)->setEnabled(!selected && !readOnly);
+  action(ActionId::Replace)->setEnabled(!readOnly);
 
   status_->percent()->setText(QString::number(editor_->Percent()) + '%');
 }

@@ -13,6 +13,7 @@
 
 #include "app/main_window.h"
 #include "app/status_bar.h"
+#include "commands/find_replace.h"
 #include "platform/links.h"
 #include "convert/transform_frame.h"
 #include "platform/editor_widget.h"
@@ -103,7 +104,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool MainWindow::HandleKeyPress(const QKeyEvent& key) {
-  const bool readOnly = editor_->ReadOnly();
+  // While Replace All runs, keys that would write text wait for it.
+  const bool readOnly = editor_->ReadOnly() || TextLocked();
   switch (WindowKeyOf(key)) {
     case WindowKey::PadPlus: OnIncFont(); return true;
     case WindowKey::PadMinus: OnDecFont(); return true;
@@ -129,7 +131,7 @@ bool MainWindow::HandleKeyPress(const QKeyEvent& key) {
       ScrollReadOnly(key.key() == Qt::Key_Up ? -1 : 1, 0);
       return true;
     case Qt::Key_Backspace:
-      if (Has(key, Qt::AltModifier)) OnUndo();
+      if (Has(key, Qt::AltModifier)) action(ActionId::Undo)->trigger();
       if (readOnly) ScrollReadOnly(0, -1);
       return Has(key, Qt::AltModifier) || readOnly;
     case Qt::Key_Space:
@@ -149,7 +151,12 @@ bool MainWindow::HandleKeyPress(const QKeyEvent& key) {
 void MainWindow::OnEscape() {
   switch (settings_.EscFunction) {
     case 1: showMinimized(); break;
-    case 2: close(); break;
+    case 2:
+      if (finder_->DialogOpen())
+        finder_->CloseDialogs();
+      else
+        close();
+      break;
     default: break;
   }
 }
@@ -167,7 +174,7 @@ void MainWindow::ScrollReadOnly(int lines, int pages) {
 }
 
 void MainWindow::InsertAtCaret(const std::string& bytes) {
-  if (editor_->ReadOnly()) return;
+  if (editor_->ReadOnly() || TextLocked()) return;
   BeginTransform(*editor_);
   editor_->ReplaceSelection(bytes, UndoMode::Skip);
   EndTransformCollapsed(*editor_);
