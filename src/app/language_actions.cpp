@@ -1,8 +1,10 @@
 // The interface language and the settings dialog, as the window sees them.
 #include <QAction>
+#include <QUrl>
 
 #include "app/main_window.h"
 #include "platform/editor_widget.h"
+#include "platform/instance_launcher.h"
 #include "platform/system_facts.h"
 
 namespace plumex {
@@ -27,5 +29,15 @@ void MainWindow::HotKeysChanged() { ApplyHotKeys(); }
 void MainWindow::SaveSettings() { WriteSettings(); }
 
 void MainWindow::OnSettings() { settingsDialog_->Open(SettingsPage::Interface); }
+
+void MainWindow::OnHelp() {
+  launcher_->OpenUrl(QUrl::fromLocalFile(QString::fromStdString(ProgramFolder() + "help.chm")).toString());
+}
+
+void MainWindow::OnHistory() { StartInstance(QString::fromStdString(ProgramFolder() + "history.txt")); }
+
+void MainWindow::OnReadme() {
+  StartInstance(QString::fromStdString(ProgramFolder() + language_.readmeName));
+}
 
 }  // namespace plumex

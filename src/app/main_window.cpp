@@ -83,6 +83,8 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   BuildRecentMenu();
   settingsDialog_->ApplySize(Language().SettingsDialogSize());
   ApplySettings();
+  // The first eleven starts say where help is.
+  if (settings_.Starts <= 10) ShowInfo("  " + Language().Text("strHelp"));
   ++settings_.Starts;
 
   doc_.Folder = settings_.RestoreLastPath ? settings_.LastPath : DesktopFolder();

@@ -182,6 +182,9 @@ class MainWindow : public QMainWindow, private SettingsHost {
   void OnGoToBookmark();
   void OnDeleteLine();
   void OnClearRecent();
+  void OnHelp();
+  void OnHistory();
+  void OnReadme();
   void OnDosToWin();
   void OnKoiToWin();
   void OnMacToWin();

@@ -76,6 +76,9 @@ const MainWindow::HandlerRow MainWindow::kHandlers[] = {
     {ActionId::LO_32, &MainWindow::OnLayout32, DuringReplaceAll::Refused},
     {ActionId::Settings, &MainWindow::OnSettings},
     {ActionId::ClearRecent, &MainWindow::OnClearRecent},
+    {ActionId::Help, &MainWindow::OnHelp},
+    {ActionId::History, &MainWindow::OnHistory},
+    {ActionId::Readme, &MainWindow::OnReadme},
 };
 
 void MainWindow::CreateActions() {
@@ -107,6 +110,10 @@ void MainWindow::RetranslateActions() {
   for (const MenuDef& def : Menus())
     if (QMenu* m = menu(def.id); m != nullptr && def.heading != nullptr)
       m->setTitle(BytesToQString(Language().Text(def.heading)));
+  // Help, history and readme only when their files are there.
+  action(ActionId::Help)->setEnabled(language_.helpExists);
+  action(ActionId::History)->setEnabled(language_.historyExists);
+  action(ActionId::Readme)->setEnabled(language_.readmeExists);
   ApplyHotKeys();
 }
 

@@ -18,6 +18,21 @@ namespace {
 
 constexpr int kLongestLinkLine = 1 << 16;
 
+// Wrapping at word boundaries looks back for a blank at every line it breaks,
+// which takes time quadratic in the length of a word: a megabyte without a
+// blank would freeze the window for a minute. Texts with such words wrap at
+// any character instead.
+constexpr std::size_t kLongestWrappedWord = 4096;
+
+bool HasHugeWord(std::string_view bytes) {
+  std::size_t run = 0;
+  for (const char c : bytes) {
+    run = (c == ' ' || c == '\t' || c == '\n' || c == '\r') ? 0 : run + 1;
+    if (run > kLongestWrappedWord) return true;
+  }
+  return false;
+}
+
 QStringList LocalFiles(const QMimeData* data) {
   QStringList paths;
   for (const QUrl& url : data->urls())
@@ -81,6 +96,8 @@ std::string EditorWidget::Text() const {
 
 void EditorWidget::Load(std::string_view bytes) {
   lineBreak_ = DetectLineBreak(bytes);
+  setWordWrapMode(HasHugeWord(bytes) ? QTextOption::WrapAnywhere
+                                     : QTextOption::WrapAtWordBoundaryOrAnywhere);
   setPlainText(BytesToQString(bytes, lineBreak_));
 }
 
@@ -119,6 +136,7 @@ std::string EditorWidget::SelectedText() const {
 }
 
 void EditorWidget::ReplaceSelection(std::string_view bytes, UndoMode undo) {
+  if (HasHugeWord(bytes)) setWordWrapMode(QTextOption::WrapAnywhere);
   QTextCursor cursor = textCursor();
   const QString text = BytesToQString(bytes, lineBreak_);
   if (undo == UndoMode::Skip) document()->setUndoRedoEnabled(false);
@@ -199,6 +217,12 @@ void EditorWidget::dropEvent(QDropEvent* event) {
   }
   event->acceptProposedAction();
   emit filesDropped(files);
+}
+
+void EditorWidget::insertFromMimeData(const QMimeData* source) {
+  if (source->hasText() && HasHugeWord(source->text().toStdString()))
+    setWordWrapMode(QTextOption::WrapAnywhere);
+  QPlainTextEdit::insertFromMimeData(source);
 }
 
 void EditorWidget::mouseDoubleClickEvent(QMouseEvent* event) {

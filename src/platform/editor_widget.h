@@ -59,6 +59,7 @@ class EditorWidget : public QPlainTextEdit, public Editor {
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
 
  private:
   int Clamp(int position) const;

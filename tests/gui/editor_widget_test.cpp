@@ -86,6 +86,16 @@ TEST(EditorWidget, UnderlinesVisibleLinksWhenAsked) {
   EXPECT_TRUE(editor.extraSelections().isEmpty());
 }
 
+TEST(EditorWidget, HugeWordsWrapAnywhereSoLayoutStaysLinear) {
+  EditorWidget editor;
+  editor.Load(std::string(5000, 'n'));
+  EXPECT_EQ(editor.wordWrapMode(), QTextOption::WrapAnywhere);
+  editor.Load("ordinary words " + std::string(4000, 'w'));
+  EXPECT_EQ(editor.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+  editor.ReplaceSelection(std::string(5000, 'p'), UndoMode::Record);
+  EXPECT_EQ(editor.wordWrapMode(), QTextOption::WrapAnywhere);
+}
+
 TEST(EditorWidget, EmptyTextIsFullyScrolled) {
   EditorWidget editor;
   editor.Load("");

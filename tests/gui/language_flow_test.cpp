@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <filesystem>
 
+#include "app/status_bar.h"
 #include "gui/window_fixture.h"
 #include "platform/win1251.h"
 
@@ -49,6 +50,17 @@ TEST_F(LanguageFlow, ALanguageFileRetitlesTheWindowAndCtrlPad1BringsEnglishBack)
   EXPECT_TRUE(w.windowTitle().endsWith("[Modified]"));
   EXPECT_EQ(w.settings().Language, 0);
   EXPECT_EQ(editor().Text(), "yx") << "Ctrl+pad 1 ran DOS -> WIN too";
+}
+
+TEST_F(LanguageFlow, HelpFilesAreOfferedOnlyWhenThere) {
+  WriteRaw(home / "history.txt", "1.91");
+  MainWindow& w = Start();
+  EXPECT_FALSE(w.action(ActionId::Help)->isEnabled());
+  EXPECT_FALSE(w.action(ActionId::Readme)->isEnabled());
+  ASSERT_TRUE(w.action(ActionId::History)->isEnabled());
+  w.action(ActionId::History)->trigger();
+  EXPECT_EQ(launcher.started, QStringList({QString::fromStdString(home / "history.txt")}));
+  EXPECT_EQ(w.statusPanes()->info()->text(), "  Press F1 to get help");
 }
 
 TEST_F(LanguageFlow, ReboundKeysRunTheirNewActionsOnly) {

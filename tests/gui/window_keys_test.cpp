@@ -23,6 +23,10 @@ TEST_F(WindowKeys, EscapeDoesWhatTheSettingSays) {
   w.settings().EscFunction = 0;
   Key(Qt::Key_Escape);
   EXPECT_TRUE(w.isVisible());
+  w.settings().EscFunction = 1;
+  Key(Qt::Key_Escape);
+  EXPECT_TRUE(w.isMinimized());
+  w.showNormal();
   w.settings().EscFunction = 2;
   Key(Qt::Key_Escape);
   EXPECT_FALSE(w.isVisible());
