@@ -2,14 +2,17 @@
 // and one status refresh on it, as a keystroke would cause.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QTextCursor>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "app/main_window.h"
 #include "platform/editor_widget.h"
 #include "platform/file_io.h"
+#include "services/language_table.h"
 
 namespace {
 
@@ -97,6 +100,30 @@ void BM_ConvertWholeTextInEditor16MB(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kSize));
 }
 BENCHMARK(BM_ConvertWholeTextInEditor16MB)->Unit(benchmark::kMillisecond)->Iterations(4);
+
+// A language switch as the settings dialog makes it: every action, menu,
+// caption and pane of the window retitled, and the tables reloaded.
+void BM_ApplyLanguageToWindow(benchmark::State& state) {
+  std::string home = "/tmp/plumex-bench-XXXXXX";
+  if (mkdtemp(home.data()) == nullptr) std::abort();
+  setenv("PLUMEX_HOME", home.c_str(), 1);
+  std::string language = "[LANGUAGE]\r\nLanguage=Test\r\nLanguageCode=ts\r\n";
+  for (const plumex::LanguageText& text : plumex::EnglishTexts())
+    language += std::string(text.key) + "=" + text.english + " (ts)\r\n";
+  std::filesystem::create_directory(home + "/Lang");
+  if (!plumex::WriteFileAtomically(home + "/Lang/test.lng", language)) std::abort();
+  plumex::MainWindow window(plumex::ParseCommandLine(std::vector<std::string>{}));
+  window.show();
+  QApplication::processEvents();
+  auto* combo = window.settingsDialog()->findChild<QComboBox*>(QStringLiteral("comboxLang"));
+  int index = 0;
+  for (auto _ : state) {
+    index = 1 - index;
+    combo->setCurrentIndex(index);
+  }
+  window.settingsDialog()->reject();
+}
+BENCHMARK(BM_ApplyLanguageToWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
