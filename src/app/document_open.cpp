@@ -11,7 +11,7 @@
 #include "platform/prompter.h"
 #include "platform/qt_text.h"
 #include "platform/system_facts.h"
-#include "services/language_table.h"
+#include "services/qt_language.h"
 
 namespace plumex {
 namespace {
@@ -33,7 +33,7 @@ std::size_t CharactersOf(const std::string& bytes) {
 
 bool MainWindow::ConfirmDiscard() {
   if (!doc_.Modified) return true;
-  switch (prompter_->AskYesNoCancel(BytesToQString(Language().Text("strModified")))) {
+  switch (prompter_->AskYesNoCancel(Tr("strModified"))) {
     case Answer::Yes: return doc_.Untitled ? SaveDocumentAs() : SaveDocument();
     case Answer::No: return true;
     case Answer::Cancel: return false;
@@ -58,6 +58,7 @@ bool MainWindow::LoadDocument(const QString& path) {
   doc_.Folder = info.absolutePath().toStdString();
   if (!doc_.Folder.ends_with('/')) doc_.Folder += '/';
   doc_.FileName = info.fileName().toStdString();
+  untitledWritten_.clear();
 
   editor_->Load(read.bytes);
   read.bytes = std::string();
@@ -100,10 +101,7 @@ void MainWindow::OpenWithDialog() {
   if (settings_.IsNewWindow) {
     for (const QString& file : files) StartInstance(file);
   } else {
-    if (LoadDocument(files.first())) {
-      AppendLogStamp();
-      AddToRecent();
-    }
+    OpenHere(files.first());
     for (qsizetype i = 1; i < files.size(); ++i) StartInstance(files[i]);
   }
   RefreshSize();
@@ -115,13 +113,26 @@ void MainWindow::OpenDropped(const QStringList& paths) {
   if (paths.isEmpty() || TextLocked() || !ConfirmDiscard()) return;
   if (settings_.IsNewWindow) {
     StartInstance(paths.first());
-  } else if (LoadDocument(paths.first())) {
-    AppendLogStamp();
-    RefreshTitle(doc_.Modified);
+    AddToRecent();
+  } else {
+    OpenHere(paths.first());
   }
-  AddToRecent();
   RefreshSize();
   for (qsizetype i = 1; i < paths.size(); ++i) StartInstance(paths[i]);
+}
+
+bool MainWindow::OpenHere(const QString& path) {
+  if (!LoadDocument(path)) return false;
+  AppendLogStamp();
+  AddToRecent();
+  RefreshTitle(doc_.Modified);
+  return true;
+}
+
+std::string MainWindow::NewTextFolder() const {
+  std::string folder = settings_.RestoreLastPath ? settings_.LastPath : DesktopFolder();
+  if (!folder.ends_with('/')) folder += '/';
+  return folder;
 }
 
 void MainWindow::NewDocument() {
@@ -130,8 +141,9 @@ void MainWindow::NewDocument() {
   if (settings_.IsNewWindow) {
     StartInstance(QString::fromStdString(DesktopFolder() + kUntitledName));
   } else {
-    doc_.Folder = settings_.RestoreLastPath ? settings_.LastPath : DesktopFolder();
+    doc_.Folder = NewTextFolder();
     doc_.FileName = kUntitledName;
+    untitledWritten_.clear();
     editor_->Load("");
     doc_.Modified = false;
     doc_.Untitled = true;

@@ -2,6 +2,7 @@
 // minute timer and on focus loss. Every write goes through a temporary file,
 // so a failed save leaves the old file as it was and the text modified.
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 
 #include "app/main_window.h"
@@ -9,12 +10,10 @@
 #include "platform/file_io.h"
 #include "platform/prompter.h"
 #include "platform/qt_text.h"
-#include "services/language_table.h"
+#include "services/qt_language.h"
 
 namespace plumex {
 namespace {
-
-QString Lang(const char* key) { return BytesToQString(Language().Text(key)); }
 
 bool HasExtension(const std::string& path) {
   return !QFileInfo(QString::fromStdString(path)).suffix().isEmpty();
@@ -45,6 +44,11 @@ bool MainWindow::SaveDocument(SaveMode mode) {
   saving_ = false;
   if (!ok) return mode == SaveMode::Interactive && SaveDocumentAs();
   if (doc_.Untitled) untitledWritten_ = doc_.Path();
+  MarkSaved();
+  return true;
+}
+
+void MainWindow::MarkSaved() {
   doc_.Modified = false;
   doc_.AutoSaveHeld = false;
   RefreshTitle(false);
@@ -52,7 +56,13 @@ bool MainWindow::SaveDocument(SaveMode mode) {
   AddToRecent();
   RefreshSize();
   RefreshStatus();
-  return true;
+}
+
+bool MainWindow::ConfirmOverwrite(const std::string& path) {
+  if (!settings_.IsConfirmSaveAs || !FileExists(path)) return true;
+  const QString question = QFileInfo(QString::fromStdString(path)).fileName() + ' ' +
+                           Tr("strAlredyExists1") + "\r\n\r\n" + Tr("strAlredyExists2");
+  return prompter_->AskYesNo(question, true);
 }
 
 bool MainWindow::SaveDocumentAs() {
@@ -63,11 +73,7 @@ bool MainWindow::SaveDocumentAs() {
     if (chosen.isEmpty()) return false;
     // The question is asked about the name that will really be written.
     const std::string path = WithDefaultExtension(chosen.toStdString());
-    if (settings_.IsConfirmSaveAs && FileExists(path)) {
-      const QString question = QFileInfo(QString::fromStdString(path)).fileName() + ' ' +
-                               Lang("strAlredyExists1") + "\r\n\r\n" + Lang("strAlredyExists2");
-      if (!prompter_->AskYesNo(question, true)) continue;
-    }
+    if (!ConfirmOverwrite(path)) continue;
     saving_ = true;
     const bool ok = WriteDocument(path, editor_->Text(), SaveMode::Interactive);
     saving_ = false;
@@ -75,13 +81,8 @@ bool MainWindow::SaveDocumentAs() {
     const QFileInfo info(QString::fromStdString(path));
     doc_.Folder = info.absolutePath().toStdString() + "/";
     doc_.FileName = info.fileName().toStdString();
-    doc_.Modified = false;
-    doc_.AutoSaveHeld = false;
     doc_.Untitled = false;
-    RefreshTitle(false);
-    action(ActionId::Save)->setEnabled(false);
-    AddToRecent();
-    RefreshSize();
+    MarkSaved();
     return true;
   }
 }
@@ -90,21 +91,32 @@ void MainWindow::SaveSelectionAs() {
   const QString chosen = prompter_->ChooseFileToSave(QString::fromStdString(doc_.Folder),
                                                      QString::fromStdString(doc_.FileName));
   if (chosen.isEmpty()) return;
+  const std::string path = WithDefaultExtension(chosen.toStdString());
+  if (!ConfirmOverwrite(path)) return;
   std::string text = editor_->SelectedText();
   // Every line of the selection ends with a line break, the last one too.
   const std::string_view lineBreak = LineBreakBytes(editor_->LineBreakStyle());
   if (!text.empty() && !std::string_view(text).ends_with(lineBreak)) text += lineBreak;
-  WriteDocument(WithDefaultExtension(chosen.toStdString()), text, SaveMode::Interactive);
+  // Written over the document's own file, the text on screen is no longer
+  // what the file holds.
+  if (WriteDocument(path, text, SaveMode::Interactive) && path == doc_.Path()) {
+    doc_.Modified = true;
+    RefreshStatus();
+  }
 }
 
 void MainWindow::OnAutoSaveTimer() {
   if (++autoSaveMinutes_ < settings_.Mins) return;
+  // Not while a question is on screen: the answer may be "don't save".
+  if (QApplication::activeModalWidget() != nullptr) return;
   autoSaveMinutes_ = 0;
   if (settings_.IsAutoSaving && !doc_.AutoSaveHeld && doc_.Modified) SaveDocument(SaveMode::Silent);
 }
 
 void MainWindow::OnFocusLost() {
-  if (!settings_.IsSaveFocus || editor_->ReadOnly() || closing_) return;
+  if (!settings_.IsSaveFocus || editor_->ReadOnly() || closing_ ||
+      QApplication::activeModalWidget() != nullptr)
+    return;
   if (!doc_.Untitled || doc_.Modified) SaveDocument(SaveMode::Silent);
 }
 

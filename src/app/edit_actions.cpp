@@ -2,7 +2,6 @@
 // write text check read-only themselves: the widget's flag stops typing,
 // not programmatic edits.
 #include <QAction>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include "app/main_window.h"

@@ -7,11 +7,20 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+plumex::CommandLine ParseArguments(int argc, char** argv) {
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  const plumex::CommandLine commandLine = plumex::ParseCommandLine(args);
-  if (commandLine.request != plumex::StartRequest::Edit) {
-    const std::string text = commandLine.request == plumex::StartRequest::Help
+  return plumex::ParseCommandLine(args);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // --help and --version answer without a display.
+  const plumex::CommandLine request = ParseArguments(argc, argv);
+  if (request.request != plumex::StartRequest::Edit) {
+    const std::string text = request.request == plumex::StartRequest::Help
                                  ? plumex::CommandLineHelp()
                                  : plumex::VersionText();
     std::fputs(text.c_str(), stdout);
@@ -21,7 +30,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Plumex"));
   QApplication::setDesktopFileName(QStringLiteral("plumex"));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("plumex")));
-  plumex::MainWindow window(commandLine);
+  // Read again once Qt has taken its own options (-session, -style ...) out.
+  plumex::MainWindow window(ParseArguments(argc, argv));
   window.show();
   return QApplication::exec();
 }

@@ -19,14 +19,9 @@
 #include "platform/qt_text.h"
 #include "platform/system_facts.h"
 #include "services/language_table.h"
+#include "services/qt_language.h"
 
 namespace plumex {
-namespace {
-
-QString Lang(const char* key) { return BytesToQString(Language().Text(key)); }
-
-}  // namespace
-
 MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
     : commandLine_(std::move(commandLine)),
       prompter_(services.prompter),
@@ -87,7 +82,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   if (settings_.Starts <= 10) ShowInfo("  " + Language().Text("strHelp"));
   ++settings_.Starts;
 
-  doc_.Folder = settings_.RestoreLastPath ? settings_.LastPath : DesktopFolder();
+  doc_.Folder = NewTextFolder();
   doc_.FileName = kUntitledName;
   setAcceptDrops(true);
 
@@ -112,10 +107,8 @@ void MainWindow::ConnectEditor() {
   connect(editor_, &EditorWidget::scrolled, this, [this] {
     // In read-only mode the hidden caret follows the view.
     if (editor_->ReadOnly() && !mouseDown_ && editor_->SelLength() == 0) {
-      QTextCursor top = editor_->cursorForPosition(QPoint(0, 0));
-      top.movePosition(QTextCursor::StartOfLine);
       const QSignalBlocker quiet(editor_);
-      editor_->setTextCursor(top);
+      CaretToTopLine();
     }
     status_->percent()->setText(QString::number(editor_->Percent()) + '%');
   });
@@ -188,16 +181,18 @@ void MainWindow::OnActivated() {
   if (closing_) return;
   if (firstActivation_) {
     firstActivation_ = false;
-    HandleCommandLine();
+    const bool loaded = HandleCommandLine();
+    // "/p" prints the file as it is, before any ".LOG" stamp.
+    if (commandLine_.print) {
+      if (loaded) PrintAndClose();
+      else close();
+      return;
+    }
     if (!editor_->ReadOnly()) SetReadOnlyMode(settings_.IsDefReadOnly);
     if (doc_.Format == DocumentFormat::Log) AppendLogStamp();
     RefreshStatus();
     if (settings_.IsDebug)
       ShowInfo(TimingText(" Plumex loading time:  ", startTime_.elapsed()));
-    if (commandLine_.print) {
-      PrintAndClose();
-      return;
-    }
   }
   RefreshTitle(doc_.Modified);
   BuildRecentMenu();
@@ -213,14 +208,15 @@ void MainWindow::OnApplicationStateChanged(Qt::ApplicationState state) {
   if (state == Qt::ApplicationInactive && !firstActivation_) OnFocusLost();
 }
 
-void MainWindow::HandleCommandLine() {
+bool MainWindow::HandleCommandLine() {
+  bool loaded = false;
   if (commandLine_.name.empty()) {
     doc_.Untitled = true;
   } else {
     const DocumentPath path = ResolveDocumentPath(commandLine_.name, CurrentFolder(), FileExists);
     const QString full = QString::fromStdString(path.folder + path.fileName);
     if (FileExists(path.folder + path.fileName)) {
-      LoadDocument(full);
+      loaded = LoadDocument(full);
     } else {
       // A name that does not exist yet: an empty text that the first Save
       // writes there.
@@ -235,6 +231,7 @@ void MainWindow::HandleCommandLine() {
   if (commandLine_.readOnly) SetReadOnlyMode(true);
   RefreshTitle(doc_.Modified);
   RefreshSize();
+  return loaded;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -246,8 +243,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
       saved = SaveDocument();
     } else {
       const QString question =
-          Lang("strDoYouWant") + ' ' + QString::fromStdString(doc_.FileName) + "?\r\n\r\n" +
-          Lang("strDoYouWant2") + "\r\n" + Lang("strDoYouWant3") + "\r\n" + Lang("strDoYouWant4");
+          Tr("strDoYouWant") + ' ' + QString::fromStdString(doc_.FileName) + "?\r\n\r\n" +
+          Tr("strDoYouWant2") + "\r\n" + Tr("strDoYouWant3") + "\r\n" + Tr("strDoYouWant4");
       switch (prompter_->AskYesNoCancel(question)) {
         case Answer::Yes: saved = SaveDocument(); break;
         case Answer::No: saved = true; doc_.Modified = false; break;

@@ -95,18 +95,24 @@ class MainWindow : public QMainWindow, private SettingsHost {
   void WriteSettings();
   void OnActivated();
   void OnApplicationStateChanged(Qt::ApplicationState state);
-  void HandleCommandLine();
+  // Whether a file named on the command line was read.
+  bool HandleCommandLine();
 
   // Document life.
   void NewDocument();
   void OpenWithDialog();
   bool LoadDocument(const QString& path);
+  // Reads a file into this window as an open does; false when it failed.
+  bool OpenHere(const QString& path);
+  std::string NewTextFolder() const;
   void AppendLogStamp();
   bool ConfirmDiscard();
   bool SaveDocument(SaveMode mode = SaveMode::Interactive);
   bool SaveDocumentAs();
   void SaveSelectionAs();
   bool WriteDocument(const std::string& path, const std::string& bytes, SaveMode mode);
+  bool ConfirmOverwrite(const std::string& path);
+  void MarkSaved();
   std::string WithDefaultExtension(const std::string& path) const;
   void OnAutoSaveTimer();
   void OnFocusLost();
@@ -129,11 +135,12 @@ class MainWindow : public QMainWindow, private SettingsHost {
   bool ClaimShortcut(const QKeyEvent& key) const;
   bool BoundToAction(const QKeyEvent& key) const;
   bool HandleKeyPress(const QKeyEvent& key);
-  void HandleKeyRelease(const QKeyEvent& key);
   void HandleMousePress(const QMouseEvent& mouse);
   void HandleMouseRelease(const QMouseEvent& mouse);
   void OnEscape();
   void ScrollReadOnly(int lines, int pages);
+  void CaretToTopLine();
+  void RetranslateStatusBar();
   void InsertAtCaret(const std::string& bytes);
   void ReturnToEnglish();
   QString UrlAt(const QPoint& viewportPosition) const;

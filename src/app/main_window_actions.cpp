@@ -115,6 +115,7 @@ void MainWindow::RetranslateActions() {
   action(ActionId::History)->setEnabled(language_.historyExists);
   action(ActionId::Readme)->setEnabled(language_.readmeExists);
   ApplyHotKeys();
+  RetranslateStatusBar();
 }
 
 void MainWindow::ApplyHotKeys() {

@@ -52,18 +52,21 @@ void MainWindow::BuildRecentMenu() {
                                      path.replace(QLatin1Char('&'), QStringLiteral("&&")));
     // The item keeps its own path: a list of more than ten lines must not
     // let item "10." open line 1.
-    connect(item, &QAction::triggered, this, [this, file = entry.path] { OpenRecent(file); });
+    // Queued: opening rebuilds this menu, which deletes the clicked item.
+    connect(item, &QAction::triggered, this, [this, file = entry.path] { OpenRecent(file); },
+            Qt::QueuedConnection);
   }
   items->setEnabled(!recent_.Empty());
 }
 
 void MainWindow::OpenRecent(const std::string& path) {
   if (TextLocked() || !ConfirmDiscard()) return;
-  if (settings_.IsNewWindow)
+  if (settings_.IsNewWindow) {
     StartInstance(QString::fromStdString(path));
-  else if (LoadDocument(QString::fromStdString(path)))
-    AppendLogStamp();
-  AddToRecent();
+    AddToRecent();
+  } else {
+    OpenHere(QString::fromStdString(path));
+  }
   RefreshStatus();
   RefreshSize();
 }

@@ -7,9 +7,11 @@
 #include "app/main_window.h"
 #include "app/status_bar.h"
 #include "app/status_texts.h"
+#include "convert/transform_frame.h"
 #include "platform/editor_widget.h"
 #include "platform/qt_text.h"
 #include "services/language_table.h"
+#include "services/qt_language.h"
 
 namespace plumex {
 
@@ -27,13 +29,13 @@ void MainWindow::RefreshStatus() {
   const QString position = BytesToQString(PositionText(line, column, length));
   status_->position()->setText(position);
   if (!doc_.FileName.empty() && doc_.FileName != kUntitledName) recent_.RememberCaret(doc_.Path(), end);
-  status_->position()->setToolTip(BytesToQString(Language().Text("hLineCol")) + '\n' + position);
+  status_->position()->setToolTip(Tr("hLineCol") + '\n' + position);
 
   RefreshTitle(doc_.Modified);
   if (doc_.Modified) action(ActionId::Save)->setEnabled(true);
 
   const bool readOnly = editor_->ReadOnly();
-  const bool selected = length > 0;
+  const bool selected = length > 0 && !TransformBusy();
   action(ActionId::Undo)->setEnabled(!readOnly && editor_->CanUndo());
   action(ActionId::Redo)->setEnabled(!readOnly && editor_->CanRedo());
   action(ActionId::Paste)->setEnabled(!readOnly && editor_->CanPaste());
@@ -50,8 +52,22 @@ void MainWindow::RefreshStatus() {
 void MainWindow::RefreshSize() {
   status_->size()->setText(
       BytesToQString(SizeText(editor_->ByteSize(), editor_->LineCount(), Language())));
-  status_->size()->setToolTip(BytesToQString(Language().Text("hStat1")) + '\n' +
-                              BytesToQString(Language().Text("hStat2")));
+  status_->size()->setToolTip(Tr("hStat1") + '\n' + Tr("hStat2"));
+}
+
+void MainWindow::RetranslateStatusBar() {
+  const std::pair<QWidget*, const char*> hints[] = {
+      {status_->percent(), "hPercent"},
+      {status_->indicator(Indicator::WordWrap), "hWW"},
+      {status_->indicator(Indicator::ReadOnly), "hRO"},
+      {status_->indicator(Indicator::CatchClipboard), "hCB"},
+      {status_->indicator(Indicator::DirectCopy), "hDC"},
+      {status_->encoding(), "hEnc2"},
+      {status_->indicator(Indicator::Insert), "hIns"},
+  };
+  for (const auto& [pane, key] : hints) pane->setToolTip(Tr(key));
+  RefreshSize();
+  RefreshStatus();
 }
 
 void MainWindow::OnTextChanged() {

@@ -89,7 +89,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       break;
     }
     case QEvent::KeyPress:
-      if (watched == editor_) return HandleKeyPress(static_cast<QKeyEvent&>(*event));
+      if (watched == editor_) {
+        const auto& key = static_cast<QKeyEvent&>(*event);
+        // Typing would abandon a running Replace All; it waits instead.
+        if (TextLocked() && (!key.text().isEmpty() || key.key() == Qt::Key_Delete)) return true;
+        return HandleKeyPress(key);
+      }
       break;
     case QEvent::MouseButtonPress:
       if (watched == editor_->viewport()) HandleMousePress(static_cast<QMouseEvent&>(*event));
@@ -104,7 +109,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool MainWindow::HandleKeyPress(const QKeyEvent& key) {
-  // While Replace All runs, keys that would write text wait for it.
+  // While Replace All runs, the window's own writing keys wait for it too.
   const bool readOnly = editor_->ReadOnly() || TextLocked();
   switch (WindowKeyOf(key)) {
     case WindowKey::PadPlus: OnIncFont(); return true;
@@ -164,13 +169,15 @@ void MainWindow::OnEscape() {
 void MainWindow::ScrollReadOnly(int lines, int pages) {
   QScrollBar* bar = editor_->verticalScrollBar();
   bar->setValue(bar->value() + lines + pages * bar->pageStep());
-  if (pages != 0) {
-    // The next page or line key starts from the top of the window.
-    QTextCursor top = editor_->cursorForPosition(QPoint(0, 0));
-    top.movePosition(QTextCursor::StartOfLine);
-    editor_->setTextCursor(top);
-  }
+  // The next page or line key starts from the top of the window.
+  if (pages != 0) CaretToTopLine();
   RefreshStatus();
+}
+
+void MainWindow::CaretToTopLine() {
+  QTextCursor top = editor_->cursorForPosition(QPoint(0, 0));
+  top.movePosition(QTextCursor::StartOfLine);
+  editor_->setTextCursor(top);
 }
 
 void MainWindow::InsertAtCaret(const std::string& bytes) {

@@ -12,6 +12,7 @@
 #include "platform/editor_widget.h"
 #include "platform/qt_text.h"
 #include "services/language_table.h"
+#include "services/qt_language.h"
 
 namespace plumex {
 namespace {
@@ -20,9 +21,8 @@ namespace {
 // events: a few milliseconds of work.
 constexpr std::size_t kChunkBytes = 256 * 1024;
 
-QString Lang(const char* key) { return BytesToQString(Language().Text(key)); }
-QString NotFoundText() { return ' ' + Lang("strNotFound"); }
-QString CountText(std::size_t count) { return ' ' + Lang("strRepAmount") + ": " + QString::number(count); }
+QString NotFoundText() { return ' ' + Tr("strNotFound"); }
+QString CountText(std::size_t count) { return ' ' + Tr("strRepAmount") + ": " + QString::number(count); }
 
 QString ElapsedText(qint64 ms) {
   return QStringLiteral(" - Time:%1:%2:%3").arg(ms / 60000).arg(ms / 1000 % 60).arg(ms % 1000);
@@ -207,6 +207,12 @@ void FindReplace::ReplaceAll() {
   options.lineBreak = state->style;
   state->run = std::make_unique<ReplaceAllRun>(state->text, state->byteFrom, down ? state->text.size() : anchorByte,
                                                Bytes(searchText_), Bytes(replace_->ReplaceText()), options, tables_());
+  // The whole text may take at most what the editor holds (a CR LF pair
+  // is one character there, so twice its count in bytes).
+  const std::size_t rangeBytes = (down ? state->text.size() : anchorByte) - state->byteFrom;
+  const std::size_t outside = state->text.size() - rangeBytes;
+  const std::size_t room = 2 * static_cast<std::size_t>(EditorWidget::kMaxLength);
+  state->run->SetSizeLimit(room > outside ? room - outside : 0);
   run_ = std::move(state);
   replace_->SetBusy(true);
 
@@ -226,6 +232,13 @@ void FindReplace::FinishReplaceAll(RunEnd end) {
   if (replace_) replace_->SetBusy(false);
   ReplaceAllRun& run = *state->run;
   const std::size_t count = run.Count();
+  if (run.TooLarge()) {
+    // The text would outgrow the editor (and memory): nothing is replaced.
+    editor_.Select(state->anchor, state->anchor);
+    Report(QStringLiteral(" The text would grow beyond %1 characters; nothing was replaced.")
+               .arg(EditorWidget::kMaxLength));
+    return;
+  }
   if (editor_.ReadOnly()) {
     Report(CountText(0), state.get());
     return;

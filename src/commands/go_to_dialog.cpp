@@ -13,17 +13,13 @@
 #include "platform/editor_widget.h"
 #include "platform/qt_text.h"
 #include "services/language_table.h"
+#include "services/qt_language.h"
 
 namespace plumex {
-namespace {
-
-QString Lang(const char* key) { return BytesToQString(Language().Text(key)); }
-
-}  // namespace
 
 GoToDialog::GoToDialog(QWidget* parent, EditorWidget& editor) : QDialog(parent), editor_(editor) {
   setObjectName(QStringLiteral("goToDialog"));
-  setWindowTitle(QStringLiteral("Go To ..."));
+  setWindowTitle(Tr("aGoTo"));
   setModal(false);
 
   number_ = new QSpinBox;
@@ -31,9 +27,9 @@ GoToDialog::GoToDialog(QWidget* parent, EditorWidget& editor) : QDialog(parent),
   number_->setRange(0, std::numeric_limits<int>::max());
 
   auto* modes = new QGroupBox;
-  line_ = new QRadioButton(Lang("tLine"));
+  line_ = new QRadioButton(Tr("tLine"));
   line_->setObjectName(QStringLiteral("line"));
-  percent_ = new QRadioButton(Lang("tPercent"));
+  percent_ = new QRadioButton(Tr("tPercent"));
   percent_->setObjectName(QStringLiteral("percent"));
   line_->setChecked(true);
   auto* modeColumn = new QVBoxLayout(modes);

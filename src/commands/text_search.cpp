@@ -178,6 +178,10 @@ bool ReplaceAllRun::Advance(std::size_t budget) {
   const std::size_t m = searcher_.PatternSize();
   const std::size_t search_end = m == 0 ? limit : std::min(to_, limit + (m - 1));
   while (const auto match = searcher_.FindWithin(text_, pos_, search_end)) {
+    if (out_.size() + (match->start - pos_) + replacement_.size() + (to_ - match->end) > sizeLimit_) {
+      tooLarge_ = true;
+      return false;
+    }
     out_.append(text_.substr(pos_, match->start - pos_));
     if (count_ == 0) first_start_ = out_.size();
     out_ += replacement_;

@@ -99,7 +99,11 @@ class ReplaceAllRun {
   // Replaces the matches that start in the next `budget` bytes of the range;
   // false once the whole range is done.
   bool Advance(std::size_t budget);
-  bool Done() const { return pos_ >= to_; }
+  bool Done() const { return pos_ >= to_ || tooLarge_; }
+  // The rewritten range would grow past `limit` bytes, which the run then
+  // refuses: it stops at once, and its result must not be written.
+  bool TooLarge() const { return tooLarge_; }
+  void SetSizeLimit(std::size_t limit) { sizeLimit_ = limit; }
 
   std::size_t Count() const { return count_; }
   // Where the changes lie, as offsets from the range's start; meaningful
@@ -129,6 +133,8 @@ class ReplaceAllRun {
   std::size_t last_match_end_ = 0;
   std::size_t first_end_ = 0;
   std::size_t last_end_ = 0;
+  std::size_t sizeLimit_ = static_cast<std::size_t>(-1);
+  bool tooLarge_ = false;
 };
 
 // Editor positions count a line break as one character; in a CR LF text the

@@ -67,9 +67,11 @@ void ListFile::Load(const std::vector<std::string>& defaults) {
   ReadResult read = ReadFileBytes(path_, kListFileLimit);
   if (read.status) {
     lines_ = SplitLines(read.bytes);
+    onDisk_ = lines_;
     unreadable_ = false;
   } else if (IsMissing(path_)) {
     lines_ = defaults;
+    onDisk_.reset();
     unreadable_ = false;
   } else {
     unreadable_ = true;
@@ -78,7 +80,12 @@ void ListFile::Load(const std::vector<std::string>& defaults) {
 
 IoStatus ListFile::Save() const {
   if (unreadable_) return {false, "\"" + path_ + "\": left alone, it could not be read"};
-  return WriteFileAtomically(path_, JoinLines(lines_));
+  // An unchanged list is not written again, so an edit the user made to the
+  // file meanwhile (in this very editor, say) is not put back.
+  if (onDisk_ == lines_) return {true, {}};
+  IoStatus written = WriteFileAtomically(path_, JoinLines(lines_));
+  if (written) onDisk_ = lines_;
+  return written;
 }
 
 void ListFile::SetLines(const std::vector<std::string>& lines) {

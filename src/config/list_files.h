@@ -4,6 +4,7 @@
 // hot keys and recent files use the same type). A list is read whole and
 // written whole; lines are Windows-1251 bytes.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,8 @@ class ListFile {
   std::string path_;
   std::vector<std::string> lines_;
   bool unreadable_ = false;
+  // The lines as the file last held them, read or written; none when missing.
+  mutable std::optional<std::vector<std::string>> onDisk_;
 };
 
 enum class AuxList { Signature, Translit, Ruslit, Tools, Exts };

@@ -45,8 +45,10 @@ void RewriteWholeOrSelection(Editor& editor, DocumentState& document, const Text
   EndTransformCollapsed(editor);
 
   // Put back after the frame has ended, so that a change notice the editor
-  // sends when repainting resumes cannot mark the document modified.
-  document.Modified = read_only ? false : modified_before;
+  // sends when repainting resumes cannot mark the document modified. A
+  // read-only document keeps its flag too: clearing it would let unsaved
+  // edits made before read-only mode go without a question at close.
+  document.Modified = modified_before;
 }
 
 void ConvertCodePage(Editor& editor, DocumentState& document, EncodingState& encoding,

@@ -5,9 +5,13 @@
 namespace plumex {
 
 LineBreak DetectLineBreak(std::string_view bytes) {
-  const auto lf = bytes.find('\n');
-  if (lf == std::string_view::npos) return LineBreak::CrLf;
-  return bytes.find("\r\n") == std::string_view::npos ? LineBreak::Lf : LineBreak::CrLf;
+  // The style most lines use: one stray CR LF must not turn a whole LF file
+  // into one long line of marks. The others survive as stand-ins.
+  std::size_t pairs = 0;
+  std::size_t lone = 0;
+  for (std::size_t i = bytes.find('\n'); i != std::string_view::npos; i = bytes.find('\n', i + 1))
+    ++(i > 0 && bytes[i - 1] == '\r' ? pairs : lone);
+  return lone > pairs ? LineBreak::Lf : LineBreak::CrLf;
 }
 
 std::string_view LineBreakBytes(LineBreak style) {

@@ -17,7 +17,8 @@ inline constexpr char16_t kStrayCrMark = 0x240D;  // SYMBOL FOR CARRIAGE RETURN
 inline constexpr char16_t kStrayLfMark = 0x240A;  // SYMBOL FOR LINE FEED
 inline constexpr char16_t kNulMark = 0x2400;      // SYMBOL FOR NULL
 
-// LF when the text breaks lines with LF only; CR LF otherwise, new texts too.
+// LF when more lines end in a lone LF than in CR LF; CR LF otherwise, new
+// texts too.
 LineBreak DetectLineBreak(std::string_view bytes);
 
 std::string_view LineBreakBytes(LineBreak style);

@@ -360,5 +360,22 @@ TEST(TextSearch, WordAtCaretProposesTheWordNotItsBlanks) {
   for (const auto& c : cases) EXPECT_EQ(WordAtCaret(c.text, c.caret, Case()), c.word) << c.text << " @" << c.caret;
 }
 
+TEST(ReplaceAllRunLimit, ARunThatWouldOutgrowItsLimitStopsAndSaysSo) {
+  const std::string text(1000, 'a');
+  ReplaceAllRun run(text, 0, text.size(), "a", std::string(100, 'b'), SearchOptions{}, Case());
+  run.SetSizeLimit(50000);
+  while (run.Advance(64)) {
+  }
+  EXPECT_TRUE(run.TooLarge());
+  EXPECT_TRUE(run.Done());
+
+  ReplaceAllRun fits(text, 0, text.size(), "a", "bb", SearchOptions{}, Case());
+  fits.SetSizeLimit(50000);
+  while (fits.Advance(64)) {
+  }
+  EXPECT_FALSE(fits.TooLarge());
+  EXPECT_EQ(fits.TakeRewrittenRange(), std::string(2000, 'b'));
+}
+
 }  // namespace
 }  // namespace plumex

@@ -90,10 +90,14 @@ TEST(ListFiles, EveryLineEndStyleReads) {
     ListFile file(dir / "list.ini");
     file.Load({"default"});
     EXPECT_EQ(file.lines(), c.lines) << c.bytes;
-    ASSERT_TRUE(file.Save());
+    ListFile copy(dir / "copy.ini");
+    copy.Load({});
+    copy.SetLines(file.lines());
+    ASSERT_TRUE(copy.Save());
     std::string expected;
     for (const std::string& line : c.lines) expected += line + "\r\n";
-    EXPECT_EQ(test::ReadRaw(dir / "list.ini"), expected) << "written with CR LF";
+    EXPECT_EQ(test::ReadRaw(dir / "copy.ini"), expected) << "written with CR LF";
+    std::filesystem::remove(dir / "copy.ini");
   }
 }
 
@@ -228,6 +232,20 @@ TEST(ListFiles, FolderMacrosInAnyLetterCase) {
 
   const FolderMacros tricky{"%SysPath%", "never", ""};
   EXPECT_EQ(ExpandFolderMacros("%WinPath%x%PFPath%", tricky), "%SysPath%x") << "no second pass";
+}
+
+TEST(ListFiles, AnUnchangedListLeavesTheFileAsTheUserLastWroteIt) {
+  test::TempDir dir;
+  const std::string path = dir / "signature.ini";
+  test::WriteRaw(path, "old\n");
+  ListFile list(path);
+  list.Load({});
+  test::WriteRaw(path, "edited by hand\r\n");  // meanwhile, elsewhere
+  ASSERT_TRUE(list.Save());
+  EXPECT_EQ(test::ReadRaw(path), "edited by hand\r\n");
+  list.SetLines({"new"});
+  ASSERT_TRUE(list.Save());
+  EXPECT_EQ(test::ReadRaw(path), "new\r\n");
 }
 
 }  // namespace

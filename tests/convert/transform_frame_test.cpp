@@ -47,15 +47,18 @@ TEST(WholeTextConversion, KeepsModifiedAndPutsTheCaretAtTheStart) {
   }
 }
 
-TEST(WholeTextConversion, ReadOnlyTextIsConvertedAndStaysReadOnlyAndUnmodified) {
-  Window w(W("Привет"));
-  w.editor.SetReadOnly(true);
-  w.document.Modified = true;
-  ConvertCodePage(w.editor, w.document, w.encoding, w.tables, EncodingCode::WIN, EncodingCode::DOS);
-  EXPECT_EQ(w.editor.Text(), "\x8F\xE0\xA8\xA2\xA5\xE2");
-  EXPECT_TRUE(w.editor.ReadOnly());
-  EXPECT_FALSE(w.document.Modified);
-  ExpectFrameClosed(w);
+TEST(WholeTextConversion, ReadOnlyTextIsConvertedAndStaysReadOnlyAndKeepsItsFlag) {
+  for (const bool modified : {false, true}) {
+    Window w(W("Привет"));
+    w.editor.SetReadOnly(true);
+    w.document.Modified = modified;
+    ConvertCodePage(w.editor, w.document, w.encoding, w.tables, EncodingCode::WIN, EncodingCode::DOS);
+    EXPECT_EQ(w.editor.Text(), "\x8F\xE0\xA8\xA2\xA5\xE2");
+    EXPECT_TRUE(w.editor.ReadOnly());
+    // Unsaved edits from before read-only mode must still be asked about.
+    EXPECT_EQ(w.document.Modified, modified);
+    ExpectFrameClosed(w);
+  }
 }
 
 TEST(WholeTextConversion, SelectionOnlyChangesTheSelectedBytes) {

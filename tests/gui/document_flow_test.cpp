@@ -268,5 +268,30 @@ TEST_F(DocumentFlow, NewAsksFirstAndCancelKeepsTheText) {
   EXPECT_FALSE(w.document().Modified);
 }
 
+TEST_F(DocumentFlow, SaveSelectionOverTheOpenFileAsksAndLeavesTheTextModified) {
+  const std::string path = files / "whole.txt";
+  WriteRaw(path, "keep all of this");
+  MainWindow& w = Start({path});
+  editor().Select(0, 4);
+  prompter.saveChoices = {QString::fromStdString(path), QString::fromStdString(path)};
+  prompter.yesNo = {false, true};
+  w.action(ActionId::SaveSelAs)->trigger();  // answered No
+  EXPECT_EQ(ReadRaw(path), "keep all of this");
+  EXPECT_FALSE(w.document().Modified);
+  w.action(ActionId::SaveSelAs)->trigger();  // answered Yes
+  EXPECT_EQ(ReadRaw(path), "keep\r\n");
+  EXPECT_TRUE(w.document().Modified) << "the rest of the text would go without a question";
+}
+
+TEST_F(DocumentFlow, ConvertingReadOnlyTextKeepsUnsavedEditsAskedAbout) {
+  MainWindow& w = Open("text");
+  Type("more ");
+  w.action(ActionId::RO)->trigger();
+  w.action(ActionId::WinToKoi)->trigger();
+  EXPECT_TRUE(w.document().Modified);
+  prompter.answers = {Answer::Cancel};
+  EXPECT_FALSE(w.close());
+}
+
 }  // namespace
 }  // namespace plumex

@@ -44,6 +44,7 @@ TEST_F(RecentFlow, TheTenNewestFilesNewestFirstAndKeptAcrossStarts) {
   Start();
   EXPECT_EQ(RecentItems(), items);
   window->menu(MenuId::Recent)->actions().last()->trigger();  // item "8."
+  QApplication::processEvents();
   EXPECT_EQ(window->document().Path(), files / "f2.txt");
 }
 
@@ -66,6 +67,7 @@ TEST_F(RecentFlow, AVanishedFileStaysListedAndReportsWhy) {
   w.action(ActionId::New)->trigger();
   std::filesystem::remove(path);
   w.menu(MenuId::Recent)->actions().first()->trigger();
+  QApplication::processEvents();
   EXPECT_EQ(prompter.errors.size(), 1);
   EXPECT_TRUE(w.document().Untitled);
   EXPECT_EQ(RecentItems().size(), 1);

@@ -13,6 +13,8 @@ TEST(DisplayText, LineBreakStyleOfAText) {
   EXPECT_EQ(DetectLineBreak("a\nb\n"), LineBreak::Lf);
   EXPECT_EQ(DetectLineBreak("a\r\nb\r\n"), LineBreak::CrLf);
   EXPECT_EQ(DetectLineBreak("a\r\nb\nc"), LineBreak::CrLf);
+  EXPECT_EQ(DetectLineBreak("a\nb\r\nc\nd\n"), LineBreak::Lf);  // the majority decides
+  EXPECT_EQ(DetectLineBreak("\n"), LineBreak::Lf);
   EXPECT_EQ(DetectLineBreak("a\rb"), LineBreak::CrLf);
 }
 
@@ -24,6 +26,7 @@ TEST(DisplayText, BytesSurviveTheTripThroughTheWidgetForm) {
       "a\nb\nc",
       "stray\rcr\r\nand\nlf\r\n",
       "lf file\rwith cr\n",
+      "mostly\nlf\nwith one\r\ncr lf\n",
       std::string("nul\0inside", 10),
       "\r\r\n\n\r",
       test::AllBytes(),
