@@ -3,6 +3,8 @@
 #include <QUrl>
 
 #include "app/main_window.h"
+#include "commands/find_replace.h"
+#include "commands/go_to_dialog.h"
 #include "platform/editor_widget.h"
 #include "platform/instance_launcher.h"
 #include "platform/system_facts.h"
@@ -18,6 +20,8 @@ void MainWindow::ApplyLanguage() {
   PutLanguageInForce();
   RebuildConversionTables();
   RetranslateActions();
+  finder_->Retranslate();
+  goTo_->Retranslate();
   settingsDialog_->ApplySize(Language().SettingsDialogSize());
   RefreshTitle(doc_.Modified);
   RefreshSize();

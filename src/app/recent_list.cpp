@@ -21,7 +21,14 @@ bool HoldsLineBreak(std::string_view path) { return path.find_first_of("\r\n") !
 
 RecentList::RecentList(std::string filePath) : file_(std::move(filePath)) {}
 
-void RecentList::Load() { file_.Load({}); }
+void RecentList::Load() {
+  file_.Load({});
+  // A hand-edited list may hold more than ten lines, but a huge one would
+  // cost every caret move and fill the menu: the first lines are kept.
+  const auto& lines = file_.lines();
+  if (lines.size() > kRecentLoadLimit)
+    file_.SetLines(std::vector<std::string>(lines.begin(), lines.begin() + kRecentLoadLimit));
+}
 
 IoStatus RecentList::Save() const { return file_.Save(); }
 

@@ -15,6 +15,8 @@ namespace plumex {
 inline constexpr std::string_view kRecentFileName = "recent.ini";
 // AddToRecent keeps at most this many lines.
 inline constexpr std::size_t kRecentLimit = 10;
+// Lines a loaded recent.ini keeps at most.
+inline constexpr std::size_t kRecentLoadLimit = 100;
 
 // One item of the Open Recent menu: the line it stands for and the path to
 // show and open. The index is the item's own, not read back from a caption.

@@ -70,6 +70,11 @@ FindReplace::FindReplace(QWidget* window, EditorWidget& editor, Settings& settin
 
 FindReplace::~FindReplace() = default;
 
+void FindReplace::Retranslate() {
+  find_->Retranslate();
+  replace_->Retranslate();
+}
+
 void FindReplace::ShowFind() {
   info_(QString());
   searchText_ = ProposedText();

@@ -39,6 +39,8 @@ class FindReplace : public QObject {
   // replaced so far, written into the editor before this returns.
   void CloseDialogs();
   bool DialogOpen() const;
+  // Both boxes in the language in force.
+  void Retranslate();
   // True while a Replace All lets the window's events run; the window must
   // not rewrite the text meanwhile (a change it makes anyway abandons the
   // run, which then writes nothing).

@@ -35,7 +35,6 @@ QPushButton* AddButton(QVBoxLayout* column, const QString& text, const char* nam
 FindReplaceDialog::FindReplaceDialog(SearchDialogKind kind, QWidget* parent) : QDialog(parent), kind_(kind) {
   const bool replacing = kind == SearchDialogKind::Replace;
   setObjectName(replacing ? QStringLiteral("replaceDialog") : QStringLiteral("findDialog"));
-  setWindowTitle(Caption(replacing ? "aReplace" : "aFind"));
   setModal(false);
 
   auto* fields = new QGridLayout;
@@ -72,7 +71,7 @@ FindReplaceDialog::FindReplaceDialog(SearchDialogKind kind, QWidget* parent) : Q
   left->addStretch();
 
   auto* buttons = new QVBoxLayout;
-  findNext_ = AddButton(buttons, Caption("aSearchAgain"), "findNext");
+  findNext_ = AddButton(buttons, QString(), "findNext");
   findNext_->setDefault(true);
   connect(findNext_, &QPushButton::clicked, this, &FindReplaceDialog::findNextClicked);
   if (replacing) {
@@ -88,6 +87,7 @@ FindReplaceDialog::FindReplaceDialog(SearchDialogKind kind, QWidget* parent) : Q
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left, 1);
   layout->addLayout(buttons);
+  Retranslate();
 }
 
 QString FindReplaceDialog::FindText() const { return find_->text(); }
@@ -121,6 +121,11 @@ std::optional<QPoint> PositionClearOf(const QRect& box, const QPoint& start, con
   if (h + kGap < start.y()) return QPoint(box.left(), start.y() - kGap - h);
   if (screenHeight > start.y() + h) return QPoint(box.left(), start.y() + 2 * kGap);
   return std::nullopt;
+}
+
+void FindReplaceDialog::Retranslate() {
+  setWindowTitle(Caption(kind_ == SearchDialogKind::Replace ? "aReplace" : "aFind"));
+  findNext_->setText(Caption("aSearchAgain"));
 }
 
 }  // namespace plumex

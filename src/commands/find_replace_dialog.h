@@ -32,6 +32,8 @@ class FindReplaceDialog : public QDialog {
   SearchOptions Options() const;
   // While a Replace All runs only closing the box is offered.
   void SetBusy(bool busy);
+  // Its captions in the language in force.
+  void Retranslate();
 
  signals:
   void findNextClicked();

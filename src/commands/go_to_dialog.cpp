@@ -19,7 +19,6 @@ namespace plumex {
 
 GoToDialog::GoToDialog(QWidget* parent, EditorWidget& editor) : QDialog(parent), editor_(editor) {
   setObjectName(QStringLiteral("goToDialog"));
-  setWindowTitle(Tr("aGoTo"));
   setModal(false);
 
   number_ = new QSpinBox;
@@ -27,9 +26,9 @@ GoToDialog::GoToDialog(QWidget* parent, EditorWidget& editor) : QDialog(parent),
   number_->setRange(0, std::numeric_limits<int>::max());
 
   auto* modes = new QGroupBox;
-  line_ = new QRadioButton(Tr("tLine"));
+  line_ = new QRadioButton;
   line_->setObjectName(QStringLiteral("line"));
-  percent_ = new QRadioButton(Tr("tPercent"));
+  percent_ = new QRadioButton;
   percent_->setObjectName(QStringLiteral("percent"));
   line_->setChecked(true);
   auto* modeColumn = new QVBoxLayout(modes);
@@ -46,6 +45,13 @@ GoToDialog::GoToDialog(QWidget* parent, EditorWidget& editor) : QDialog(parent),
   layout->addWidget(number_);
   layout->addWidget(modes);
   layout->addWidget(ok);
+  Retranslate();
+}
+
+void GoToDialog::Retranslate() {
+  setWindowTitle(Tr("aGoTo"));
+  line_->setText(Tr("tLine"));
+  percent_->setText(Tr("tPercent"));
 }
 
 void GoToDialog::ShowCentred(GoToMode mode) {

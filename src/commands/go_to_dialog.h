@@ -22,6 +22,8 @@ class GoToDialog : public QDialog {
   void ShowCentred(GoToMode mode);
   // With its top-left corner at a screen point (from the status panes).
   void ShowAt(GoToMode mode, const QPoint& topLeft);
+  // Its words in the language in force.
+  void Retranslate();
 
  signals:
   // The caret moved or the text scrolled: time to refresh the status bar.

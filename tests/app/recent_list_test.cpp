@@ -144,5 +144,18 @@ TEST_F(RecentListTest, MissingOrUnreadableFileGivesAnEmptyList) {
   EXPECT_TRUE(std::filesystem::is_directory(File()));
 }
 
+TEST(RecentList, AHugeFileIsCutToItsFirstLines) {
+  test::TempDir dir;
+  std::string text;
+  for (int i = 0; i < 5000; ++i) text += "/f" + std::to_string(i) + "=1\r\n";
+  test::WriteRaw(dir / "recent.ini", text);
+  RecentList list(dir / "recent.ini");
+  list.Load();
+  const auto entries = list.MenuEntries();
+  ASSERT_EQ(entries.size(), kRecentLoadLimit);
+  EXPECT_EQ(entries.front().path, "/f0");
+  EXPECT_EQ(list.RememberedCaret("/f99"), 1);
+}
+
 }  // namespace
 }  // namespace plumex

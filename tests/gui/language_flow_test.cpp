@@ -1,5 +1,6 @@
 // Interface languages and hot keys as the window shows and runs them.
 #include <QAction>
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <filesystem>
@@ -20,7 +21,8 @@ class LanguageFlow : public test::WindowTest {
     std::filesystem::create_directory(home / "Lang");
     WriteRaw(home / "Lang/russian.lng",
              Utf8ToWin1251("[LANGUAGE]\r\nLanguage=Русский\r\nLanguageCode=ru\r\nEnglishName=Russian\r\n"
-                           "mmFile=Файл\r\naNew=Новый\r\ntTitleModified=[Изменён]\r\n"));
+                           "mmFile=Файл\r\naNew=Новый\r\ntTitleModified=[Изменён]\r\n"
+                           "aFind=Найти...\r\naGoTo=Перейти...\r\nhWW=Перенос\r\n"));
   }
   std::vector<std::string> Hotkeys() {
     std::vector<std::string> lines;
@@ -43,11 +45,16 @@ TEST_F(LanguageFlow, ALanguageFileRetitlesTheWindowAndCtrlPad1BringsEnglishBack)
   EXPECT_EQ(w.action(ActionId::Open)->text(), "Open...\tCtrl+O");  // missing key: English
   Type("y");
   EXPECT_TRUE(w.windowTitle().endsWith("[Изменён]"));
+  EXPECT_EQ(w.findChild<QDialog*>("findDialog")->windowTitle(), "Найти");
+  EXPECT_EQ(w.findChild<QDialog*>("goToDialog")->windowTitle(), "Перейти...");
+  EXPECT_EQ(w.statusPanes()->indicator(Indicator::WordWrap)->toolTip(), "Перенос");
 
   QTest::keyClick(w.editor(), Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier);
   EXPECT_EQ(w.menuBar()->actions().first()->text(), "File");
   EXPECT_EQ(w.action(ActionId::New)->text(), "New\tCtrl+N");
   EXPECT_TRUE(w.windowTitle().endsWith("[Modified]"));
+  EXPECT_EQ(w.findChild<QDialog*>("findDialog")->windowTitle(), "Find");
+  EXPECT_EQ(w.statusPanes()->indicator(Indicator::WordWrap)->toolTip(), "Word Wrap - Ctrl+W");
   EXPECT_EQ(w.settings().Language, 0);
   EXPECT_EQ(editor().Text(), "yx") << "Ctrl+pad 1 ran DOS -> WIN too";
 }
