@@ -12,30 +12,12 @@
 #include "app/main_window.h"
 #include "platform/editor_widget.h"
 #include "platform/file_io.h"
+#include "russian_like_text.h"
 #include "services/language_table.h"
 
 namespace {
 
 constexpr std::size_t kSize = 16 << 20;
-
-// Russian-looking prose: letters, blanks and a CR LF every 70 or so bytes.
-std::string Prose(std::size_t size) {
-  std::string text;
-  text.reserve(size);
-  unsigned seed = 7;
-  while (text.size() < size) {
-    seed = seed * 1103515245u + 12345u;
-    const unsigned r = (seed >> 16) % 100;
-    if (r < 12)
-      text += ' ';
-    else if (r == 12 && text.size() % 70 > 50)
-      text += "\r\n";
-    else
-      text += static_cast<char>(0xE0 + r % 32);
-  }
-  text.resize(size);
-  return text;
-}
 
 std::string TempFile(const std::string& bytes) {
   std::string dir = "/tmp/plumex-bench-XXXXXX";
@@ -46,7 +28,7 @@ std::string TempFile(const std::string& bytes) {
 }
 
 void BM_OpenIntoEditor16MB(benchmark::State& state) {
-  const std::string path = TempFile(Prose(kSize));
+  const std::string path = TempFile(plumex::bench::RussianLikeText(kSize));
   plumex::EditorWidget editor;
   editor.resize(800, 600);
   for (auto _ : state) {
@@ -59,7 +41,7 @@ void BM_OpenIntoEditor16MB(benchmark::State& state) {
 BENCHMARK(BM_OpenIntoEditor16MB)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_SaveFromEditor16MB(benchmark::State& state) {
-  const std::string bytes = Prose(kSize);
+  const std::string bytes = plumex::bench::RussianLikeText(kSize);
   const std::string path = TempFile(bytes);
   plumex::EditorWidget editor;
   editor.Load(bytes);
@@ -71,7 +53,7 @@ void BM_SaveFromEditor16MB(benchmark::State& state) {
 BENCHMARK(BM_SaveFromEditor16MB)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_StatusRefreshOn16MB(benchmark::State& state) {
-  const std::string path = TempFile(Prose(kSize));
+  const std::string path = TempFile(plumex::bench::RussianLikeText(kSize));
   setenv("PLUMEX_HOME", "/tmp", 0);
   plumex::MainWindow window(plumex::ParseCommandLine(std::vector<std::string>{"/r", path}));
   window.show();
@@ -87,7 +69,7 @@ BENCHMARK(BM_StatusRefreshOn16MB)->Unit(benchmark::kMicrosecond);
 // The whole 16 MB text converted in the editor: read it out, map it, write
 // it back, as WIN-1251 -> KOI8-R does.
 void BM_ConvertWholeTextInEditor16MB(benchmark::State& state) {
-  const std::string path = TempFile(Prose(kSize));
+  const std::string path = TempFile(plumex::bench::RussianLikeText(kSize));
   setenv("PLUMEX_HOME", "/tmp", 0);
   plumex::MainWindow window(plumex::ParseCommandLine(std::vector<std::string>{path}));
   window.show();
@@ -127,11 +109,3 @@ BENCHMARK(BM_ApplyLanguageToWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -13,6 +13,7 @@
 #include "config/settings.h"
 #include "convert/conversion_tables.h"
 #include "platform/editor_widget.h"
+#include "russian_like_text.h"
 
 namespace {
 
@@ -23,23 +24,9 @@ const plumex::CaseTables& Case() {
   return tables.Case();
 }
 
-// Russian-looking lines of about 70 bytes ending in CR LF, without the byte
-// 'a'; `matches` of them spread evenly when asked for.
+// Russian-looking text with `matches` bytes 'a' spread evenly.
 std::string Prose(std::size_t size, int matches) {
-  std::string text;
-  text.reserve(size);
-  unsigned seed = 7;
-  while (text.size() < size) {
-    seed = seed * 1103515245u + 12345u;
-    const unsigned r = (seed >> 16) % 100;
-    if (r < 12)
-      text += ' ';
-    else if (r == 12 && text.size() % 70 > 50)
-      text += "\r\n";
-    else
-      text += static_cast<char>(0xE0 + r % 32);
-  }
-  text.resize(size);
+  std::string text = plumex::bench::RussianLikeText(size);
   const std::size_t step = matches > 0 ? size / static_cast<std::size_t>(matches) : size;
   for (int i = 0; i < matches; ++i) {
     std::size_t at = static_cast<std::size_t>(i) * step;
@@ -147,11 +134,3 @@ BENCHMARK(BM_FindNextInEditor16MB)->Unit(benchmark::kMillisecond)->Iterations(20
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
