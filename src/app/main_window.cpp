@@ -3,9 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 
@@ -22,6 +20,7 @@
 #include "services/qt_language.h"
 
 namespace plumex {
+
 MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
     : commandLine_(std::move(commandLine)),
       prompter_(services.prompter),
@@ -110,7 +109,7 @@ void MainWindow::ConnectEditor() {
       const QSignalBlocker quiet(editor_);
       CaretToTopLine();
     }
-    status_->percent()->setText(QString::number(editor_->Percent()) + '%');
+    ShowPercent();
   });
   connect(editor_, &EditorWidget::filesDropped, this, &MainWindow::OpenDropped);
   connect(editor_, &EditorWidget::doubleClicked, this, [this] {
@@ -142,6 +141,7 @@ void MainWindow::ApplySettings() {
   else
     autoSaveTimer_.stop();
   status_->setVisible(settings_.IsShowStatusNorm);
+  percentItem_->setVisible(!settings_.IsShowStatusNorm);
 
   resize(settings_.EditorWidth, settings_.EditorHeight);
   if (settings_.IsSavePosition) move(settings_.EditorLeft, settings_.EditorTop);

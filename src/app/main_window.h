@@ -70,6 +70,9 @@ class MainWindow : public QMainWindow, private SettingsHost {
   void RefreshSize();
   void RefreshTitle(bool modified);
   SettingsDialog* settingsDialog() const { return settingsDialog_; }
+  // The percent item at the end of the menu bar, shown while the status bar
+  // is hidden.
+  QAction* percentItem() const { return percentItem_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -151,6 +154,7 @@ class MainWindow : public QMainWindow, private SettingsHost {
   void BuildRecentMenu();
   void OpenRecent(const std::string& path);
   void ShowGoToAt(GoToMode mode, const QWidget* pane, int offset);
+  void ShowPercent();
 
   // Lists, transliteration and layout repair.
   void LoadLists();
@@ -245,6 +249,7 @@ class MainWindow : public QMainWindow, private SettingsHost {
   RecentList recent_;
   FindReplace* finder_ = nullptr;
   GoToDialog* goTo_ = nullptr;
+  QAction* percentItem_ = nullptr;
   DocumentState doc_;
   EncodingState encoding_;
   std::unique_ptr<ConversionTables> tables_;  // rebuilt when the settings change

@@ -148,6 +148,9 @@ QMenu* MainWindow::BuildMenu(MenuId id) {
 
 void MainWindow::CreateMenus() {
   for (MenuId id : MainMenuBar()) menuBar()->addMenu(BuildMenu(id));
+  percentItem_ = menuBar()->addAction(QString());
+  percentItem_->setObjectName(QStringLiteral("MenuPerc"));
+  connect(percentItem_, &QAction::triggered, this, [this] { goTo_->ShowCentred(GoToMode::Percent); });
   BuildMenu(MenuId::EditorPopup);
   BuildMenu(MenuId::ExtendedPopup);
   BuildMenu(MenuId::EncodingPopup);

@@ -46,7 +46,13 @@ void MainWindow::RefreshStatus() {
   action(ActionId::DelLine)->setEnabled(!selected && !readOnly);
   action(ActionId::Replace)->setEnabled(!readOnly);
 
-  status_->percent()->setText(QString::number(editor_->Percent()) + '%');
+  ShowPercent();
+}
+
+void MainWindow::ShowPercent() {
+  const QString percent = QString::number(editor_->Percent()) + '%';
+  status_->percent()->setText(percent);
+  if (percentItem_->isVisible()) percentItem_->setText("  [" + percent + "]");
 }
 
 void MainWindow::RefreshSize() {

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "app/status_bar.h"
 #include "gui/window_fixture.h"
 #include "platform/ini_file.h"
 
@@ -101,6 +102,14 @@ TEST_F(SettingsFlow, FocusLossSavesNamedWritableFiles) {
   editor().Load("changed");
   emit qApp->applicationStateChanged(Qt::ApplicationInactive);
   EXPECT_EQ(ReadRaw(path), "xv1") << "a read-only document was saved";
+}
+
+TEST_F(SettingsFlow, AHiddenStatusBarShowsThePercentInTheMenuBar) {
+  WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=3\r\nIsShowStatusNorm=0\r\n");
+  MainWindow& w = Start();
+  EXPECT_FALSE(w.statusPanes()->isVisible());
+  ASSERT_TRUE(w.percentItem()->isVisible());
+  EXPECT_EQ(w.percentItem()->text(), "  [100%]");
 }
 
 }  // namespace
