@@ -15,59 +15,40 @@ using test::FakeEditor;
 constexpr const char* kText = "one\ntwo\n\nfour";
 
 TEST(GoTo, LineFromOneClampedToTheText) {
-  FakeEditor editor(kText);
-  editor.Select(5, 6);  // inside "two"
-  const struct {
-    long long line;
-    int start;
-  } cases[] = {
+  const struct { long long line; int start; } cases[] = {
       {1, 0}, {2, 4}, {3, 8}, {4, 9},
       {5, 9}, {LLONG_MAX, 9},  // past the end: the last line
       {0, 4}, {-7, 4},         // 0 and below: the caret's own line
   };
   for (const auto& c : cases) {
+    FakeEditor editor(kText);
+    editor.Select(5, 6);  // inside "two"
     EXPECT_EQ(LineStartForGoTo(editor, c.line), c.start) << c.line;
     GoToLine(editor, c.line);
     EXPECT_EQ(editor.SelStart(), c.start) << c.line;
     EXPECT_EQ(editor.SelLength(), 0) << c.line;
-    editor.Select(5, 6);
   }
-}
-
-TEST(GoTo, LineOnAnEmptyText) {
-  FakeEditor editor;
+  FakeEditor empty;
   for (long long line : {-1LL, 0LL, 1LL, 2LL, 1000000LL}) {
-    GoToLine(editor, line);
-    EXPECT_EQ(editor.SelStart(), 0) << line;
+    GoToLine(empty, line);
+    EXPECT_EQ(empty.SelStart(), 0) << line;
   }
 }
 
 TEST(GoTo, PercentToScrollValue) {
-  const struct {
-    long long percent;
-    int minimum;
-    int maximum;
-    int value;
-  } cases[] = {
-      {0, 0, 100, 0},    {50, 0, 100, 50},  {100, 0, 100, 100}, {150, 0, 100, 100},
-      {-3, 0, 100, 0},   {33, 0, 10, 3},    {35, 0, 10, 4},     {50, 10, 20, 15},
-      {50, 0, 0, 0},     {50, 7, 3, 7},  // nothing to scroll
-      {LLONG_MAX, 0, INT_MAX, INT_MAX},    {LLONG_MIN, -5, INT_MAX, -5},
-      {50, INT_MIN, INT_MAX, 0},
+  const struct { long long percent; int minimum, maximum, value; } cases[] = {
+      {0, 0, 100, 0},  {50, 0, 100, 50}, {100, 0, 100, 100}, {150, 0, 100, 100}, {-3, 0, 100, 0},
+      {33, 0, 10, 3},  {35, 0, 10, 4},   {50, 10, 20, 15},
+      {50, 0, 0, 0},   {50, 7, 3, 7},  // nothing to scroll
+      {LLONG_MAX, 0, INT_MAX, INT_MAX}, {LLONG_MIN, -5, INT_MAX, -5}, {50, INT_MIN, INT_MAX, 0},
   };
   for (const auto& c : cases)
     EXPECT_EQ(ScrollValueForPercent(c.percent, c.minimum, c.maximum), c.value)
         << c.percent << " of " << c.minimum << ".." << c.maximum;
 }
 
-TEST(GoTo, BookmarkKindFromTheSetting) {
-  EXPECT_EQ(BookmarkKindOf(0), BookmarkKind::Line);
-  EXPECT_EQ(BookmarkKindOf(1), BookmarkKind::Caret);
-  EXPECT_EQ(BookmarkKindOf(7), BookmarkKind::Line);
-  EXPECT_EQ(BookmarkKindOf(-1), BookmarkKind::Line);
-}
-
 TEST(GoTo, LineBookmarkKeepsTheLineNumberNotTheContent) {
+  for (int type : {0, 7, -1}) EXPECT_EQ(BookmarkKindOf(type), BookmarkKind::Line) << type;
   Settings settings;
   settings.BookmarkType = 0;
   FakeEditor editor(kText);
@@ -77,7 +58,6 @@ TEST(GoTo, LineBookmarkKeepsTheLineNumberNotTheContent) {
 
   editor.Select(0, 0);
   editor.Type("new\n");  // a line above the bookmark
-  editor.Select(0, 0);
   GoToQuickBookmark(editor, settings);
   EXPECT_EQ(editor.SelStart(), 12);  // line 3 is now the empty line
   EXPECT_EQ(editor.SelLength(), 0);
@@ -96,24 +76,21 @@ TEST(GoTo, LineBookmarkKeepsTheLineNumberNotTheContent) {
 TEST(GoTo, CaretBookmarkIsClampedToAShorterText) {
   Settings settings;
   settings.BookmarkType = 1;
+  EXPECT_EQ(BookmarkKindOf(settings.BookmarkType), BookmarkKind::Caret);
   FakeEditor editor(kText);
   editor.Select(11, 6);  // a backward selection: its start is 6
   SetQuickBookmark(editor, settings);
   EXPECT_EQ(settings.Bookmark, 6);
-
   editor.Select(0, 0);
   GoToQuickBookmark(editor, settings);
   EXPECT_EQ(editor.SelStart(), 6);
 
   editor.Load("abc");
-  GoToQuickBookmark(editor, settings);
-  EXPECT_EQ(editor.SelStart(), 3);
-  settings.Bookmark = -1;
-  GoToQuickBookmark(editor, settings);
-  EXPECT_EQ(editor.SelStart(), 0);
-  settings.Bookmark = INT_MAX;
-  GoToQuickBookmark(editor, settings);
-  EXPECT_EQ(editor.SelStart(), 3);
+  for (const auto& [bookmark, target] : {std::pair{6, 3}, std::pair{-1, 0}, std::pair{INT_MAX, 3}}) {
+    settings.Bookmark = bookmark;
+    GoToQuickBookmark(editor, settings);
+    EXPECT_EQ(editor.SelStart(), target) << bookmark;
+  }
 }
 
 }  // namespace

@@ -20,17 +20,20 @@ const CaseTables& Case() {
 std::string W(std::string_view utf8) { return Utf8ToWin1251(utf8); }
 
 constexpr std::size_t kNone = std::string::npos;
+constexpr SearchOptions kDown{};
+constexpr SearchOptions kUp{.direction = Direction::Up};
+constexpr SearchOptions kExact{.matchCase = MatchCase::Yes};
+constexpr SearchOptions kWord{.wholeWord = WholeWord::Yes};
+constexpr SearchOptions kWordUp{.wholeWord = WholeWord::Yes, .direction = Direction::Up};
+constexpr SearchOptions kCrLf{.lineBreak = LineBreak::CrLf};
 
-SearchOptions Opts(MatchCase matchCase, WholeWord wholeWord, Direction direction,
-                   LineBreak lineBreak = LineBreak::Lf) {
-  return {matchCase, wholeWord, direction, lineBreak};
+// The start of the match, or kNone.
+std::size_t FindAt(std::string_view text, std::string_view pattern, std::size_t from, const SearchOptions& o) {
+  const auto span = Find(text, pattern, from, o, Case());
+  return span ? span->start : kNone;
 }
 
-std::size_t StartOf(const std::optional<TextSpan>& span) { return span ? span->start : kNone; }
-
 TEST(TextSearch, FindsDownAndUpWithoutWrapping) {
-  const auto down = Opts(MatchCase::No, WholeWord::No, Direction::Down);
-  const auto up = Opts(MatchCase::No, WholeWord::No, Direction::Up);
   const struct {
     const char* text;
     const char* pattern;
@@ -38,101 +41,67 @@ TEST(TextSearch, FindsDownAndUpWithoutWrapping) {
     SearchOptions options;
     std::size_t start;
   } cases[] = {
-      {"abc abc", "abc", 0, down, 0},
-      {"abc abc", "abc", 1, down, 4},
-      {"abc abc", "abc", 5, down, kNone},  // no wrap-around to the top
-      {"abc abc", "abc", 99, down, kNone},
-      {"abc abc", "abc", 7, up, 4},
-      {"abc abc", "abc", 6, up, 0},  // a match must end before the caret
-      {"abc abc", "abc", 2, up, kNone},  // no wrap-around to the bottom
-      {"abc abc", "abc", 99, up, 4},
-      {"abc", "abcd", 0, down, kNone},
-      {"abc", "abcd", 3, up, kNone},
-      {"", "a", 0, down, kNone},
-      {"", "a", 0, up, kNone},
-      {"abc", "", 0, down, kNone},  // an empty pattern finds nothing
-      {"abc", "", 3, up, kNone},
-      {"xxaxx", "a", 0, down, 2},
-      {"aXa", "a", 1, up, 0},
+      {"abc abc", "abc", 0, kDown, 0},     {"abc abc", "abc", 1, kDown, 4},
+      {"abc abc", "abc", 5, kDown, kNone},  // no wrap-around to the top
+      {"abc abc", "abc", 99, kDown, kNone}, {"abc abc", "abc", 7, kUp, 4},
+      {"abc abc", "abc", 6, kUp, 0},       // a match must end before the caret
+      {"abc abc", "abc", 2, kUp, kNone},    // no wrap-around to the bottom
+      {"abc abc", "abc", 99, kUp, 4},      {"abc", "abcd", 0, kDown, kNone}, {"abc", "abcd", 3, kUp, kNone},
+      {"", "a", 0, kDown, kNone},          {"", "a", 0, kUp, kNone},
+      {"abc", "", 0, kDown, kNone},        {"abc", "", 3, kUp, kNone},  // an empty pattern finds nothing
+      {"xxaxx", "a", 0, kDown, 2},         {"aXa", "a", 1, kUp, 0},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(StartOf(Find(c.text, c.pattern, c.from, c.options, Case())), c.start)
-        << c.text << " / " << c.pattern << " from " << c.from;
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(FindAt(c.text, c.pattern, c.from, c.options), c.start) << c.text << " / " << c.pattern << " @" << c.from;
 }
 
 TEST(TextSearch, MatchCaseUsesTheProgramsLetterTables) {
   const std::string text = W("Ёлка ёлка ЁЛКА");
   const std::string pattern = W("ёлка");
-  const auto any = Opts(MatchCase::No, WholeWord::No, Direction::Down);
-  const auto exact = Opts(MatchCase::Yes, WholeWord::No, Direction::Down);
-  EXPECT_EQ(StartOf(Find(text, pattern, 0, any, Case())), 0u);
-  EXPECT_EQ(StartOf(Find(text, pattern, 1, any, Case())), 5u);
-  EXPECT_EQ(StartOf(Find(text, pattern, 6, any, Case())), 10u);
-  EXPECT_EQ(StartOf(Find(text, pattern, 0, exact, Case())), 5u);
-  EXPECT_EQ(StartOf(Find(text, pattern, 6, exact, Case())), kNone);
-
+  EXPECT_EQ(FindAt(text, pattern, 0, kDown), 0u);
+  EXPECT_EQ(FindAt(text, pattern, 1, kDown), 5u);
+  EXPECT_EQ(FindAt(text, pattern, 6, kDown), 10u);
+  EXPECT_EQ(FindAt(text, pattern, 0, kExact), 5u);
+  EXPECT_EQ(FindAt(text, pattern, 6, kExact), kNone);
   // All 66 Russian letters, and the Latin ones, fold both ways.
-  const Settings settings;
-  for (const auto& [upper, lower] : {std::pair{settings.StrUpCase_Ru, settings.StrLoCase_Ru},
-                                     std::pair{settings.StrUpCase_En, settings.StrLoCase_En}}) {
-    EXPECT_EQ(StartOf(Find("--" + upper, lower, 0, any, Case())), 2u);
-    EXPECT_EQ(StartOf(Find("--" + lower, upper, 0, any, Case())), 2u);
-    EXPECT_EQ(StartOf(Find(upper, lower, 0, exact, Case())), kNone);
+  const Settings s;
+  for (const auto& [upper, lower] :
+       {std::pair{s.StrUpCase_Ru, s.StrLoCase_Ru}, std::pair{s.StrUpCase_En, s.StrLoCase_En}}) {
+    EXPECT_EQ(FindAt("--" + upper, lower, 0, kDown), 2u);
+    EXPECT_EQ(FindAt("--" + lower, upper, 0, kDown), 2u);
+    EXPECT_EQ(FindAt(upper, lower, 0, kExact), kNone);
   }
-  // Bytes without a case partner only match themselves.
-  EXPECT_EQ(StartOf(Find("1.5", ",", 0, any, Case())), kNone);
+  EXPECT_EQ(FindAt("1.5", ",", 0, kDown), kNone) << "bytes without a case partner only match themselves";
 }
 
 TEST(TextSearch, WholeWordLooksAtTheNeighbours) {
-  const auto down = Opts(MatchCase::No, WholeWord::Yes, Direction::Down);
-  const auto up = Opts(MatchCase::No, WholeWord::Yes, Direction::Up);
-  const struct {
-    std::string text;
-    std::string pattern;
-    std::size_t from;
-    SearchOptions options;
-    std::size_t start;
-  } cases[] = {
-      {"cat", "cat", 0, down, 0},  // both text edges count as breaks
-      {"cats cat", "cat", 0, down, 5},
-      {"concat", "cat", 0, down, kNone},
-      {"cat1 cat_ _cat", "cat", 0, down, kNone},  // digits and '_' are word characters
-      {"(cat)", "cat", 0, down, 1},
-      {"x\ncat\n", "cat", 0, down, 2},
-      {W("бcat cat"), "cat", 0, down, 5},  // a Cyrillic letter is part of the word
-      {W("котик кот"), W("кот"), 0, down, 6},
-      {W("кот, котик"), W("КОТ"), 0, down, 0},
-      {W("ёжик") + "\xA0" + W("ёж"), W("ёж"), 0, down, 5},  // a no-break space is a break
-      {"cat concat", "cat", 10, up, 0},
-      {"cat concat", "cat", 3, up, 0},
-      {"concat", "cat", 6, up, kNone},
+  const struct { std::string text, pattern; std::size_t from; SearchOptions options; std::size_t start; } cases[] = {
+      {"cat", "cat", 0, kWord, 0},  // both text edges count as breaks
+      {"cats cat", "cat", 0, kWord, 5},
+      {"concat", "cat", 0, kWord, kNone},
+      {"cat1 cat_ _cat", "cat", 0, kWord, kNone},  // digits and '_' are word characters
+      {"(cat)", "cat", 0, kWord, 1},
+      {"x\ncat\n", "cat", 0, kWord, 2},
+      {W("бcat cat"), "cat", 0, kWord, 5},  // a Cyrillic letter is part of the word
+      {W("котик кот"), W("кот"), 0, kWord, 6},
+      {W("кот, котик"), W("КОТ"), 0, kWord, 0},
+      {W("ёжик") + "\xA0" + W("ёж"), W("ёж"), 0, kWord, 5},  // a no-break space is a break
+      {"cat concat", "cat", 10, kWordUp, 0},
+      {"cat concat", "cat", 3, kWordUp, 0},
+      {"concat", "cat", 6, kWordUp, kNone},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(StartOf(Find(c.text, c.pattern, c.from, c.options, Case())), c.start)
-        << c.text << " / " << c.pattern;
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(FindAt(c.text, c.pattern, c.from, c.options), c.start) << c.text << " / " << c.pattern;
 }
 
 TEST(TextSearch, NeverCutsACrLfPairInTwo) {
   const std::string text = "a\r\nb\rc";
-  for (const char* pattern : {"\n", "a\r", "\nb"}) {
-    EXPECT_EQ(StartOf(Find(text, pattern, 0, Opts(MatchCase::No, WholeWord::No, Direction::Down, LineBreak::CrLf),
-                           Case())),
-              kNone)
-        << pattern;
-  }
+  for (const char* pattern : {"\n", "a\r", "\nb"}) EXPECT_EQ(FindAt(text, pattern, 0, kCrLf), kNone) << pattern;
   // A whole pair, and a stray CR, are characters of their own.
-  EXPECT_EQ(StartOf(Find(text, "\r\n", 0, Opts(MatchCase::No, WholeWord::No, Direction::Down, LineBreak::CrLf),
-                         Case())),
-            1u);
-  EXPECT_EQ(StartOf(Find(text, "\r", 0, Opts(MatchCase::No, WholeWord::No, Direction::Down, LineBreak::CrLf),
-                         Case())),
-            4u);
-  EXPECT_EQ(StartOf(Find(text, "b\r", 0, Opts(MatchCase::No, WholeWord::No, Direction::Down, LineBreak::CrLf),
-                         Case())),
-            3u);
-  EXPECT_EQ(StartOf(Find(text, "\n", 0, Opts(MatchCase::No, WholeWord::No, Direction::Down), Case())), 2u);
+  EXPECT_EQ(FindAt(text, "\r\n", 0, kCrLf), 1u);
+  EXPECT_EQ(FindAt(text, "\r", 0, kCrLf), 4u);
+  EXPECT_EQ(FindAt(text, "b\r", 0, kCrLf), 3u);
+  EXPECT_EQ(FindAt(text, "\n", 0, kDown), 2u);
 }
 
 // The plain definition the fast searcher must agree with.
@@ -142,15 +111,12 @@ std::optional<std::size_t> NaiveFind(const std::string& text, const std::string&
     const auto b = static_cast<unsigned char>(c);
     return o.matchCase == MatchCase::Yes ? b : Case().LowerMap()[b];
   };
+  const auto word = [&](std::size_t at) { return IsWordByte(static_cast<unsigned char>(text[at]), Case()); };
   const auto matches = [&](std::size_t s) {
     for (std::size_t j = 0; j < pattern.size(); ++j)
       if (fold(text[s + j]) != fold(pattern[j])) return false;
-    if (o.wholeWord == WholeWord::Yes) {
-      const std::size_t e = s + pattern.size();
-      if (s > 0 && IsWordByte(static_cast<unsigned char>(text[s - 1]), Case())) return false;
-      if (e < text.size() && IsWordByte(static_cast<unsigned char>(text[e]), Case())) return false;
-    }
-    return true;
+    const std::size_t e = s + pattern.size();
+    return o.wholeWord == WholeWord::No || ((s == 0 || !word(s - 1)) && (e == text.size() || !word(e)));
   };
   if (pattern.empty() || pattern.size() > text.size()) return std::nullopt;
   if (o.direction == Direction::Down) {
@@ -163,18 +129,17 @@ std::optional<std::size_t> NaiveFind(const std::string& text, const std::string&
   return std::nullopt;
 }
 
-std::pair<std::string, std::size_t> NaiveReplaceAll(const std::string& text, const std::string& pattern,
-                                                    const std::string& replacement, SearchOptions o) {
+ReplaceResult NaiveReplaceAll(const std::string& text, const std::string& pattern, SearchOptions o) {
   o.direction = Direction::Down;
-  std::string out;
-  std::size_t count = 0;
+  ReplaceResult result;
   std::size_t pos = 0;
   while (const auto s = NaiveFind(text, pattern, pos, o)) {
-    out += text.substr(pos, *s - pos) + replacement;
+    result.text += text.substr(pos, *s - pos) + "<>";
     pos = *s + pattern.size();
-    ++count;
+    ++result.count;
   }
-  return {out + text.substr(pos), count};
+  result.text += text.substr(pos);
+  return result;
 }
 
 TEST(TextSearch, AgreesWithThePlainDefinitionOnRandomTexts) {
@@ -189,23 +154,23 @@ TEST(TextSearch, AgreesWithThePlainDefinitionOnRandomTexts) {
     return s;
   };
   for (int round = 0; round < 4000; ++round) {
-    const std::string text = round % 5 == 0 ? std::string(pick(200), 'a') + make(pick(4)) + std::string(pick(50), 'a')
-                                            : make(pick(80));
+    const std::string text =
+        round % 5 == 0 ? std::string(pick(200), 'a') + make(pick(4)) + std::string(pick(50), 'a') : make(pick(80));
     const std::string pattern = round % 3 == 0 ? make(1 + pick(2)) + std::string(pick(12), 'a') : make(1 + pick(6));
-    const SearchOptions o = Opts(round % 2 ? MatchCase::Yes : MatchCase::No, round % 7 < 2 ? WholeWord::Yes : WholeWord::No,
-                                 round % 4 < 2 ? Direction::Down : Direction::Up);
+    const SearchOptions o{round % 2 ? MatchCase::Yes : MatchCase::No, round % 7 < 2 ? WholeWord::Yes : WholeWord::No,
+                          round % 4 < 2 ? Direction::Down : Direction::Up};
     const std::size_t from = pick(text.size() + 2);
     const auto found = Find(text, pattern, from, o, Case());
     const auto expected = NaiveFind(text, pattern, from, o);
-    ASSERT_EQ(found.has_value(), expected.has_value()) << "text '" << text << "' pattern '" << pattern << "' from " << from;
+    SCOPED_TRACE("text '" + text + "' pattern '" + pattern + "' from " + std::to_string(from));
+    ASSERT_EQ(found.has_value(), expected.has_value());
     if (found) {
-      ASSERT_EQ(found->start, *expected) << "text '" << text << "' pattern '" << pattern << "'";
-      ASSERT_EQ(found->end, *expected + pattern.size());
+      ASSERT_EQ(*found, (TextSpan{*expected, *expected + pattern.size()}));
     }
-    const auto [text_after, count] = NaiveReplaceAll(text, pattern, "<>", o);
+    const ReplaceResult naive = NaiveReplaceAll(text, pattern, o);
     const ReplaceResult replaced = ReplaceAll(text, pattern, "<>", o, Case());
-    ASSERT_EQ(replaced.text, text_after) << "text '" << text << "' pattern '" << pattern << "'";
-    ASSERT_EQ(replaced.count, count);
+    ASSERT_EQ(replaced.text, naive.text);
+    ASSERT_EQ(replaced.count, naive.count);
   }
 }
 
@@ -213,15 +178,12 @@ TEST(TextSearch, HostilePatternsStayLinear) {
   // Quadratic work here would be billions of steps; linear work is a few
   // million, so a broken fallback shows up as a test that never ends.
   const std::string text(4 << 20, 'a');
-  const std::string pattern = "b" + std::string(4000, 'a');
-  const auto down = Opts(MatchCase::Yes, WholeWord::No, Direction::Down);
-  const auto up = Opts(MatchCase::Yes, WholeWord::No, Direction::Up);
-  EXPECT_FALSE(Find(text, pattern, 0, down, Case()));
-  EXPECT_FALSE(Find(text, std::string(4000, 'a') + "b", text.size(), up, Case()));
+  EXPECT_FALSE(Find(text, "b" + std::string(4000, 'a'), 0, kExact, Case()));
+  const SearchOptions exactUp{MatchCase::Yes, WholeWord::No, Direction::Up};
+  EXPECT_FALSE(Find(text, std::string(4000, 'a') + "b", text.size(), exactUp, Case()));
   // Every position matches but none is a whole word.
-  const auto whole = Opts(MatchCase::No, WholeWord::Yes, Direction::Down);
-  EXPECT_FALSE(Find(text, std::string(4000, 'A'), 0, whole, Case()));
-  EXPECT_EQ(ReplaceAll(text, std::string(4000, 'a'), "", whole, Case()).count, 0u);
+  EXPECT_FALSE(Find(text, std::string(4000, 'A'), 0, kWord, Case()));
+  EXPECT_EQ(ReplaceAll(text, std::string(4000, 'a'), "", kWord, Case()).count, 0u);
 }
 
 TEST(TextSearch, TheLinearPathFindsAMatchOverlappingARejectedOne) {
@@ -229,36 +191,30 @@ TEST(TextSearch, TheLinearPathFindsAMatchOverlappingARejectedOne) {
   // linear one; there the first "aaaa-aaaa" is no whole word and the one
   // sharing its last "aaaa" is.
   const std::string run(1000, 'a');
-  const auto down = Opts(MatchCase::No, WholeWord::Yes, Direction::Down);
-  const auto up = Opts(MatchCase::No, WholeWord::Yes, Direction::Up);
-  EXPECT_EQ(StartOf(Find(run + " xaaaa-aaaa-aaaa", "aaaa-aaaa", 0, down, Case())), 1007u);
-  EXPECT_EQ(StartOf(Find("aaaa-aaaa-aaaax " + run, "aaaa-aaaa", 1016, up, Case())), 0u);
-  EXPECT_EQ(ReplaceAll(run + " xaaaa-aaaa-aaaa", "aaaa-aaaa", "#", down, Case()).text, run + " xaaaa-#");
+  EXPECT_EQ(FindAt(run + " xaaaa-aaaa-aaaa", "aaaa-aaaa", 0, kWord), 1007u);
+  EXPECT_EQ(FindAt("aaaa-aaaa-aaaax " + run, "aaaa-aaaa", 1016, kWordUp), 0u);
+  EXPECT_EQ(ReplaceAll(run + " xaaaa-aaaa-aaaa", "aaaa-aaaa", "#", kWord, Case()).text, run + " xaaaa-#");
 }
 
 TEST(TextSearch, ReplaceAllCountsEachOriginalOccurrenceOnce) {
-  const auto any = Opts(MatchCase::No, WholeWord::No, Direction::Down);
   const struct {
-    std::string text;
-    std::string pattern;
-    std::string replacement;
+    std::string text, pattern, replacement;
     SearchOptions options;
     std::string result;
     std::size_t count;
   } cases[] = {
-      {std::string(12, 'a'), "a", "b", any, std::string(12, 'b'), 12},
-      {"aaa", "a", "aa", any, "aaaaaa", 3},  // the replacement holds the pattern
-      {"xax", "a", "aaa", any, "xaaax", 1},
-      {"aaa", "aa", "X", any, "Xa", 1},  // overlapping: left to right, no overlaps
-      {"aaaa", "aa", "X", any, "XX", 2},
-      {"abc", "", "X", any, "abc", 0},  // an empty pattern does nothing
-      {"abc", "z", "X", any, "abc", 0},
-      {"a-b-c", "-", "", any, "abc", 2},
-      {W("Ёж ёж ЁЖ ежи"), W("ёж"), "x", any, "x x x " + W("ежи"), 3},
-      {W("Ёж ёж ЁЖ"), W("ёж"), "x", Opts(MatchCase::Yes, WholeWord::No, Direction::Down), W("Ёж x ЁЖ"), 1},
-      {"cat concat cat", "cat", "dog", Opts(MatchCase::No, WholeWord::Yes, Direction::Down), "dog concat dog", 2},
-      {"a\r\nb", "\n", "X", Opts(MatchCase::No, WholeWord::No, Direction::Down, LineBreak::CrLf), "a\r\nb", 0},
-      {"a\r\nb\r\n", "\r\n", " ", Opts(MatchCase::No, WholeWord::No, Direction::Down, LineBreak::CrLf), "a b ", 2},
+      {std::string(12, 'a'), "a", "b", kDown, std::string(12, 'b'), 12},
+      {"aaa", "a", "aa", kDown, "aaaaaa", 3},  // the replacement holds the pattern
+      {"aaa", "aa", "X", kUp, "Xa", 1},        // overlapping: left to right whatever the direction
+      {"aaaa", "aa", "X", kDown, "XX", 2},
+      {"abc", "", "X", kDown, "abc", 0},  // an empty pattern does nothing
+      {"abc", "z", "X", kDown, "abc", 0},
+      {"a-b-c", "-", "", kDown, "abc", 2},
+      {W("Ёж ёж ЁЖ ежи"), W("ёж"), "x", kDown, "x x x " + W("ежи"), 3},
+      {W("Ёж ёж ЁЖ"), W("ёж"), "x", kExact, W("Ёж x ЁЖ"), 1},
+      {"cat concat cat", "cat", "dog", kWord, "dog concat dog", 2},
+      {"a\r\nb", "\n", "X", kCrLf, "a\r\nb", 0},
+      {"a\r\nb\r\n", "\r\n", " ", kCrLf, "a b ", 2},
   };
   for (const auto& c : cases) {
     const ReplaceResult r = ReplaceAll(c.text, c.pattern, c.replacement, c.options, Case());
@@ -269,11 +225,10 @@ TEST(TextSearch, ReplaceAllCountsEachOriginalOccurrenceOnce) {
 
 TEST(TextSearch, ReplaceAllInPiecesEqualsOnePass) {
   const std::string text = "ab ab abab xabx ab";
-  const auto whole = Opts(MatchCase::No, WholeWord::Yes, Direction::Down);
-  const ReplaceResult once = ReplaceAll(text, "ab", "[ab]", whole, Case());
+  const ReplaceResult once = ReplaceAll(text, "ab", "[ab]", kWord, Case());
   ASSERT_EQ(once.count, 3u);
   for (std::size_t budget : {0u, 1u, 2u, 3u, 5u, 7u, 100u}) {
-    ReplaceAllRun run(text, 0, text.size(), "ab", "[ab]", whole, Case());
+    ReplaceAllRun run(text, 0, text.size(), "ab", "[ab]", kWord, Case());
     int pieces = 0;
     while (run.Advance(budget)) ++pieces;
     EXPECT_EQ(run.Count(), once.count) << budget;
@@ -284,46 +239,38 @@ TEST(TextSearch, ReplaceAllInPiecesEqualsOnePass) {
   }
 }
 
+// The range of a run as rewritten after at most `budget` bytes.
+std::string RunOver(std::string_view text, std::size_t from, std::size_t to, const SearchOptions& o,
+                    std::size_t budget = 100) {
+  ReplaceAllRun run(text, from, to, "ab", "X", o, Case());
+  run.Advance(budget);
+  return run.TakeRewrittenRange();
+}
+
 TEST(TextSearch, ReplaceAllRunKeepsToItsRangeAndReportsEnds) {
   const std::string text = "ab ab ab ab";
-  const auto any = Opts(MatchCase::No, WholeWord::No, Direction::Down);
-  ReplaceAllRun run(text, 2, 8, "ab", "XYZ", any, Case());  // " ab ab"
+  ReplaceAllRun run(text, 2, 8, "ab", "XYZ", kDown, Case());  // " ab ab"
   while (run.Advance(1)) {
   }
   EXPECT_EQ(run.Count(), 2u);
-  const std::string range = run.TakeRewrittenRange();
-  EXPECT_EQ(range, " XYZ XYZ");
+  EXPECT_EQ(run.TakeRewrittenRange(), " XYZ XYZ");
   EXPECT_EQ(run.FirstMatchStart(), 1u);
   EXPECT_EQ(run.LastMatchEnd(), 6u);
   EXPECT_EQ(run.FirstReplacementEnd(), 4u);
   EXPECT_EQ(run.LastReplacementEnd(), 8u);
 
-  // A match cut by the range's end is not one; whole words see past the range.
-  ReplaceAllRun cut(text, 0, 4, "ab", "X", any, Case());
-  cut.Advance(100);
-  EXPECT_EQ(cut.TakeRewrittenRange(), "X a");
-  ReplaceAllRun word("xab ab", 1, 6, "ab", "X", Opts(MatchCase::No, WholeWord::Yes, Direction::Down), Case());
-  word.Advance(100);
-  EXPECT_EQ(word.TakeRewrittenRange(), "ab X");
-
-  // Stopped half way: the rest comes back untouched.
-  ReplaceAllRun stopped(text, 0, text.size(), "ab", "X", any, Case());
-  stopped.Advance(4);
-  EXPECT_EQ(stopped.Count(), 2u);
-  EXPECT_EQ(stopped.TakeRewrittenRange(), "X X ab ab");
-
-  // Ranges outside the text are clamped.
-  ReplaceAllRun outside(text, 50, 10, "ab", "X", any, Case());
+  EXPECT_EQ(RunOver(text, 0, 4, kDown), "X a") << "a match cut by the range's end is not one";
+  EXPECT_EQ(RunOver("xab ab", 1, 6, kWord), "ab X") << "whole words see past the range";
+  EXPECT_EQ(RunOver(text, 0, text.size(), kDown, 4), "X X ab ab") << "stopped half way: the rest is untouched";
+  ReplaceAllRun outside(text, 50, 10, "ab", "X", kDown, Case());  // clamped to the text
   EXPECT_FALSE(outside.Advance(10));
   EXPECT_EQ(outside.TakeRewrittenRange(), "");
 }
 
 TEST(TextSearch, CharacterAndByteOffsetsAgree) {
   const std::string text = "a\r\nb\rc\r\n";  // characters: a, break, b, CR, c, break
-  const struct {
-    long long character;
-    std::size_t byte;
-  } cases[] = {{-5, 0}, {0, 0}, {1, 1}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 8}, {99, 8}};
+  const struct { long long character; std::size_t byte; } cases[] = {
+      {-5, 0}, {0, 0}, {1, 1}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 8}, {99, 8}};
   for (const auto& c : cases) {
     EXPECT_EQ(ByteOffsetOf(text, LineBreak::CrLf, c.character), c.byte) << c.character;
     if (c.character >= 0 && c.character <= 6) {
@@ -338,43 +285,33 @@ TEST(TextSearch, CharacterAndByteOffsetsAgree) {
 }
 
 TEST(TextSearch, WordAtCaretProposesTheWordNotItsBlanks) {
-  const struct {
-    std::string text;
-    int caret;
-    std::string word;
-  } cases[] = {
+  const struct { std::string text; int caret; std::string word; } cases[] = {
       {"hello world", 2, "hello"},
       {"hello world", 5, "hello"},  // just after a word
       {"hello world", 6, "world"},  // at a word's first letter
       {"hello world", 11, "world"},
-      {"a  b", 2, ""},  // between blanks
+      {"a  b", 2, ""},   // between blanks
       {"x, y", 1, "x"},  // a word beside the caret wins over marks
       {"-- (--) --", 5, "(--)"},
       {W("привет мир_2"), 9, W("мир_2")},
-      {"ab\ncd", 3, "cd"},
-      {"ab\ncd", 2, "ab"},
-      {"", 0, ""},
-      {"abc", -4, "abc"},
-      {"abc", 99, "abc"},
+      {"ab\ncd", 3, "cd"}, {"ab\ncd", 2, "ab"}, {"", 0, ""}, {"abc", -4, "abc"}, {"abc", 99, "abc"},
   };
   for (const auto& c : cases) EXPECT_EQ(WordAtCaret(c.text, c.caret, Case()), c.word) << c.text << " @" << c.caret;
 }
 
 TEST(ReplaceAllRunLimit, ARunThatWouldOutgrowItsLimitStopsAndSaysSo) {
   const std::string text(1000, 'a');
-  ReplaceAllRun run(text, 0, text.size(), "a", std::string(100, 'b'), SearchOptions{}, Case());
-  run.SetSizeLimit(50000);
-  while (run.Advance(64)) {
+  for (const auto& [replacement, tooLarge] : {std::pair{std::size_t{100}, true}, std::pair{std::size_t{2}, false}}) {
+    ReplaceAllRun run(text, 0, text.size(), "a", std::string(replacement, 'b'), kDown, Case());
+    run.SetSizeLimit(50000);
+    while (run.Advance(64)) {
+    }
+    EXPECT_TRUE(run.Done());
+    EXPECT_EQ(run.TooLarge(), tooLarge);
+    if (!tooLarge) {
+      EXPECT_EQ(run.TakeRewrittenRange(), std::string(2000, 'b'));
+    }
   }
-  EXPECT_TRUE(run.TooLarge());
-  EXPECT_TRUE(run.Done());
-
-  ReplaceAllRun fits(text, 0, text.size(), "a", "bb", SearchOptions{}, Case());
-  fits.SetSizeLimit(50000);
-  while (fits.Advance(64)) {
-  }
-  EXPECT_FALSE(fits.TooLarge());
-  EXPECT_EQ(fits.TakeRewrittenRange(), std::string(2000, 'b'));
 }
 
 }  // namespace

@@ -15,10 +15,6 @@ inline constexpr char16_t kCapitalIo = 0x0401;  // Ё
 inline constexpr char16_t kSmallIo = 0x0451;    // ё
 inline constexpr char16_t kCapitalA = 0x0410;   // А; А..я run 0x0410..0x044F
 
-inline bool IsRussianLetter(char16_t ch) {
-  return ch == kCapitalIo || ch == kSmallIo || (ch >= kCapitalA && ch <= 0x044F);
-}
-
 // KOI8-R orders its letters by their Latin look-alikes.
 inline constexpr char16_t kKoiSmallLetters[32] = {
     u'ю', u'а', u'б', u'ц', u'д', u'е', u'ф', u'г', u'х', u'и', u'й', u'к', u'л', u'м', u'н', u'о',
@@ -26,7 +22,7 @@ inline constexpr char16_t kKoiSmallLetters[32] = {
 
 // The byte of a Russian letter in a code page; -1 for other characters.
 inline int PublishedByte(EncodingCode code, char16_t ch) {
-  if (!IsRussianLetter(ch)) return -1;
+  if (ch != kCapitalIo && ch != kSmallIo && (ch < kCapitalA || ch > 0x044F)) return -1;
   const int index = ch - kCapitalA;  // 0..63 for А..я
   switch (code) {
     case EncodingCode::WIN:

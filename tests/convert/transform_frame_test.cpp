@@ -19,62 +19,60 @@ std::string W(std::string_view utf8) { return Utf8ToWin1251(utf8); }
 struct Window {
   explicit Window(std::string_view text) : editor(std::string(text), [this] { document.Modified = true; }) {}
 
+  void Convert(EncodingCode from, EncodingCode to) {
+    ConvertCodePage(editor, document, encoding, tables, from, to);
+  }
+  bool ChangeCase(CaseChange change, const AfterRewrite& after = {}) {
+    return ChangeSelectionCase(editor, tables.Case(), change, after);
+  }
+  bool Cycle() { return CycleCase(editor, tables.Case()); }
+  // The frame is closed and the caret sits at `caret` with nothing selected.
+  void ExpectDoneAt(int caret) const {
+    EXPECT_FALSE(TransformBusy());
+    EXPECT_EQ(editor.UpdateDepth(), 0);
+    EXPECT_EQ(editor.Caret(), caret);
+    EXPECT_EQ(editor.SelLength(), 0);
+  }
+
   DocumentState document;
   EncodingState encoding;
   test::FakeEditor editor;
   const ConversionTables tables = ConversionTables::FromSettings(Settings{});
 };
 
-void ExpectFrameClosed(const Window& w) {
-  EXPECT_FALSE(TransformBusy());
-  EXPECT_EQ(w.editor.UpdateDepth(), 0);
-}
-
-TEST(WholeTextConversion, KeepsModifiedAndPutsTheCaretAtTheStart) {
-  for (bool modified : {false, true}) {
-    Window w(W("Привет, мир"));
-    w.editor.Select(3, 3);
-    w.document.Modified = modified;
-    ConvertCodePage(w.editor, w.document, w.encoding, w.tables, EncodingCode::WIN, EncodingCode::KOI);
-    EXPECT_EQ(w.editor.Text(), "\xF0\xD2\xC9\xD7\xC5\xD4, \xCD\xC9\xD2");
-    EXPECT_EQ(w.document.Modified, modified);
-    EXPECT_EQ(w.editor.Caret(), 0);
-    EXPECT_EQ(w.editor.SelLength(), 0);
-    EXPECT_EQ(EncodingPaneText(w.encoding), "KOI");
-    EXPECT_EQ(w.editor.Repaints(), 1);
-    EXPECT_EQ(w.editor.ChangesWhileSuspended(), 1);
-    ExpectFrameClosed(w);
-  }
-}
-
-TEST(WholeTextConversion, ReadOnlyTextIsConvertedAndStaysReadOnlyAndKeepsItsFlag) {
-  for (const bool modified : {false, true}) {
-    Window w(W("Привет"));
-    w.editor.SetReadOnly(true);
-    w.document.Modified = modified;
-    ConvertCodePage(w.editor, w.document, w.encoding, w.tables, EncodingCode::WIN, EncodingCode::DOS);
-    EXPECT_EQ(w.editor.Text(), "\x8F\xE0\xA8\xA2\xA5\xE2");
-    EXPECT_TRUE(w.editor.ReadOnly());
-    // Unsaved edits from before read-only mode must still be asked about.
-    EXPECT_EQ(w.document.Modified, modified);
-    ExpectFrameClosed(w);
+TEST(WholeTextConversion, KeepsModifiedAndReadOnlyAndPutsTheCaretAtTheStart) {
+  for (bool read_only : {false, true}) {
+    for (bool modified : {false, true}) {
+      Window w(W("Привет, мир"));
+      w.editor.Select(3, 3);
+      w.editor.SetReadOnly(read_only);
+      w.document.Modified = modified;
+      w.Convert(EncodingCode::WIN, EncodingCode::KOI);
+      EXPECT_EQ(w.editor.Text(), "\xF0\xD2\xC9\xD7\xC5\xD4, \xCD\xC9\xD2");
+      EXPECT_EQ(w.editor.ReadOnly(), read_only);
+      // Unsaved edits from before read-only mode must still be asked about.
+      EXPECT_EQ(w.document.Modified, modified);
+      EXPECT_EQ(EncodingPaneText(w.encoding), "KOI");
+      EXPECT_EQ(w.editor.Repaints(), 1);
+      EXPECT_EQ(w.editor.ChangesWhileSuspended(), 1);
+      w.ExpectDoneAt(0);
+    }
   }
 }
 
 TEST(WholeTextConversion, SelectionOnlyChangesTheSelectedBytes) {
   Window w(W("ёж ёж ёж"));
   w.editor.Select(6, 3);  // backwards over the middle word and its space
-  ConvertCodePage(w.editor, w.document, w.encoding, w.tables, EncodingCode::WIN, EncodingCode::ISO);
+  w.Convert(EncodingCode::WIN, EncodingCode::ISO);
   EXPECT_EQ(w.editor.Text(), W("ёж ") + test::EncodeText("ёж ", EncodingCode::ISO) + W("ёж"));
-  EXPECT_EQ(w.editor.Caret(), 6);
-  EXPECT_EQ(w.editor.SelLength(), 0);
   EXPECT_EQ(EncodingPaneText(w.encoding), "ISO");
   EXPECT_FALSE(w.document.Modified);
+  w.ExpectDoneAt(6);
 }
 
 TEST(WholeTextConversion, EmptyTextIsLeftAlone) {
   Window w("");
-  ConvertCodePage(w.editor, w.document, w.encoding, w.tables, EncodingCode::KOI, EncodingCode::WIN);
+  w.Convert(EncodingCode::KOI, EncodingCode::WIN);
   EXPECT_EQ(EncodingPaneText(w.encoding), "---");
   EXPECT_EQ(w.editor.Repaints(), 0);
   EXPECT_FALSE(w.document.Modified);
@@ -85,7 +83,7 @@ TEST(WholeTextConversion, IsNotUndoable) {
   w.editor.Select(3, 3);
   w.editor.Type(W("д"));
   ASSERT_TRUE(w.editor.CanUndo());
-  ConvertCodePage(w.editor, w.document, w.encoding, w.tables, EncodingCode::WIN, EncodingCode::MAC);
+  w.Convert(EncodingCode::WIN, EncodingCode::MAC);
   EXPECT_FALSE(w.editor.CanUndo());
 }
 
@@ -98,33 +96,39 @@ TEST(WholeTextConversion, GenericRewriteMayChangeTheLength) {
   EXPECT_EQ(w.editor.Caret(), 0);
 }
 
-TEST(FixedCaseChange, NeedsAWritableDocumentAndASelection) {
+TEST(SelectionRewrite, NeedsAWritableDocumentAndASelection) {
+  const auto reverse = [](std::string& text) { std::reverse(text.begin(), text.end()); };
   for (bool read_only : {false, true}) {
     Window w("hello");
     w.editor.SetReadOnly(read_only);
     if (read_only) w.editor.SelectAll();  // a selection alone is not enough
-    EXPECT_FALSE(ChangeSelectionCase(w.editor, w.tables.Case(), CaseChange::Upper));
+    EXPECT_FALSE(w.ChangeCase(CaseChange::Upper));
+    EXPECT_FALSE(RewriteSelection(w.editor, reverse));
     EXPECT_EQ(w.editor.Text(), "hello");
     EXPECT_FALSE(w.document.Modified);
     EXPECT_EQ(w.editor.Repaints(), 0);
   }
+  Window w("abc");
+  w.editor.Select(0, 2);
+  EXPECT_TRUE(RewriteSelection(w.editor, reverse));
+  EXPECT_EQ(w.editor.Text(), "bac");
+  EXPECT_TRUE(w.document.Modified);
+  w.ExpectDoneAt(2);
 }
 
-TEST(FixedCaseChange, RewritesTheSelectionAndMarksTheDocumentModified) {
+TEST(SelectionRewrite, CaseChangeRewritesTheSelectionWithoutUndo) {
   Window w(W("один два три"));
   w.editor.Select(5, 8);
   w.editor.Type("x");  // something undo could bring back
   w.editor.Select(5, 10);
-  EXPECT_TRUE(ChangeSelectionCase(w.editor, w.tables.Case(), CaseChange::Upper));
+  EXPECT_TRUE(w.ChangeCase(CaseChange::Upper));
   EXPECT_EQ(w.editor.Text(), W("один X ТРИ"));
   EXPECT_TRUE(w.document.Modified);
-  EXPECT_EQ(w.editor.Caret(), 10);
-  EXPECT_EQ(w.editor.SelLength(), 0);
   EXPECT_FALSE(w.editor.CanUndo());
-  ExpectFrameClosed(w);
+  w.ExpectDoneAt(10);
 }
 
-TEST(FixedCaseChange, MarginsAreReappliedInsideTheFrame) {
+TEST(SelectionRewrite, MarginsAreReappliedInsideTheFrame) {
   Window w("ab cd");
   w.editor.SelectAll();
   bool busy_then = false;
@@ -135,89 +139,55 @@ TEST(FixedCaseChange, MarginsAreReappliedInsideTheFrame) {
     depth_then = w.editor.UpdateDepth();
     w.editor.Select(0, 0);
   };
-  EXPECT_TRUE(ChangeSelectionCase(w.editor, w.tables.Case(), CaseChange::Capitalize, reapply));
+  EXPECT_TRUE(w.ChangeCase(CaseChange::Capitalize, reapply));
   EXPECT_EQ(w.editor.Text(), "Ab Cd");
   EXPECT_TRUE(busy_then);
   EXPECT_EQ(depth_then, 1);
-  EXPECT_EQ(w.editor.Caret(), 0);
-  ExpectFrameClosed(w);
-}
-
-TEST(SelectionOnlyRewrite, SkipsEmptySelectionsAndReadOnlyDocuments) {
-  const auto swap = [](std::string& text) { std::reverse(text.begin(), text.end()); };
-  Window w("abc");
-  EXPECT_FALSE(RewriteSelection(w.editor, swap));
-  w.editor.Select(0, 2);
-  w.editor.SetReadOnly(true);
-  EXPECT_FALSE(RewriteSelection(w.editor, swap));
-  EXPECT_FALSE(w.document.Modified);
-  w.editor.SetReadOnly(false);
-  EXPECT_TRUE(RewriteSelection(w.editor, swap));
-  EXPECT_EQ(w.editor.Text(), "bac");
-  EXPECT_EQ(w.editor.Caret(), 2);
-  EXPECT_EQ(w.editor.SelLength(), 0);
-  EXPECT_TRUE(w.document.Modified);
-  ExpectFrameClosed(w);
+  w.ExpectDoneAt(0);
 }
 
 TEST(CyclicCaseChange, WordAtTheCaretCyclesAndTheCaretStays) {
   Window w(W("one привет two"));
   w.editor.Select(6, 6);
-  const char* steps[] = {"one Привет two", "one ПРИВЕТ two", "one привет two", "one Привет two"};
-  for (const char* expected : steps) {
-    EXPECT_TRUE(CycleCase(w.editor, w.tables.Case()));
+  for (const char* expected : {"one Привет two", "one ПРИВЕТ two", "one привет two", "one Привет two"}) {
+    EXPECT_TRUE(w.Cycle());
     EXPECT_EQ(Win1251ToUtf8(w.editor.Text()), expected);
-    EXPECT_EQ(w.editor.Caret(), 6);
-    EXPECT_EQ(w.editor.SelLength(), 0);
-    ExpectFrameClosed(w);
+    w.ExpectDoneAt(6);
   }
   EXPECT_TRUE(w.document.Modified);
   EXPECT_FALSE(w.editor.CanUndo());
 }
 
 TEST(CyclicCaseChange, WhichTextItWorksOn) {
-  const struct {
-    const char* text;
-    int caret;
-    const char* expected;
-    const char* why;
-  } cases[] = {
-      {"abc def", 4, "Abc def", "at a word's start: the word to its left"},
-      {"abc def", 0, "Abc def", "at the start of the text"},
-      {"abc def", 7, "abc Def", "at the end of the text"},
-      {"ab\ncd", 3, "ab\nCd", "after a line break: from the caret on"},
-      {"ab\n\ncd", 4, "ab\n\nCd", "on an empty line"},
-      {"ab  cd", 3, "Ab  cd", "among blanks: the word before them"},
-      {"x, y", 2, "x, y", "a mark and its blank: no letters, lower case changes nothing"},
-      {"", 0, "", "empty text"},
+  const struct { const char* text; int anchor, caret; const char* expected; const char* why; } cases[] = {
+      {"abc def", 4, 4, "Abc def", "at a word's start: the word to its left"},
+      {"abc def", 0, 0, "Abc def", "at the start of the text"},
+      {"abc def", 7, 7, "abc Def", "at the end of the text"},
+      {"ab\ncd", 3, 3, "ab\nCd", "after a line break: from the caret on"},
+      {"ab\n\ncd", 4, 4, "ab\n\nCd", "on an empty line"},
+      {"ab  cd", 3, 3, "Ab  cd", "among blanks: the word before them"},
+      {"x, y", 2, 2, "x, y", "a mark and its blank: no letters, lower case changes nothing"},
+      {"", 0, 0, "", "empty text"},
+      {"Hello World", 0, 8, "HELLO WOrld", "a selection as it is; the caret ends after it"},
   };
   for (const auto& c : cases) {
     Window w(c.text);
-    w.editor.Select(c.caret, c.caret);
-    CycleCase(w.editor, w.tables.Case());
+    w.editor.Select(c.anchor, c.caret);
+    w.Cycle();
     EXPECT_EQ(w.editor.Text(), c.expected) << c.why;
-    EXPECT_EQ(w.editor.Caret(), c.caret) << c.why;
+    w.ExpectDoneAt(c.caret);
   }
-}
-
-TEST(CyclicCaseChange, UserSelectionIsUsedAsItIs) {
-  Window w("Hello World");
-  w.editor.Select(0, 8);
-  EXPECT_TRUE(CycleCase(w.editor, w.tables.Case()));
-  EXPECT_EQ(w.editor.Text(), "HELLO WOrld");
-  EXPECT_EQ(w.editor.Caret(), 8);
-  EXPECT_EQ(w.editor.SelLength(), 0);
 }
 
 TEST(CyclicCaseChange, ReadOnlyAndEmptyDocumentsAreNotTouched) {
   Window read_only("abc");
   read_only.editor.SetReadOnly(true);
-  EXPECT_FALSE(CycleCase(read_only.editor, read_only.tables.Case()));
+  EXPECT_FALSE(read_only.Cycle());
   EXPECT_EQ(read_only.editor.Repaints(), 0);
   Window empty("");
-  EXPECT_FALSE(CycleCase(empty.editor, empty.tables.Case()));
+  EXPECT_FALSE(empty.Cycle());
   EXPECT_FALSE(empty.document.Modified);
-  ExpectFrameClosed(empty);
+  empty.ExpectDoneAt(0);
 }
 
 TEST(TransformFrame, BusyIsAFlagWhileRepaintingNests) {

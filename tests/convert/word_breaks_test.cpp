@@ -23,14 +23,9 @@ TEST(WordBreaks, CharacterTextCountsACrLfBreakAsOne) {
 TEST(WordBreaks, WordStartsLeftAndRight) {
   const std::string text = "ab  cd,  \xE5\xE6_1\n\nx";
   //                        0 2   4 6 7  9       13 14 15
-  const struct {
-    int pos;
-    int left;
-    int right;
-  } cases[] = {
-      {0, 0, 4},   {1, 0, 4},   {4, 0, 6},   {5, 4, 6},   {6, 4, 9},   {7, 6, 9},
-      {9, 6, 13},  {13, 9, 14}, {14, 13, 15}, {15, 14, 16}, {16, 15, 16},
-      {-5, 0, 4},  {99, 15, 16},
+  const struct { int pos, left, right; } cases[] = {
+      {0, 0, 4},  {1, 0, 4},   {4, 0, 6},    {5, 4, 6},    {6, 4, 9},    {7, 6, 9},  {9, 6, 13},
+      {13, 9, 14}, {14, 13, 15}, {15, 14, 16}, {16, 15, 16}, {-5, 0, 4}, {99, 15, 16},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(WordStartLeft(text, c.pos, Case()), c.left) << c.pos;
