@@ -2,6 +2,7 @@
 // Runs plumex-text in-process against a settings folder of its own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -27,6 +28,7 @@ struct ToolResult {
 };
 
 inline std::string W(std::string_view utf8) { return Utf8ToWin1251(utf8); }
+inline long LineCount(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
 
 // Every run gets its own settings folder, so the user's own file never
 // takes part and is never touched.
@@ -41,14 +43,17 @@ class TextTool : public ::testing::Test {
     else unsetenv("PLUMEX_HOME");
   }
 
-  ToolResult Run(std::vector<std::string> arguments, const std::string& input = {}) {
-    std::vector<const char*> argv = {"plumex-text"};
-    for (const std::string& a : arguments) argv.push_back(a.c_str());
-    std::istringstream in(input);
+  ToolResult Run(const std::vector<std::string>& arguments, const std::string& input = {}) {
     std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunTextTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    return {status, out.str(), err.str()};
+    ToolResult result = RunInto(out, arguments, input);
+    result.out = out.str();
+    return result;
+  }
+
+  // As if the output were a closed pipe.
+  ToolResult RunIntoBrokenOutput(const std::vector<std::string>& arguments) {
+    std::ostream broken(nullptr);
+    return RunInto(broken, arguments, {});
   }
 
   std::string File(const std::string& name, const std::string& bytes) {
@@ -68,6 +73,16 @@ class TextTool : public ::testing::Test {
   TempDir dir_;
   std::optional<std::string> old_home_;
   const ConversionTables defaults_ = ConversionTables::FromSettings(Settings{});
+
+ private:
+  static ToolResult RunInto(std::ostream& out, const std::vector<std::string>& arguments, const std::string& input) {
+    std::vector<const char*> argv = {"plumex-text"};
+    for (const std::string& a : arguments) argv.push_back(a.c_str());
+    std::istringstream in(input);
+    std::ostringstream err;
+    const int status = RunTextTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    return {status, "", err.str()};
+  }
 };
 
 }  // namespace plumex::test

@@ -34,10 +34,8 @@ TEST(SettingsStore, FirstStartCreatesTheFileAndCountsOn) {
   ++settings.Starts;
   settings.Mins = 12;
   ASSERT_TRUE(store.Save(settings, TableSource::SettingsFile));
-
-  SettingsStore next;
   Settings reloaded;
-  EXPECT_FALSE(next.Load(path, reloaded).firstStart);
+  EXPECT_FALSE(SettingsStore().Load(path, reloaded).firstStart);
   EXPECT_EQ(reloaded.Starts, 1);
   EXPECT_EQ(reloaded.Mins, 12);
 }
@@ -54,10 +52,10 @@ TEST(SettingsStore, ForeignLinesSurviveEverySave) {
     settings.Mins = 20 + i;
     ASSERT_TRUE(store.Save(settings, TableSource::SettingsFile));
   }
-  const IniFile file = IniFile::Parse(test::ReadRaw(path));
-  EXPECT_TRUE(test::ReadRaw(path).starts_with("; kept by hand\r\n[EDITOR]\r\nStarts=3\r\nHandMade=yes\r\n"));
-  EXPECT_EQ(file.ReadString("Mine", "a", ""), "b");
-  EXPECT_EQ(file.ReadInteger("EDITOR", "Mins", 0), 21);
+  const std::string bytes = test::ReadRaw(path);
+  EXPECT_TRUE(bytes.starts_with("; kept by hand\r\n[EDITOR]\r\nStarts=3\r\nHandMade=yes\r\n"));
+  EXPECT_EQ(IniFile::Parse(bytes).ReadString("Mine", "a", ""), "b");
+  EXPECT_EQ(IniFile::Parse(bytes).ReadInteger("EDITOR", "Mins", 0), 21);
 }
 
 void ExpectLoadFailedAndSaveRefused(const std::string& path) {
@@ -79,7 +77,6 @@ TEST(SettingsStore, UnreadableFileIsNeverWrittenOver) {
   fs::create_directory(folder);
   test::WriteRaw(folder + "/inside", "x");
   ExpectLoadFailedAndSaveRefused(folder);
-  EXPECT_TRUE(fs::is_directory(folder));
   EXPECT_EQ(test::ReadRaw(folder + "/inside"), "x");
 
   const std::string huge = dir / "huge.ini";
@@ -87,34 +84,28 @@ TEST(SettingsStore, UnreadableFileIsNeverWrittenOver) {
   ASSERT_EQ(truncate(huge.c_str(), static_cast<off_t>(kIniSizeLimit + 1)), 0);
   ExpectLoadFailedAndSaveRefused(huge);
   EXPECT_EQ(fs::file_size(huge), kIniSizeLimit + 1);
-  std::ifstream start(huge, std::ios::binary);
   std::string head(16, '\0');
-  start.read(head.data(), 16);
+  std::ifstream(huge, std::ios::binary).read(head.data(), 16);
   EXPECT_EQ(head, "[EDITOR]\nMins=9\n");
 }
 
 TEST(SettingsStore, FileWithoutReadPermissionIsNeverWrittenOver) {
   if (test::RunningAsRoot()) GTEST_SKIP() << "root reads any file";
   test::TempDir dir;
-  const std::string path = dir / "plumex_user.ini";
-  test::WriteRaw(path, "[EDITOR]\nMins=9\n");
-  fs::permissions(path, fs::perms::owner_write);
-  ExpectLoadFailedAndSaveRefused(path);
-  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_EQ(test::ReadRaw(path), "[EDITOR]\nMins=9\n");
+  const std::string locked = dir / "locked.ini";
+  test::WriteRaw(locked, "[EDITOR]\nMins=9\n");
+  fs::permissions(locked, fs::perms::owner_write);
+  ExpectLoadFailedAndSaveRefused(locked);
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(test::ReadRaw(locked), "[EDITOR]\nMins=9\n");
 }
 
-TEST(SettingsStore, SaveWithoutLoadIsRefused) {
-  SettingsStore store;
-  EXPECT_FALSE(store.Save(Settings(), TableSource::SettingsFile));
-}
-
-TEST(SettingsStore, FailedWriteKeepsTheOldFile) {
+TEST(SettingsStore, SaveWithoutLoadOrIntoAMissingFolderFails) {
+  EXPECT_FALSE(SettingsStore().Save(Settings(), TableSource::SettingsFile));
   test::TempDir dir;
-  const std::string path = dir / "gone/plumex_user.ini";
   SettingsStore store;
   Settings settings;
-  store.Load(path, settings);
+  store.Load(dir / "gone/plumex_user.ini", settings);
   const IoStatus saved = store.Save(settings, TableSource::SettingsFile);
   EXPECT_FALSE(saved);
   EXPECT_FALSE(saved.error.empty());

@@ -51,12 +51,10 @@ TEST(FileIo, FailedWriteLeavesTheOldFileIntact) {
   const IoStatus intoFolder = WriteFileAtomically(dir.path(), "new");
   EXPECT_FALSE(intoFolder);
   EXPECT_FALSE(intoFolder.error.empty());
-
   const IoStatus full = [&] {
-    const test::FullDisk disk;
+    const test::FullDisk disk;  // gone before anything is reported
     return WriteFileAtomically(path, std::string(1 << 20, 'n'));
   }();
-
   EXPECT_FALSE(full);
   EXPECT_EQ(test::ReadRaw(path), "old text");
   EXPECT_EQ(EntriesIn(dir.path()), 1u);
@@ -99,8 +97,8 @@ TEST(FileIo, ReadOnlyAttributeFollowsTheMode) {
   EXPECT_EQ(st.st_mode & 0777, 0444u);
   ApplyReadOnlyAttribute(path, false);
   EXPECT_FALSE(HasReadOnlyAttribute(path));
-  ApplyReadOnlyAttribute(dir / "missing", true);  // ignored
-  ApplyReadOnlyAttribute(dir.path(), true);        // not a file: left alone
+  ApplyReadOnlyAttribute(dir / "missing", true);
+  ApplyReadOnlyAttribute(dir.path(), true);  // not a file: left alone
   stat(dir.path().c_str(), &st);
   EXPECT_NE(st.st_mode & S_IWUSR, 0u);
 }

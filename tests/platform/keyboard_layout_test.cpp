@@ -14,26 +14,19 @@
 namespace plumex {
 namespace {
 
-// Sets an environment variable for one test and puts the old value back.
+// Sets (or, given nullptr, clears) an environment variable for one test.
 class ScopedEnv {
  public:
   ScopedEnv(const char* name, const char* value) : name_(name) {
     if (const char* old = std::getenv(name)) old_ = old;
-    if (value)
-      setenv(name, value, 1);
-    else
-      unsetenv(name);
+    Set(value);
   }
-  ~ScopedEnv() {
-    if (old_)
-      setenv(name_, old_->c_str(), 1);
-    else
-      unsetenv(name_);
-  }
+  ~ScopedEnv() { Set(old_ ? old_->c_str() : nullptr); }
   ScopedEnv(const ScopedEnv&) = delete;
   ScopedEnv& operator=(const ScopedEnv&) = delete;
 
  private:
+  void Set(const char* value) const { value ? setenv(name_, value, 1) : unsetenv(name_); }
   const char* name_;
   std::optional<std::string> old_;
 };
@@ -66,15 +59,12 @@ class FakeTool {
 };
 
 TEST(KeyboardLayout, WindowsIdentifiersToXkbNames) {
-  const struct {
-    const char* id;
-    const char* name;
-  } cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       {"00000409", "us"}, {"00000419", "ru"}, {"00000422", "ua"}, {"0000040C", "fr"},
       {"0000040c", "fr"}, {"", ""},           {"0000041", ""},    {"000004190", ""},
       {"00000419 ", ""},  {"garbage", ""},    {"0000FFFF", ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(XkbLayoutName(c.id), c.name) << c.id;
+  for (const auto& [id, name] : cases) EXPECT_EQ(XkbLayoutName(id), name) << id;
 }
 
 TEST(KeyboardLayout, AsksTheToolOnlyForKnownLayoutsWithADisplay) {
