@@ -29,12 +29,7 @@ TEST(KeyText, EveryKeyNameWithEveryModifierSetAndEveryDefaultKeyRoundTrips) {
       EXPECT_EQ(KeyText(ParseKeyText(text)), text);
     }
   }
-  int withKey = 0;
-  for (const ActionRow& row : Actions()) {
-    EXPECT_EQ(KeyText(ParseKeyText(row.defaultKey)), row.defaultKey) << row.name;
-    if (*row.defaultKey != '\0') ++withKey;
-  }
-  EXPECT_EQ(withKey, 68);
+  for (const ActionRow& row : Actions()) EXPECT_EQ(KeyText(ParseKeyText(row.defaultKey)), row.defaultKey) << row.name;
 }
 
 TEST(KeyText, ReadsAnyLetterCaseBlanksAndModifierOrder) {

@@ -23,7 +23,7 @@ Lines LoadedLines(const std::string& path, const Lines& defaults = {}) {
   return file.lines();
 }
 
-TEST(ListFiles, NamesAndBuiltInContents) {
+TEST(ListFiles, MissingFileStartsWithTheBuiltInListAndIsCreatedAtSave) {
   const std::pair<AuxList, const char*> files[] = {{AuxList::Signature, "signature.ini"},
                                                    {AuxList::Translit, "translit.ini"},
                                                    {AuxList::Ruslit, "ruslit.ini"},
@@ -32,15 +32,6 @@ TEST(ListFiles, NamesAndBuiltInContents) {
   ASSERT_EQ(std::size(files), kAuxLists.size());
   for (const auto& [list, name] : files) EXPECT_EQ(AuxListFileName(list), name);
 
-  EXPECT_EQ(AuxListDefaults(AuxList::Signature), Lines{"Hello World!"});
-  EXPECT_EQ(AuxListDefaults(AuxList::Translit), BuiltInTranslitLines());
-  EXPECT_EQ(AuxListDefaults(AuxList::Ruslit), BuiltInRuslitLines());
-  EXPECT_EQ(AuxListDefaults(AuxList::Tools), (Lines{"Calculator=%WinPath%calc.exe", "Explorer=%WinPath%explorer.scf",
-                                                    "Clipboard=%WinPath%clipbrd.exe"}));
-  EXPECT_TRUE(AuxListDefaults(AuxList::Exts).empty());
-}
-
-TEST(ListFiles, MissingFileStartsWithDefaultsAndIsCreatedAtSave) {
   test::TempDir temp;
   const std::string dir = temp / "Program Files \"Plumex\" 'copy'/";
   fs::create_directory(dir);
@@ -51,20 +42,12 @@ TEST(ListFiles, MissingFileStartsWithDefaultsAndIsCreatedAtSave) {
     ASSERT_TRUE(file.Save()) << file.path();
     EXPECT_EQ(LoadedLines(file.path(), {"not used: the file exists now"}), AuxListDefaults(list)) << file.path();
   }
+  EXPECT_EQ(test::ReadRaw(dir + "signature.ini"), "Hello World!\r\n");
   EXPECT_EQ(test::ReadRaw(dir + "tools.ini"),
             "Calculator=%WinPath%calc.exe\r\nExplorer=%WinPath%explorer.scf\r\nClipboard=%WinPath%clipbrd.exe\r\n");
   EXPECT_EQ(test::ReadRaw(dir + "exts.ini"), "");
-  EXPECT_EQ(test::ReadRaw(dir + "translit.ini").substr(0, 10), "\xC0=A\r\n\xE0=a\r\n");
-}
-
-TEST(ListFiles, EmptyFileIsAnEmptyList) {
-  test::TempDir dir;
-  test::WriteRaw(dir / "signature.ini", "");
-  ListFile signature(dir / "signature.ini");
-  signature.Load({"Hello World!"});
-  EXPECT_TRUE(signature.lines().empty()) << "an empty signature, not the default";
-  ASSERT_TRUE(signature.Save());
-  EXPECT_EQ(test::ReadRaw(dir / "signature.ini"), "");
+  EXPECT_EQ(AuxListDefaults(AuxList::Translit), BuiltInTranslitLines());
+  EXPECT_EQ(AuxListDefaults(AuxList::Ruslit), BuiltInRuslitLines());
 }
 
 TEST(ListFiles, EveryLineEndStyleReadsAndIsWrittenAsCrLf) {
@@ -72,6 +55,7 @@ TEST(ListFiles, EveryLineEndStyleReadsAndIsWrittenAsCrLf) {
     std::string bytes;
     Lines lines;
   } cases[] = {
+      {"", {}},  // an empty list (say, no signature), not the built-in one
       {"a\r\nb\r\n", {"a", "b"}},
       {"a\nb\n", {"a", "b"}},
       {"a\rb\r", {"a", "b"}},
@@ -86,12 +70,14 @@ TEST(ListFiles, EveryLineEndStyleReadsAndIsWrittenAsCrLf) {
   test::TempDir dir;
   for (const auto& c : cases) {
     test::WriteRaw(dir / "list.ini", c.bytes);
-    const Lines lines = LoadedLines(dir / "list.ini", {"default"});
-    EXPECT_EQ(lines, c.lines) << c.bytes;
+    ListFile file(dir / "list.ini");
+    file.Load({"default"});
+    EXPECT_EQ(file.lines(), c.lines) << c.bytes;
+    EXPECT_TRUE(file.Save());
     fs::remove(dir / "copy.ini");
     ListFile copy(dir / "copy.ini");
     copy.Load({});
-    copy.SetLines(lines);
+    copy.SetLines(file.lines());
     ASSERT_TRUE(copy.Save());
     std::string expected;
     for (const std::string& line : c.lines) expected += line + "\r\n";
