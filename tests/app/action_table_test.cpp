@@ -25,30 +25,25 @@ TEST(ActionTable, RowsStandInFileOrderWithTheirCaptions) {
   std::set<std::string> names, keys;
   for (const ActionRow& row : Actions()) {
     EXPECT_TRUE(names.insert(row.name).second) << row.name;
-    if (*row.defaultKey != '\0') {
-      EXPECT_TRUE(keys.insert(row.defaultKey).second) << row.defaultKey;
-    }
-    if (row.rule == CaptionRule::LanguageKey || row.rule == CaptionRule::LanguageKeyWithoutEllipsis) {
-      EXPECT_NE(english.Text(row.caption), row.caption) << "no English text for " << row.caption;
-    }
+    EXPECT_TRUE(*row.defaultKey == '\0' || keys.insert(row.defaultKey).second) << row.defaultKey;
+    const bool fromLanguage =
+        row.rule == CaptionRule::LanguageKey || row.rule == CaptionRule::LanguageKeyWithoutEllipsis;
+    EXPECT_TRUE(!fromLanguage || english.Text(row.caption) != row.caption) << "no English text for " << row.caption;
   }
 }
 
 TEST(ActionTable, EveryActionHasAPlaceInTheMenus) {
   std::set<ActionId> placed;
   for (const MenuDef& menu : Menus()) {
-    if (menu.heading != nullptr) {
-      EXPECT_NE(LanguageTable().Text(menu.heading), menu.heading);
-    }
+    EXPECT_TRUE(menu.heading == nullptr || LanguageTable().Text(menu.heading) != menu.heading);
     for (const MenuEntry& entry : menu.entries)
       if (entry.kind == EntryKind::Action) placed.insert(entry.action);
   }
   // Quick print, the extension commands, Clear Recent and the encoding
   // pop-up action live on the tool bar, the settings dialog and in menus
   // that their owners fill.
-  const std::set<ActionId> elsewhere = {ActionId::QPrint, ActionId::PopMenuEncoding,
-                                        ActionId::DefExts, ActionId::ClearExts,
-                                        ActionId::ClearRecent};
+  const std::set<ActionId> elsewhere = {ActionId::QPrint, ActionId::PopMenuEncoding, ActionId::DefExts,
+                                        ActionId::ClearExts, ActionId::ClearRecent};
   for (const ActionRow& row : Actions())
     EXPECT_NE(placed.contains(row.id), elsewhere.contains(row.id)) << row.name;
 }

@@ -7,44 +7,36 @@
 namespace plumex {
 namespace {
 
-CommandLine Parse(std::vector<std::string> args) { return ParseCommandLine(args); }
-
 TEST(CommandLine, SwitchesCountOnlyAsWholeArguments) {
-  const struct {
-    std::vector<std::string> args;
-    std::string name;
-    bool readOnly, print;
-    StartRequest request;
-  } cases[] = {
-      {{}, "", false, false, StartRequest::Edit},
-      {{"/r", "notes.txt"}, "notes.txt", true, false, StartRequest::Edit},
-      {{"notes.txt", "/p"}, "notes.txt", false, true, StartRequest::Edit},
-      {{"/root/reports/p.txt"}, "/root/reports/p.txt", false, false, StartRequest::Edit},
-      {{"/home/u/r", "/r"}, "/home/u/r", true, false, StartRequest::Edit},
-      {{"my", "long", "name.txt"}, "my long name.txt", false, false, StartRequest::Edit},
-      {{"--help"}, "", false, false, StartRequest::Help},
-      {{"--version"}, "", false, false, StartRequest::Version},
-      {{"./--help"}, "./--help", false, false, StartRequest::Edit},
-      {{"--", "--help"}, "--help", false, false, StartRequest::Edit},
-      {{"--", "/r"}, "/r", false, false, StartRequest::Edit},
-      {{"%1"}, "", false, false, StartRequest::Edit},
-      {{"say \"hi\" 'there'.txt"}, "say \"hi\" 'there'.txt", false, false, StartRequest::Edit},
+  using enum StartRequest;
+  const struct { std::vector<std::string> args; std::string name; bool readOnly, print; StartRequest asks; } cases[] = {
+      {{}, "", false, false, Edit},
+      {{"/r", "notes.txt"}, "notes.txt", true, false, Edit},
+      {{"notes.txt", "/p"}, "notes.txt", false, true, Edit},
+      {{"/root/reports/p.txt"}, "/root/reports/p.txt", false, false, Edit},
+      {{"/home/u/r", "/r"}, "/home/u/r", true, false, Edit},
+      {{"my", "long", "name.txt"}, "my long name.txt", false, false, Edit},
+      {{"--help"}, "", false, false, Help},
+      {{"--version"}, "", false, false, Version},
+      {{"./--help"}, "./--help", false, false, Edit},
+      {{"--", "--help"}, "--help", false, false, Edit},
+      {{"--", "/r"}, "/r", false, false, Edit},
+      {{"%1"}, "", false, false, Edit},
+      {{"say \"hi\" 'there'.txt"}, "say \"hi\" 'there'.txt", false, false, Edit},
   };
   for (const auto& c : cases) {
-    const CommandLine line = Parse(c.args);
+    const CommandLine line = ParseCommandLine(c.args);
     EXPECT_EQ(line.name, c.name);
     EXPECT_EQ(line.readOnly, c.readOnly) << c.name;
     EXPECT_EQ(line.print, c.print) << c.name;
-    EXPECT_EQ(line.request, c.request) << c.name;
+    EXPECT_EQ(line.request, c.asks) << c.name;
   }
 }
 
 TEST(CommandLine, ResolvesFolderAndName) {
   const std::set<std::string> existing = {"/data/notes.", "/data/real.txt"};
   const auto exists = [&](const std::string& p) { return existing.contains(p); };
-  const struct {
-    std::string name, folder, file;
-  } cases[] = {
+  const struct { std::string name, folder, file; } cases[] = {
       {"real.txt", "/data/", "real.txt"},
       {"/data/real.txt  ", "/data/", "real.txt"},  // stray blanks dropped
       {"real.txt.", "/data/", "real.txt"},         // a trailing dot, as typed

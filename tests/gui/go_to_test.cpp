@@ -16,12 +16,6 @@
 namespace plumex {
 namespace {
 
-std::string Lines(int count) {
-  std::string text;
-  for (int i = 0; i < count; ++i) text += "line " + std::to_string(i) + "\r\n";
-  return text;
-}
-
 class GoToTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -30,7 +24,9 @@ class GoToTest : public ::testing::Test {
     editor->resize(500, 300);
     box = new GoToDialog(&window, *editor);
     window.show();
-    editor->Load(Lines(300));
+    std::string text;
+    for (int i = 0; i < 300; ++i) text += "line " + std::to_string(i) + "\r\n";
+    editor->Load(text);
   }
 
   QSpinBox* Number() const { return box->findChild<QSpinBox*>("seGoTo"); }
@@ -46,17 +42,13 @@ class GoToTest : public ::testing::Test {
 
 TEST_F(GoToTest, LineModeMovesTheCaretAndClosesTheBox) {
   QSignalSpy applied(box, &GoToDialog::applied);
-  const struct {
-    int line;
-    int caretLine;
-  } cases[] = {{1, 0}, {50, 49}, {300, 299}, {301, 300}, {100000, 300}};
+  const struct { int line, caretLine; } cases[] = {{1, 0}, {50, 49}, {300, 299}, {301, 300}, {100000, 300}};
   for (const auto& c : cases) {
     box->ShowCentred(GoToMode::Line);
     ASSERT_TRUE(box->isVisible());
     EXPECT_TRUE(Mode("line")->isChecked());
     Number()->setValue(c.line);
     Ok();
-    EXPECT_EQ(editor->LineFromChar(editor->SelStart()), c.caretLine) << c.line;
     EXPECT_EQ(editor->SelStart(), editor->LineIndex(c.caretLine)) << c.line;
     EXPECT_EQ(editor->SelLength(), 0);
     EXPECT_FALSE(box->isVisible());
@@ -74,10 +66,8 @@ TEST_F(GoToTest, LineModeMovesTheCaretAndClosesTheBox) {
 TEST_F(GoToTest, PercentModeScrollsWithoutMovingTheCaret) {
   editor->Select(5, 5);
   ASSERT_GT(Bar()->maximum(), 0);
-  const struct {
-    int percent;
-    int value;
-  } cases[] = {{100, Bar()->maximum()}, {0, Bar()->minimum()}, {50, (Bar()->maximum() + 1) / 2}};
+  const struct { int percent, value; } cases[] = {
+      {100, Bar()->maximum()}, {0, Bar()->minimum()}, {50, (Bar()->maximum() + 1) / 2}};
   for (const auto& c : cases) {
     box->ShowAt(GoToMode::Percent, QPoint(20, 30));
     EXPECT_TRUE(Mode("percent")->isChecked());
@@ -89,17 +79,13 @@ TEST_F(GoToTest, PercentModeScrollsWithoutMovingTheCaret) {
 }
 
 TEST_F(GoToTest, EnterRunsOkAndEscapeCloses) {
-  box->ShowCentred(GoToMode::Line);
-  Number()->setValue(10);
-  QTest::keyClick(box, Qt::Key_Escape);
-  EXPECT_FALSE(box->isVisible());
-  EXPECT_EQ(editor->SelStart(), 0);
-
-  box->ShowCentred(GoToMode::Line);
-  Number()->setValue(10);
-  QTest::keyClick(Number(), Qt::Key_Return);
-  EXPECT_FALSE(box->isVisible());
-  EXPECT_EQ(editor->SelStart(), editor->LineIndex(9));
+  for (const auto& [key, caret] : {std::pair{Qt::Key_Escape, 0}, std::pair{Qt::Key_Return, editor->LineIndex(9)}}) {
+    box->ShowCentred(GoToMode::Line);
+    Number()->setValue(10);
+    QTest::keyClick(Number(), key);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(editor->SelStart(), caret);
+  }
 }
 
 TEST_F(GoToTest, LineBookmarkComesToTheTopOfTheView) {
@@ -130,8 +116,7 @@ TEST_F(GoToTest, DeleteLineTakesTheWholeCrLfBreakAndCanBeUndone) {
 
   // Word wrap does not matter: a long wrapped line is still one line.
   editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  const std::string longLine(2000, 'w');
-  editor->Load("a\r\n" + longLine + "\r\nz");
+  editor->Load("a\r\n" + std::string(2000, 'w') + "\r\nz");
   editor->Select(1500, 1500);
   ASSERT_TRUE(DeleteLine(*editor));
   EXPECT_EQ(editor->Text(), "a\r\nz");

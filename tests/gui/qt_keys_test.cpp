@@ -13,10 +13,6 @@ PressedKey Pressed(int key, Qt::KeyboardModifiers modifiers) {
   return PressedKeyOf(event);
 }
 
-std::string TextOf(int key, Qt::KeyboardModifiers modifiers) {
-  return KeyText(Pressed(key, modifiers).stroke);
-}
-
 TEST(QtKeys, EveryBuiltInKeyGoesToQtAndComesBackFromItsKeyPress) {
   for (const ActionRow& row : Actions()) {
     const KeyStroke stroke = ParseKeyText(row.defaultKey);
@@ -27,15 +23,12 @@ TEST(QtKeys, EveryBuiltInKeyGoesToQtAndComesBackFromItsKeyPress) {
     }
     ASSERT_FALSE(shortcuts.isEmpty()) << row.name;
     const QKeyCombination combination = shortcuts.front()[0];
-    EXPECT_EQ(TextOf(combination.key(), combination.keyboardModifiers()), row.defaultKey) << row.name;
+    EXPECT_EQ(KeyText(Pressed(combination.key(), combination.keyboardModifiers()).stroke), row.defaultKey) << row.name;
   }
 }
 
 TEST(QtKeys, ShortcutsUseQtsKeysForOurNames) {
-  const struct {
-    const char* text;
-    QKeyCombination combination;
-  } cases[] = {
+  const struct { const char* text; QKeyCombination combination; } cases[] = {
       {"Ctrl+N", QKeyCombination(Qt::ControlModifier, Qt::Key_N)},
       {"Shift+Ctrl+Alt+S", Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::Key_S},
       {"Ctrl+=", QKeyCombination(Qt::ControlModifier, Qt::Key_Equal)},
@@ -68,15 +61,8 @@ TEST(QtKeys, EnterIsTheMainReturnAndTheKeypadEnter) {
 }
 
 TEST(QtKeys, PressedKeysAreNamedByTheUnshiftedUsKey) {
-  const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
-  const Qt::KeyboardModifiers shiftCtrl = Qt::ShiftModifier | Qt::ControlModifier;
-  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
-  const struct {
-    int key;
-    Qt::KeyboardModifiers modifiers;
-    const char* text;
-    KeyArea area;
-  } cases[] = {
+  const Qt::KeyboardModifiers shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier, shiftCtrl = shift | ctrl;
+  const struct { int key; Qt::KeyboardModifiers modifiers; const char* text; KeyArea area; } cases[] = {
       {Qt::Key_Exclam, shift, "Shift+1", KeyArea::Main},
       {Qt::Key_ParenRight, shiftCtrl, "Shift+Ctrl+0", KeyArea::Main},
       {Qt::Key_BraceLeft, shiftCtrl, "Shift+Ctrl+[", KeyArea::Main},
