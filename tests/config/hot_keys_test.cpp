@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,11 +41,14 @@ class HotKeysFile : public ::testing::Test {
   test::TempDir dir;
 };
 
-TEST_F(HotKeysFile, MissingOrEmptyFileGivesAndWritesTheBuiltInKeys) {
+TEST_F(HotKeysFile, MissingEmptyOrOverlongFileGivesAndWritesTheBuiltInKeys) {
   const std::vector<std::string> defaults = DefaultLines();
-  for (const char* content : {static_cast<const char*>(nullptr), ""}) {
+  std::vector<std::string> overlong = defaults;
+  overlong.resize(defaults.size() + 7, "Alt+Z");  // lines past the last action are ignored
+  for (const std::optional<std::string>& content : {std::optional<std::string>(), std::optional<std::string>(""),
+                                                     std::optional<std::string>(Joined(overlong))}) {
     std::filesystem::remove(path());
-    if (content != nullptr) WriteRaw(path(), content);
+    if (content) WriteRaw(path(), *content);
     HotKeys keys(path());
     keys.Bind(ActionId::New, Key("Alt+N"));
     keys.Load();
@@ -65,31 +69,18 @@ TEST_F(HotKeysFile, DefaultsLeaveARemovedHelpKeyRemoved) {
 }
 
 TEST_F(HotKeysFile, AShortFileSetsOnlyItsLines) {
-  const struct {
-    std::string bytes;
-    std::vector<std::string> firstKeys;
-  } cases[] = {
-      {"Ctrl+F2\r\n\r\nshift+ctrl+f3\r\n", {"Ctrl+F2", "", "Shift+Ctrl+F3"}},
-      {"Ctrl+F2\n\nshift+ctrl+f3", {"Ctrl+F2", "", "Shift+Ctrl+F3"}},
-      {"\xEF\xBB\xBF  ctrl + f2 \r\n\t\r\nSHIFT+CTRL+F3", {"Ctrl+F2", "", "Shift+Ctrl+F3"}},
-      {"not a key\r\nCtrl+\r\nF25\r\n", {"", "", ""}},
-  };
-  for (const auto& c : cases) {
-    WriteRaw(path(), c.bytes);
-    std::vector<std::string> expected = DefaultLines();
-    std::copy(c.firstKeys.begin(), c.firstKeys.end(), expected.begin());
-    EXPECT_EQ(Loaded().Lines(), expected) << c.bytes;
+  std::vector<std::string> expected = DefaultLines();
+  expected[0] = "Ctrl+F2";
+  expected[1] = "";
+  expected[2] = "Shift+Ctrl+F3";
+  for (const char* bytes : {"Ctrl+F2\r\n\r\nshift+ctrl+f3\r\n", "Ctrl+F2\n\nshift+ctrl+f3",
+                            "\xEF\xBB\xBF  ctrl + f2 \r\n\t\r\nSHIFT+CTRL+F3"}) {
+    WriteRaw(path(), bytes);
+    EXPECT_EQ(Loaded().Lines(), expected) << bytes;
   }
-}
-
-TEST_F(HotKeysFile, LinesPastTheLastActionAreIgnored) {
-  std::vector<std::string> lines = DefaultLines();
-  lines.resize(90, "Alt+Z");
-  WriteRaw(path(), Joined(lines));
-  HotKeys keys = Loaded();
-  EXPECT_EQ(keys.Lines(), DefaultLines());
-  ASSERT_TRUE(keys.Save());
-  EXPECT_EQ(ReadRaw(path()), Joined(DefaultLines()));
+  WriteRaw(path(), "not a key\r\nCtrl+\r\nF25\r\n");
+  expected[0] = expected[2] = "";
+  EXPECT_EQ(Loaded().Lines(), expected);
 }
 
 TEST_F(HotKeysFile, AKeyOnSeveralLinesStaysWithTheFirstAction) {

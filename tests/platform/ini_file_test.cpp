@@ -91,12 +91,6 @@ TEST(IniFile, LineBreaksInAValueCannotAddLines) {
   file.WriteString("S", "k", "new\r\n[Evil]\r\nx=1");
   file.WriteString("S", "j", "one\ntwo");
   file.WriteString("S", "i", "\rall gone");
-  const IniFile reread = IniFile::Parse(file.Serialize());
-  EXPECT_EQ(reread.ReadString("S", "k", kFallback), "new");
-  EXPECT_EQ(reread.ReadString("S", "j", kFallback), "one");
-  EXPECT_EQ(reread.ReadString("S", "i", kFallback), "");
-  EXPECT_FALSE(reread.HasKey("Evil", "x"));
-  EXPECT_EQ(reread.SectionNames(), std::vector<std::string>{"S"});
   EXPECT_EQ(file.Serialize(), "[S]\r\nk=new\r\nj=one\r\ni=\r\n");
 }
 
@@ -153,11 +147,7 @@ TEST(IniFile, KeysAndSectionsListedOnceInFileOrder) {
 TEST(IniFile, DeleteKeyRemovesEveryLineOfIt) {
   IniFile file = IniFile::Parse("[S]\nk=1\nj=2\nK=3\ni=4\n[T]\nk=5\n");
   file.DeleteKey("s", "k");
-  EXPECT_FALSE(file.HasKey("S", "k"));
-  EXPECT_EQ(file.ReadString("S", "j", kFallback), "2");
-  EXPECT_EQ(file.ReadString("S", "i", kFallback), "4");
-  EXPECT_EQ(file.ReadString("T", "k", kFallback), "5");
-  file.WriteString("S", "i", "changed");
+  file.WriteString("S", "i", "changed");  // found where it now stands
   file.DeleteKey("S", "missing");
   file.DeleteKey("Missing", "k");
   EXPECT_EQ(file.Serialize(), "[S]\r\nj=2\r\ni=changed\r\n[T]\r\nk=5\r\n");
@@ -197,22 +187,16 @@ TEST(IniFile, LoadTellsMissingLoadedAndFailedApart) {
   EXPECT_EQ(loaded.file.ReadString("S", "k", kFallback), " v ");
 
   std::filesystem::create_directory(dir / "folder.ini");
-  const IniLoad folder = IniFile::Load(dir / "folder.ini");
-  EXPECT_EQ(folder.state, IniLoadState::Failed);
-  EXPECT_FALSE(folder.error.empty());
+  const std::string huge = dir / "huge.ini";  // too large to be ours
+  test::WriteRaw(huge, "[S]\nk=v\n");
+  ASSERT_EQ(truncate(huge.c_str(), static_cast<off_t>(kIniSizeLimit + 1)), 0);  // sparse: no disk spent
+  for (const std::string& bad : {dir / "folder.ini", huge}) {
+    const IniLoad failed = IniFile::Load(bad);
+    EXPECT_EQ(failed.state, IniLoadState::Failed) << bad;
+    EXPECT_FALSE(failed.error.empty());
+  }
   EXPECT_FALSE(file.Save(dir / "folder.ini"));
   EXPECT_FALSE(file.Save(dir / "no such folder/x.ini"));
-}
-
-TEST(IniFile, LoadRefusesFilesTooLargeToBeOurs) {
-  test::TempDir dir;
-  const std::string huge = dir / "huge.ini";
-  test::WriteRaw(huge, "[S]\nk=v\n");
-  // Sparse: no disk is spent on the hole.
-  ASSERT_EQ(truncate(huge.c_str(), static_cast<off_t>(kIniSizeLimit + 1)), 0);
-  const IniLoad load = IniFile::Load(huge);
-  EXPECT_EQ(load.state, IniLoadState::Failed);
-  EXPECT_FALSE(load.error.empty());
 }
 
 TEST(IniFile, UnreadableFileFails) {
