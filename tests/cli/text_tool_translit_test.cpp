@@ -30,11 +30,7 @@ std::string Builtin(const char* command, std::string_view text) {
 }
 
 TEST_F(TextToolTranslit, BothWaysOnFilesAndStandardInput) {
-  const struct {
-    const char* command;
-    const char* input;
-    const char* expected;
-  } cases[] = {
+  const struct { const char* command; const char* input; const char* expected; } cases[] = {
       {"translit", "Щука\r\nЖук, ёж\n", "Shchuka\r\nZhuk, ezh\n"},
       {"translit", "no letters here 123\r\n", "no letters here 123\r\n"},
       {"untranslit", "tsar", "цар"},   {"untranslit", "ZHUK Zhuk", "ЗХУК Жук"},
@@ -124,12 +120,7 @@ std::string ThirdLayoutKeys() {
 }
 
 TEST_F(TextToolLayout, RepairsOnFilesAndStandardInput) {
-  const struct {
-    const char* from;
-    const char* to;
-    const char* input;
-    const char* expected;
-  } cases[] = {
+  const struct { const char* from; const char* to; const char* input; const char* expected; } cases[] = {
       {"2", "1", "руддщ", "hello"},
       {"1", "2", "Ghbdtn? Ndjq lheu\r\n", "Привет, Твой друг\r\n"},
       {"2", "1", "Ё-моё 1=1", "~-vj` 1=1"},
@@ -172,12 +163,7 @@ TEST_F(TextToolLayout, UsesTheUsersThirdLayout) {
 }
 
 TEST_F(TextToolLayout, LayoutsTheSettingsLackAreRefused) {
-  const struct {
-    const char* ini;
-    const char* from;
-    const char* to;
-    const char* says;
-  } cases[] = {
+  const struct { const char* ini; const char* from; const char* to; const char* says; } cases[] = {
       {"", "1", "3", "LOCount=2"},
       {"", "3", "2", "LOCount=2"},
       {"[LAYOUT]\r\nLOCount=7\r\n", "2", "3", "LOCount=2"},  // no name for a third layout

@@ -121,11 +121,7 @@ TEST(HotKeyUse, WhichPressedKeysMayBecomeHotKeys) {
   constexpr KeyArea M = KeyArea::Main, K = KeyArea::Keypad;
   constexpr KeyUse Ign = KeyUse::Ignored, Bind = KeyUse::Bindable, Text = KeyUse::TypesText,
                    Win = KeyUse::WindowKey;
-  const struct {
-    const char* key;
-    KeyArea area;
-    KeyUse use;
-  } cases[] = {
+  const struct { const char* key; KeyArea area; KeyUse use; } cases[] = {
       {"", M, Ign},  {"A", M, Ign}, {"Esc", M, Ign},  // Esc closes the dialog
       {"F13", M, Ign}, {"F12", M, Bind}, {"Shift+F13", M, Bind},
       {"Ctrl+K", M, Bind}, {"Shift+Home", M, Bind}, {"Ctrl+Enter", M, Bind},

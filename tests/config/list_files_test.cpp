@@ -58,10 +58,7 @@ std::string AllButLineEnds() {
 
 TEST(ListFiles, EveryLineEndStyleReadsAndEveryOtherByteRoundTrips) {
   const std::string signature = Utf8ToWin1251("Подпись: Иван Петров");
-  const struct {
-    std::string bytes;
-    Lines lines;
-  } cases[] = {
+  const struct { std::string bytes; Lines lines; } cases[] = {
       {"", {}},  // an empty list (say, no signature), not the built-in one
       {"a\r\nb\r\n", {"a", "b"}},  {"a\nb\n", {"a", "b"}},  {"a\rb\r", {"a", "b"}},  {"a\rb", {"a", "b"}},
       {"a\r\n\r\nb\r\n\r\n", {"a", "", "b", ""}},  {"\n\n\n", {"", "", ""}},

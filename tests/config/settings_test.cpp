@@ -63,22 +63,16 @@ std::string Saved(const Settings& settings, TableSource tables = TableSource::Se
   return file.Serialize();
 }
 
-// The code page tables and the layouts' keys themselves are checked where they are used.
-TEST(Settings, BuiltInTablesAgreeWithEachOther) {
-  const Settings s;
+TEST(Settings, MissingFileGivesTheBuiltInSettingsAndAFirstStart) {
+  Settings s = EverythingChanged();
+  EXPECT_TRUE(LoadSettings(IniFile(), s).firstStart);
+  ExpectSameSettings(s, Settings());
+  // The code page tables and the layouts' keys themselves are checked where they are used.
+  EXPECT_EQ(s.CaseUpperAll.size(), 70u);
   EXPECT_EQ(s.StrWIN, s.StrUpCase_Ru + s.StrLoCase_Ru);
   EXPECT_EQ(s.LOCount, 2);
   EXPECT_EQ(s.Layouts[0].Name + s.Layouts[0].Id + s.Layouts[1].Name + s.Layouts[1].Id, "En00000409Ru00000419");
   EXPECT_EQ(s.Layouts[0].Keys.size(), s.Layouts[1].Keys.size());
-  EXPECT_TRUE(s.Layouts[2] == LayoutSlot{});
-}
-
-TEST(Settings, MissingFileGivesDefaultsAndAFirstStart) {
-  Settings settings = EverythingChanged();
-  const SettingsLoad load = LoadSettings(IniFile(), settings);
-  EXPECT_TRUE(load.firstStart);
-  ExpectSameSettings(settings, Settings());
-  EXPECT_EQ(settings.CaseUpperAll.size(), 70u);
 }
 
 TEST(Settings, FirstSaveWritesEveryKeyOfEverySection) {
@@ -125,9 +119,7 @@ TEST(Settings, LastPathIsKeptOnlyWhenItIsToBeRestored) {
 }
 
 TEST(Settings, TabReplacementFollowsSpaceTab) {
-  const std::pair<const char*, std::size_t> cases[] = {
-      {"0", 0}, {"-3", 0}, {"1", 1}, {"64", 64}, {"2000000000", 64}, {"x", 6},
-  };
+  const std::pair<const char*, std::size_t> cases[] = {{"-3", 0}, {"1", 1}, {"2000000000", 64}, {"x", 6}};
   for (const auto& [value, blanks] : cases) {
     const Settings settings = Loaded(std::string("[EDITOR]\nSpaceTab=") + value + "\n");
     EXPECT_EQ(settings.TabSpaces, std::string(blanks, ' ')) << value;
@@ -148,11 +140,7 @@ std::string LoadedValue(std::string_view section, std::string_view key, const st
 }
 
 TEST(Settings, HandEditedValuesAreBroughtIntoRange) {
-  const struct {
-    const char* section;
-    const char* lines;
-    std::string expected;
-  } cases[] = {
+  const struct { const char* section; const char* lines; std::string expected; } cases[] = {
       {"EDITOR", "LinesToScroll=0", "LinesToScroll=1"},    {"EDITOR", "LinesToScroll=99", "LinesToScroll=20"},
       {"EDITOR", "LinesToScroll=abc", "LinesToScroll=3"},  {"EDITOR", "CharsLimit=5000", "CharsLimit=999"},
       {"EDITOR", "RInd=10000", "RInd=9999"},               {"EDITOR", "AppearStyle=9", "AppearStyle=5"},
@@ -201,12 +189,7 @@ TEST(Settings, NoKeyIsListedTwice) {
 }
 
 TEST(Settings, AtMostThreeLayoutsAndOnlyUsableOnesAreKept) {
-  struct Case {
-    const char* bytes;
-    int count;
-    const char* firstName;
-  };
-  const Case cases[] = {
+  const struct { const char* bytes; int count; const char* firstName; } cases[] = {
       {"[LAYOUT]\nLOCount=0\n1=Aa\n", 2, "En"},
       {"[LAYOUT]\nLOCount=2\n1=\n2=Ru\n", 2, "En"},
       {"[LAYOUT]\nLOCount=2\n1=2\n", 2, "En"},         // its keys would overwrite layout 2's name
@@ -220,7 +203,7 @@ TEST(Settings, AtMostThreeLayoutsAndOnlyUsableOnesAreKept) {
       {"[LAYOUT]\n1=x\n2=StrLO_x\n", 1, "x"},          // layout 2's identifier key is layout 1's row
       {"[LAYOUT]\nLOCount=7\n3=Ua\nUa=00000422\nStrLO_Ua=\xE9\xF6\xF3\n4=Xx\nXx=1\nStrLO_Xx=x\n", 3, "En"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const Settings settings = Loaded(c.bytes);
     EXPECT_EQ(settings.LOCount, c.count) << c.bytes;
     EXPECT_EQ(settings.Layouts[0].Name, c.firstName) << c.bytes;

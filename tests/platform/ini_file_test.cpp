@@ -17,12 +17,7 @@ constexpr std::string_view kFallback = "<fallback>";
 // counts; an unclosed header is no section.
 TEST(IniFile, ReadFindsTheValueOrGivesTheFallback) {
   const std::string none(kFallback);
-  const struct {
-    std::string bytes;
-    const char* section;
-    const char* key;
-    std::string expected;
-  } cases[] = {
+  const struct { std::string bytes; const char* section; const char* key; std::string expected; } cases[] = {
       {"[S]\nk=v\n", "S", "k", "v"},                         {"[Sect]\nMyKey=v\n", "sECT", "mykey", "v"},
       {"  [ S ]  \n \t k \t=  a b \t\n", "S", "k", "a b"},    {"[S]\nk=\"  v \"\n", "S", "k", "  v "},
       {"[S]\nk='v'\n", "S", "k", "v"},                        {"[S]\nk=\"\"v\"\"\n", "S", "k", "\"v\""},

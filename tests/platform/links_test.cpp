@@ -7,17 +7,10 @@ namespace {
 
 TEST(Links, FindsTheLinkAroundThePosition) {
   const std::string line = "see https://example.org/a?b=1, or www.site.ru. mailto:x@y.z";
-  const struct {
-    std::size_t position;
-    std::string link;
-  } cases[] = {
-      {0, ""},
-      {4, "https://example.org/a?b=1"},
-      {20, "https://example.org/a?b=1"},
+  const struct { std::size_t position; std::string link; } cases[] = {
+      {0, ""}, {4, "https://example.org/a?b=1"}, {20, "https://example.org/a?b=1"},
       {29, ""},  // the comma after the link
-      {36, "http://www.site.ru"},
-      {50, "mailto:x@y.z"},
-      {1000, ""},
+      {36, "http://www.site.ru"}, {50, "mailto:x@y.z"}, {1000, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(LinkAt(line, c.position), c.link) << c.position;
   EXPECT_EQ(LinkAt("plain words only", 3), "");

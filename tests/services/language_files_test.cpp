@@ -146,11 +146,7 @@ TEST_F(LanguageFiles, DialogSizeIsAtLeastTheBuiltIn) {
 TEST_F(LanguageFiles, ReadmeFollowsASafeLanguageCode) {
   WriteRaw(program / "readme_ru.txt", "");
   WriteRaw(program / "history.txt", "");
-  const struct {
-    const char* code;
-    const char* readme;
-    bool exists;
-  } cases[] = {
+  const struct { const char* code; const char* readme; bool exists; } cases[] = {
       {"ru", "readme_ru.txt", true},      {"pt-BR", "readme_pt-BR.txt", false},
       {"", "readme_.txt", false},         {"../../etc/x", "readme.txt", false},
       {"r u", "readme.txt", false},       {"\xF0\xF3", "readme.txt", false},
