@@ -21,11 +21,9 @@ using test::W;
 class TextToolTranslit : public test::TextTool {};
 class TextToolLayout : public test::TextTool {};
 
-std::string Builtin(const char* command, std::string_view text) {
-  const bool ruslit = command == std::string_view("ruslit") || command == std::string_view("unruslit");
-  const bool reverse = command[0] == 'u';
-  return TranslitTable(ruslit ? BuiltInRuslitLines() : BuiltInTranslitLines(),
-                       reverse ? TranslitDirection::Reverse : TranslitDirection::Forward)
+std::string Builtin(std::string_view command, std::string_view text) {
+  return TranslitTable(command.ends_with("ruslit") ? BuiltInRuslitLines() : BuiltInTranslitLines(),
+                       command.starts_with("un") ? TranslitDirection::Reverse : TranslitDirection::Forward)
       .Apply(text);
 }
 

@@ -43,13 +43,10 @@ class LanguageFiles : public ::testing::Test {
   Settings settings;
 };
 
-TEST_F(LanguageFiles, OnlyEnglishWithoutAFolderOrFiles) {
+TEST_F(LanguageFiles, ScanSortsIgnoringCaseAndPassesOverWhatIsNoLanguage) {
   const LanguageList english = {{"English", ""}};
   EXPECT_EQ(ScanLanguageFiles(lang / "missing/"), english);
   EXPECT_EQ(ScanLanguageFiles(lang.path()), english);
-}
-
-TEST_F(LanguageFiles, ScanSortsIgnoringCaseAndPassesOverWhatIsNoLanguage) {
   Lang("b.lng", "[LANGUAGE]\r\nLanguage=Bee\r\n");
   Lang("A.lng", "[LANGUAGE]\r\nLanguage=Ay\r\n");
   Lang("c.LNG", "[LANGUAGE]\r\nLanguage=Cee\r\n");
