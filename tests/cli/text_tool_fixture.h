@@ -27,6 +27,8 @@ struct ToolResult {
   std::string err;
 };
 
+enum class Output { Working, Broken };
+
 inline std::string W(std::string_view utf8) { return Utf8ToWin1251(utf8); }
 inline long LineCount(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
 
@@ -43,17 +45,18 @@ class TextTool : public ::testing::Test {
     else unsetenv("PLUMEX_HOME");
   }
 
-  ToolResult Run(const std::vector<std::string>& arguments, const std::string& input = {}) {
+  // Output::Broken runs as if the output were a closed pipe.
+  ToolResult Run(const std::vector<std::string>& arguments, const std::string& input = {},
+                 Output output = Output::Working) {
+    std::vector<const char*> argv = {"plumex-text"};
+    for (const std::string& a : arguments) argv.push_back(a.c_str());
+    std::istringstream in(input);
     std::ostringstream out;
-    ToolResult result = RunInto(out, arguments, input);
-    result.out = out.str();
-    return result;
-  }
-
-  // As if the output were a closed pipe.
-  ToolResult RunIntoBrokenOutput(const std::vector<std::string>& arguments) {
+    std::ostringstream err;
     std::ostream broken(nullptr);
-    return RunInto(broken, arguments, {});
+    const int status = RunTextTool(static_cast<int>(argv.size()), argv.data(), in,
+                                   output == Output::Broken ? broken : out, err);
+    return {status, out.str(), err.str()};
   }
 
   std::string File(const std::string& name, const std::string& bytes) {
@@ -73,16 +76,6 @@ class TextTool : public ::testing::Test {
   TempDir dir_;
   std::optional<std::string> old_home_;
   const ConversionTables defaults_ = ConversionTables::FromSettings(Settings{});
-
- private:
-  static ToolResult RunInto(std::ostream& out, const std::vector<std::string>& arguments, const std::string& input) {
-    std::vector<const char*> argv = {"plumex-text"};
-    for (const std::string& a : arguments) argv.push_back(a.c_str());
-    std::istringstream in(input);
-    std::ostringstream err;
-    const int status = RunTextTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    return {status, "", err.str()};
-  }
 };
 
 }  // namespace plumex::test

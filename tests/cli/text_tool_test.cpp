@@ -133,7 +133,7 @@ TEST_F(TextTool, UnreadableInputAndUnwritableOutputExitWithOne) {
     for (const std::string& input : {dir_ / "missing file.txt", dir_.path(), path}) {
       std::vector<std::string> arguments = command;
       arguments.push_back(input);
-      const ToolResult r = input == path ? RunIntoBrokenOutput(arguments) : Run(arguments);
+      const ToolResult r = Run(arguments, {}, input == path ? test::Output::Broken : test::Output::Working);
       EXPECT_EQ(r.status, 1) << ::testing::PrintToString(arguments);
       EXPECT_EQ(r.out, "");
       EXPECT_EQ(LineCount(r.err), 1) << r.err;

@@ -72,7 +72,7 @@ TEST_F(LanguageFiles, TextsOverEnglishAndBackToEnglishRestoresEveryText) {
                                 "[LANGUAGE]\r\nLanguage=" + kRussian +
                                     "\r\nLanguageCode=ru\r\nEnglishName=Russian\r\n"
                                     "aNew=" + kNew + "\r\naNew=second\r\nAuthor=Ivan\r\n"
-                                    "tPrinting=\r\n[SETS_FORM]\r\nSetsWidth=640\r\nSetsHeight=480\r\n");
+                                    "tPrinting=\r\n");
   const LanguageList list = {{"English", ""}, {kRussian, path}};
 
   EXPECT_EQ(Apply(1, list).index, 1);
@@ -83,13 +83,11 @@ TEST_F(LanguageFiles, TextsOverEnglishAndBackToEnglishRestoresEveryText) {
   EXPECT_EQ(table.Text("Author"), "Ivan");
   EXPECT_EQ(table.LanguageCode(), "ru");
   EXPECT_EQ(table.EnglishName(), "Russian");
-  EXPECT_EQ(table.SettingsDialogSize(), (DialogSize{640, 480}));
 
   EXPECT_EQ(Apply(0, list).index, 0);
   for (const LanguageText& text : EnglishTexts()) EXPECT_EQ(table.Text(text.key), text.english) << text.key;
   EXPECT_EQ(table.LanguageCode(), "en");
   EXPECT_EQ(table.EnglishName(), "English");
-  EXPECT_EQ(table.SettingsDialogSize(), (DialogSize{500, 390}));
 }
 
 TEST_F(LanguageFiles, AnIndexOutOfRangeMeansEnglish) {
@@ -106,10 +104,7 @@ TEST_F(LanguageFiles, AFileGoneOrHostileGivesEnglish) {
   const std::string huge =
       Lang("huge.lng", "[LANGUAGE]\r\naNew=X\r\n" + std::string(kLanguageFileLimit, 'x'));
   std::filesystem::create_directory(lang / "dir.lng");
-  const LanguageList list = {{"English", ""},
-                             {"Gone", lang / "gone.lng"},
-                             {"Dir", lang / "dir.lng"},
-                             {"Huge", huge},
+  const LanguageList list = {{"English", ""}, {"Gone", lang / "gone.lng"}, {"Dir", lang / "dir.lng"}, {"Huge", huge},
                              {"Garbage", Lang("bytes.lng", test::AllBytes() + "\r\n[LANGUAGE\r\n=\r\n")}};
   for (int index = 1; index < 5; ++index) {
     const LanguageChange change = Apply(index, list);
@@ -127,6 +122,7 @@ TEST_F(LanguageFiles, LongTextsAreCut) {
   EXPECT_EQ(Language().Text("aNew"), std::string(kLanguageTextLimit, 'n'));
 }
 
+// The last case follows a wider one: a size the file does not give goes back to the built-in.
 TEST_F(LanguageFiles, DialogSizeIsAtLeastTheBuiltIn) {
   const std::pair<const char*, DialogSize> cases[] = {
       {"", {500, 390}},
