@@ -33,36 +33,20 @@ std::size_t FindAt(std::string_view text, std::string_view pattern, std::size_t 
   return span ? span->start : kNone;
 }
 
+// The rules by example; AgreesWithThePlainDefinitionOnRandomTexts below
+// holds the searcher to them everywhere else.
 TEST(TextSearch, FindsDownAndUpWithoutWrapping) {
-  const struct {
-    const char* text;
-    const char* pattern;
-    std::size_t from;
-    SearchOptions options;
-    std::size_t start;
-  } cases[] = {
-      {"abc abc", "abc", 0, kDown, 0},     {"abc abc", "abc", 1, kDown, 4},
-      {"abc abc", "abc", 5, kDown, kNone},  // no wrap-around to the top
-      {"abc abc", "abc", 99, kDown, kNone}, {"abc abc", "abc", 7, kUp, 4},
-      {"abc abc", "abc", 6, kUp, 0},       // a match must end before the caret
-      {"abc abc", "abc", 2, kUp, kNone},    // no wrap-around to the bottom
-      {"abc abc", "abc", 99, kUp, 4},      {"abc", "abcd", 0, kDown, kNone}, {"abc", "abcd", 3, kUp, kNone},
-      {"", "a", 0, kDown, kNone},          {"", "a", 0, kUp, kNone},
-      {"abc", "", 0, kDown, kNone},        {"abc", "", 3, kUp, kNone},  // an empty pattern finds nothing
-      {"xxaxx", "a", 0, kDown, 2},         {"aXa", "a", 1, kUp, 0},
+  const struct { const char *text, *pattern; std::size_t from; SearchOptions options; std::size_t start; } cases[] = {
+      {"abc abc", "abc", 1, kDown, 4},  {"abc abc", "abc", 5, kDown, kNone},  // no wrap-around to the top
+      {"abc abc", "abc", 7, kUp, 4},    {"abc abc", "abc", 6, kUp, 0},  // a match must end before the caret
+      {"abc abc", "abc", 2, kUp, kNone}, {"abc abc", "abc", 99, kUp, 4}, {"abc", "abcd", 0, kDown, kNone},
+      {"", "a", 0, kDown, kNone},       {"abc", "", 0, kDown, kNone},   {"abc", "", 3, kUp, kNone},
   };
   for (const auto& c : cases)
     EXPECT_EQ(FindAt(c.text, c.pattern, c.from, c.options), c.start) << c.text << " / " << c.pattern << " @" << c.from;
 }
 
 TEST(TextSearch, MatchCaseUsesTheProgramsLetterTables) {
-  const std::string text = W("Ёлка ёлка ЁЛКА");
-  const std::string pattern = W("ёлка");
-  EXPECT_EQ(FindAt(text, pattern, 0, kDown), 0u);
-  EXPECT_EQ(FindAt(text, pattern, 1, kDown), 5u);
-  EXPECT_EQ(FindAt(text, pattern, 6, kDown), 10u);
-  EXPECT_EQ(FindAt(text, pattern, 0, kExact), 5u);
-  EXPECT_EQ(FindAt(text, pattern, 6, kExact), kNone);
   // All 66 Russian letters, and the Latin ones, fold both ways.
   const Settings s;
   for (const auto& [upper, lower] :
@@ -77,18 +61,13 @@ TEST(TextSearch, MatchCaseUsesTheProgramsLetterTables) {
 TEST(TextSearch, WholeWordLooksAtTheNeighbours) {
   const struct { std::string text, pattern; std::size_t from; SearchOptions options; std::size_t start; } cases[] = {
       {"cat", "cat", 0, kWord, 0},  // both text edges count as breaks
-      {"cats cat", "cat", 0, kWord, 5},
-      {"concat", "cat", 0, kWord, kNone},
+      {"cats cat", "cat", 0, kWord, 5}, {"concat", "cat", 0, kWord, kNone}, {"(cat)", "cat", 0, kWord, 1},
       {"cat1 cat_ _cat", "cat", 0, kWord, kNone},  // digits and '_' are word characters
-      {"(cat)", "cat", 0, kWord, 1},
       {"x\ncat\n", "cat", 0, kWord, 2},
       {W("бcat cat"), "cat", 0, kWord, 5},  // a Cyrillic letter is part of the word
-      {W("котик кот"), W("кот"), 0, kWord, 6},
       {W("кот, котик"), W("КОТ"), 0, kWord, 0},
       {W("ёжик") + "\xA0" + W("ёж"), W("ёж"), 0, kWord, 5},  // a no-break space is a break
-      {"cat concat", "cat", 10, kWordUp, 0},
-      {"cat concat", "cat", 3, kWordUp, 0},
-      {"concat", "cat", 6, kWordUp, kNone},
+      {"cat concat", "cat", 10, kWordUp, 0}, {"concat", "cat", 6, kWordUp, kNone},
   };
   for (const auto& c : cases)
     EXPECT_EQ(FindAt(c.text, c.pattern, c.from, c.options), c.start) << c.text << " / " << c.pattern;
@@ -203,16 +182,10 @@ TEST(TextSearch, ReplaceAllCountsEachOriginalOccurrenceOnce) {
     std::string result;
     std::size_t count;
   } cases[] = {
-      {std::string(12, 'a'), "a", "b", kDown, std::string(12, 'b'), 12},
       {"aaa", "a", "aa", kDown, "aaaaaa", 3},  // the replacement holds the pattern
-      {"aaa", "aa", "X", kUp, "Xa", 1},        // overlapping: left to right whatever the direction
-      {"aaaa", "aa", "X", kDown, "XX", 2},
-      {"abc", "", "X", kDown, "abc", 0},  // an empty pattern does nothing
-      {"abc", "z", "X", kDown, "abc", 0},
+      {"aaa", "aa", "X", kUp, "Xa", 1},        // left to right without overlaps, whatever the direction
+      {"abc", "", "X", kDown, "abc", 0},       // an empty pattern does nothing
       {"a-b-c", "-", "", kDown, "abc", 2},
-      {W("Ёж ёж ЁЖ ежи"), W("ёж"), "x", kDown, "x x x " + W("ежи"), 3},
-      {W("Ёж ёж ЁЖ"), W("ёж"), "x", kExact, W("Ёж x ЁЖ"), 1},
-      {"cat concat cat", "cat", "dog", kWord, "dog concat dog", 2},
       {"a\r\nb", "\n", "X", kCrLf, "a\r\nb", 0},
       {"a\r\nb\r\n", "\r\n", " ", kCrLf, "a b ", 2},
   };
@@ -286,15 +259,12 @@ TEST(TextSearch, CharacterAndByteOffsetsAgree) {
 
 TEST(TextSearch, WordAtCaretProposesTheWordNotItsBlanks) {
   const struct { std::string text; int caret; std::string word; } cases[] = {
-      {"hello world", 2, "hello"},
-      {"hello world", 5, "hello"},  // just after a word
+      {"hello world", 2, "hello"}, {"hello world", 5, "hello"},  // just after a word
       {"hello world", 6, "world"},  // at a word's first letter
-      {"hello world", 11, "world"},
-      {"a  b", 2, ""},   // between blanks
-      {"x, y", 1, "x"},  // a word beside the caret wins over marks
-      {"-- (--) --", 5, "(--)"},
-      {W("привет мир_2"), 9, W("мир_2")},
-      {"ab\ncd", 3, "cd"}, {"ab\ncd", 2, "ab"}, {"", 0, ""}, {"abc", -4, "abc"}, {"abc", 99, "abc"},
+      {"hello world", 11, "world"}, {"a  b", 2, ""},  // between blanks
+      {"x, y", 1, "x"},             // a word beside the caret wins over marks
+      {"-- (--) --", 5, "(--)"},    {W("привет мир_2"), 9, W("мир_2")}, {"ab\ncd", 3, "cd"}, {"ab\ncd", 2, "ab"},
+      {"", 0, ""},                  {"abc", -4, "abc"}, {"abc", 99, "abc"},
   };
   for (const auto& c : cases) EXPECT_EQ(WordAtCaret(c.text, c.caret, Case()), c.word) << c.text << " @" << c.caret;
 }

@@ -36,17 +36,13 @@ TEST(EncodingDetection, MarkersAreEINOInBothCasesOfEveryCodePage) {
 }
 
 TEST(EncodingDetection, TieOrderAndEmptyTexts) {
+  using enum EncodingCode;
   const struct { std::string_view sample; EncodingCode expected; const char* why; } cases[] = {
-      {"", EncodingCode::WIN, "empty"},
-      {"Plain English text, no Cyrillic at all.", EncodingCode::WIN, "all counters 0"},
-      {"\xE5\xE8", EncodingCode::WIN, "WIN and MAC tie on lower case"},
-      {"\x85\x88", EncodingCode::DOS, "DOS and MAC tie on upper case"},
-      {"\xA5\xCF", EncodingCode::DOS, "DOS and KOI tie"},
-      {"\xCE\xD5", EncodingCode::WIN, "WIN, KOI and ISO tie at 1"},
-      {"\xC9\xD5", EncodingCode::KOI, "KOI and ISO tie"},
-      {"\xE5\x85", EncodingCode::MAC, "MAC counts both"},
-      {"\xD5\xD8\xB5", EncodingCode::ISO, "ISO alone"},
-      {std::string_view("\0\0\xA5", 3), EncodingCode::DOS, "zero bytes are ordinary"},
+      {"", WIN, "empty"},                            {"English only.", WIN, "all counters 0"},
+      {"\xE5\xE8", WIN, "WIN and MAC tie on small"},   {"\x85\x88", DOS, "DOS and MAC tie on capitals"},
+      {"\xA5\xCF", DOS, "DOS and KOI tie"},            {"\xCE\xD5", WIN, "WIN, KOI and ISO tie at 1"},
+      {"\xC9\xD5", KOI, "KOI and ISO tie"},            {"\xE5\x85", MAC, "MAC counts both"},
+      {"\xD5\xD8\xB5", ISO, "ISO alone"},             {std::string_view("\0\0\xA5", 3), DOS, "zero bytes are ordinary"},
   };
   for (const auto& c : cases) EXPECT_EQ(Detect(c.sample), c.expected) << c.why;
 }
@@ -60,13 +56,16 @@ TEST(EncodingDetection, OnlyTheFirstDetectBufferBytesCount) {
   EXPECT_EQ(Detect("\xA5\xA5\xC9\xC9\xC9", 5), EncodingCode::KOI);
 }
 
-TEST(EncodingDetection, BadDetectBufferFallsBackToTheDefault) {
-  for (int bad : {0, -1, -2147483647 - 1}) {
+TEST(EncodingDetection, HandEditedSettingsNeverFail) {
+  for (int bad : {0, -1, -2147483647 - 1}) {  // the default sample size instead
     const ConversionTables tables = TablesWith(bad);
     EXPECT_EQ(tables.Detector().SampleLimit(), 1024u) << bad;
     EXPECT_EQ(DetectEncoding(std::string(1024, 'x') + "\xA5\xA5", tables.Detector()), EncodingCode::WIN);
   }
   EXPECT_EQ(TablesWith(2147483647).Detector().SampleLimit(), 2147483647u);
+  EXPECT_EQ(DetectEncoding("\xA5\xC5", TablesWith(1024, "").Detector()), EncodingCode::WIN);
+  // Marker letters outside the tables count only where they stand.
+  EXPECT_EQ(DetectEncoding("qqq", TablesWith(1024, "q").Detector()), EncodingCode::WIN);
 }
 
 TEST(EncodingDetection, PiecesCountLikeTheWhole) {
@@ -79,12 +78,6 @@ TEST(EncodingDetection, PiecesCountLikeTheWhole) {
   EXPECT_TRUE(pieces.Full());
   EXPECT_EQ(pieces.Counts(), whole.Counts());
   EXPECT_EQ(pieces.Winner(), EncodingCode::DOS);
-}
-
-TEST(EncodingDetection, EmptyOrOddMarkerLettersNeverFail) {
-  EXPECT_EQ(DetectEncoding("\xA5\xC5", TablesWith(1024, "").Detector()), EncodingCode::WIN);
-  // Marker letters outside the tables count only where they stand.
-  EXPECT_EQ(DetectEncoding("qqq", TablesWith(1024, "q").Detector()), EncodingCode::WIN);
 }
 
 TEST(EncodingDetection, RussianProseInEveryCodePage) {

@@ -27,12 +27,10 @@ class FakeEditor : public Editor {
     undo_.clear();
   }
   LineBreak LineBreakStyle() const override { return LineBreak::Lf; }
-
   int Length() const override { return static_cast<int>(text_.size()); }
   std::string TextRange(int from, int to) const override {
     from = Clamp(from);
-    to = std::max(from, Clamp(to));
-    return text_.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+    return text_.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(std::max(from, Clamp(to)) - from));
   }
   long long ByteSize() const override { return static_cast<long long>(text_.size()); }
 
@@ -71,12 +69,10 @@ class FakeEditor : public Editor {
 
   bool ReadOnly() const override { return read_only_; }
   void SetReadOnly(bool on) override { read_only_ = on; }
-
   bool CanUndo() const override { return !undo_.empty(); }
   bool CanRedo() const override { return false; }
   bool CanPaste() const override { return false; }
   int Percent() const override { return 100; }
-
   void BeginUpdate() override { ++update_depth_; }
   void EndUpdate() override {
     if (--update_depth_ == 0) ++repaints_;
@@ -94,13 +90,10 @@ class FakeEditor : public Editor {
 
   std::string text_;
   std::function<void()> on_change_;
-  int anchor_ = 0;
-  int caret_ = 0;
+  int anchor_ = 0, caret_ = 0;
   bool read_only_ = false;
   std::vector<std::string> undo_;
-  int update_depth_ = 0;
-  int repaints_ = 0;
-  int changes_while_suspended_ = 0;
+  int update_depth_ = 0, repaints_ = 0, changes_while_suspended_ = 0;
 };
 
 }  // namespace plumex::test

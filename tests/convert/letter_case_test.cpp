@@ -77,7 +77,7 @@ TEST(LetterCase, CapitalizingInPiecesMatchesTheWhole) {
   }
 }
 
-TEST(LetterCase, UnevenHandEditedPairsDoNotShiftTheOtherPairs) {
+TEST(LetterCase, UnevenOrEmptyHandEditedPairsDoNotShiftTheOthers) {
   // Latin has one capital too many; the additional pair has a lone small letter.
   const CaseTables tables(CaseLetters{"ABCX", "abc", "\xC0\xC1", "\xE0\xE1", "", "\xB3"});
   EXPECT_EQ(ToUpper("abcx\xE0\xE1\xB3", tables), "ABCx\xC0\xC1\xB3");
@@ -86,9 +86,7 @@ TEST(LetterCase, UnevenHandEditedPairsDoNotShiftTheOtherPairs) {
   EXPECT_TRUE(tables.IsLetter('X'));  // still a letter, only without a partner
   // 'x' is no letter here; the unpaired \xB3 is one, so 'b' does not start a word.
   EXPECT_EQ(CapitalizeWords("xa \xB3" "b", tables), "xA \xB3" "b");
-}
 
-TEST(LetterCase, EmptyTablesChangeNothing) {
   const CaseTables none(CaseLetters{});
   const std::string all = test::AllBytes();
   EXPECT_EQ(ToUpper(all, none), all);

@@ -20,38 +20,31 @@ inline constexpr char16_t kKoiSmallLetters[32] = {
     u'ю', u'а', u'б', u'ц', u'д', u'е', u'ф', u'г', u'х', u'и', u'й', u'к', u'л', u'м', u'н', u'о',
     u'п', u'я', u'р', u'с', u'т', u'у', u'ж', u'в', u'ь', u'ы', u'з', u'ш', u'э', u'щ', u'ч', u'ъ'};
 
+// Ё and ё stand apart from the А..я run in every code page.
+struct IoBytes {
+  EncodingCode code;
+  int capital, small;
+};
+inline constexpr IoBytes kIoBytes[] = {
+    {EncodingCode::WIN, 0xA8, 0xB8}, {EncodingCode::DOS, 0xF0, 0xF1}, {EncodingCode::KOI, 0xB3, 0xA3},
+    {EncodingCode::MAC, 0xDD, 0xDE}, {EncodingCode::ISO, 0xA1, 0xF1}};
+
 // The byte of a Russian letter in a code page; -1 for other characters.
 inline int PublishedByte(EncodingCode code, char16_t ch) {
-  if (ch != kCapitalIo && ch != kSmallIo && (ch < kCapitalA || ch > 0x044F)) return -1;
+  for (const auto& io : kIoBytes)
+    if (io.code == code && (ch == kCapitalIo || ch == kSmallIo)) return ch == kCapitalIo ? io.capital : io.small;
+  if (ch < kCapitalA || ch > 0x044F) return -1;
   const int index = ch - kCapitalA;  // 0..63 for А..я
   switch (code) {
-    case EncodingCode::WIN:
-      if (ch == kCapitalIo) return 0xA8;
-      if (ch == kSmallIo) return 0xB8;
-      return 0xC0 + index;
-    case EncodingCode::DOS:  // code page 866
-      if (ch == kCapitalIo) return 0xF0;
-      if (ch == kSmallIo) return 0xF1;
-      if (index < 48) return 0x80 + index;  // А..Я, а..п
-      return 0xE0 + index - 48;             // р..я
+    case EncodingCode::WIN: return 0xC0 + index;
+    case EncodingCode::DOS: return index < 48 ? 0x80 + index : 0xE0 + index - 48;  // 866: А..п, then р..я
+    case EncodingCode::MAC: return ch == u'я' ? 0xDF : index < 32 ? 0x80 + index : 0xE0 + index - 32;
+    case EncodingCode::ISO: return 0xB0 + index;
     case EncodingCode::KOI:
-      if (ch == kCapitalIo) return 0xB3;
-      if (ch == kSmallIo) return 0xA3;
       for (int i = 0; i < 32; ++i) {
         if (kKoiSmallLetters[i] == ch) return 0xC0 + i;
         if (kKoiSmallLetters[i] - 0x20 == ch) return 0xE0 + i;
       }
-      return -1;
-    case EncodingCode::MAC:
-      if (ch == kCapitalIo) return 0xDD;
-      if (ch == kSmallIo) return 0xDE;
-      if (ch == u'я') return 0xDF;
-      if (index < 32) return 0x80 + index;  // А..Я
-      return 0xE0 + index - 32;             // а..ю
-    case EncodingCode::ISO:
-      if (ch == kCapitalIo) return 0xA1;
-      if (ch == kSmallIo) return 0xF1;
-      return 0xB0 + index;
   }
   return -1;
 }
