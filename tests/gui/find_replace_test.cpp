@@ -67,6 +67,11 @@ class FindReplaceTest : public ::testing::Test {
     Part<QLineEdit>(kReplace, "replaceText")->setText(with);
   }
   std::pair<int, int> Selection() const { return {editor->SelStart(), editor->SelStart() + editor->SelLength()}; }
+  // Clicks Find Next and tells what is selected then.
+  std::pair<int, int> NextMatch(SearchDialogKind kind = kFind) const {
+    Click(kind, "findNext");
+    return Selection();
+  }
 
   QWidget window;
   EditorWidget* editor = nullptr;
@@ -86,10 +91,8 @@ TEST_F(FindReplaceTest, FindProposesTheWordAtTheCaretThenFindsOnward) {
   EXPECT_EQ(Part<QLineEdit>(kFind, "findText")->text(), "alpha");
   EXPECT_TRUE(Part<QRadioButton>(kFind, "down")->isChecked());
 
-  Click(kFind, "findNext");  // from the caret on
-  EXPECT_EQ(Selection(), std::pair(11, 16));
-  Click(kFind, "findNext");
-  EXPECT_EQ(Selection(), std::pair(11, 16)) << "the last match stays selected";
+  EXPECT_EQ(NextMatch(), std::pair(11, 16));  // from the caret on
+  EXPECT_EQ(NextMatch(), std::pair(11, 16)) << "the last match stays selected";
   EXPECT_EQ(info, kNotFound);
 
   editor->Select(6, 10);  // a selection is proposed as it is
@@ -102,8 +105,7 @@ TEST_F(FindReplaceTest, FindNextAfterTheBoxClosedRepeatsTheLastSearch) {
   finder->FindNext();  // no search yet: opens the box
   ASSERT_TRUE(Box(kFind)->isVisible());
   Search(kFind, "TWO");
-  Click(kFind, "findNext");
-  EXPECT_EQ(Selection(), std::pair(4, 7));
+  EXPECT_EQ(NextMatch(), std::pair(4, 7));
 
   Click(kFind, "cancel");
   EXPECT_FALSE(finder->DialogOpen());
@@ -119,8 +121,7 @@ TEST_F(FindReplaceTest, EverySearchSeesTheTextAsItIsNow) {
   editor->Load("abc");
   finder->ShowFind();
   Search(kFind, "abc");
-  Click(kFind, "findNext");
-  EXPECT_EQ(Selection(), std::pair(0, 3));
+  EXPECT_EQ(NextMatch(), std::pair(0, 3));
 
   editor->Load("xyz abc");  // another file
   finder->FindNext();
@@ -146,22 +147,17 @@ TEST_F(FindReplaceTest, UpwardsAndMatchCaseOnCyrillicAndLineBreaksAsOneCharacter
   finder->ShowFind();
   Search(kFind, QString::fromUtf8("ёлка"));
   Part<QRadioButton>(kFind, "up")->setChecked(true);
-  Click(kFind, "findNext");
-  EXPECT_EQ(Selection(), std::pair(10, 14));
+  EXPECT_EQ(NextMatch(), std::pair(10, 14));
   Part<QCheckBox>(kFind, "matchCase")->setChecked(true);
-  Click(kFind, "findNext");
-  EXPECT_EQ(Selection(), std::pair(5, 9));
-  Click(kFind, "findNext");
+  EXPECT_EQ(NextMatch(), std::pair(5, 9));
+  EXPECT_EQ(NextMatch(), std::pair(5, 9)) << "the last match stays selected";
   EXPECT_EQ(info, kNotFound);
-  EXPECT_EQ(Selection(), std::pair(5, 9));
 
   editor->Load("one\r\ntwo\r\none");
   Search(kFind, "one");
   Part<QRadioButton>(kFind, "down")->setChecked(true);
-  Click(kFind, "findNext");
-  EXPECT_EQ(Selection(), std::pair(0, 3));
-  Click(kFind, "findNext");
-  EXPECT_EQ(Selection(), std::pair(8, 11));
+  EXPECT_EQ(NextMatch(), std::pair(0, 3));
+  EXPECT_EQ(NextMatch(), std::pair(8, 11));
 }
 
 TEST_F(FindReplaceTest, ReplaceChangesTheMatchAndSelectsTheNext) {
@@ -290,8 +286,7 @@ TEST_F(FindReplaceTest, TheBoxMovesOffTheMatch) {
   Box(kFind)->move(match - QPoint(10, 10));
   QApplication::processEvents();
   ASSERT_TRUE(Box(kFind)->frameGeometry().contains(match));
-  Click(kFind, "findNext");
-  EXPECT_EQ(Selection(), std::pair(60, 66));
+  EXPECT_EQ(NextMatch(), std::pair(60, 66));
   EXPECT_FALSE(Box(kFind)->frameGeometry().contains(match));
 }
 
