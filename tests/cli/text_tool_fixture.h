@@ -17,6 +17,7 @@
 #include "platform/system_facts.h"
 #include "platform/win1251.h"
 #include "support/file_helpers.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 namespace plumex::test {
@@ -36,14 +37,6 @@ inline long LineCount(const std::string& text) { return std::count(text.begin(),
 // takes part and is never touched.
 class TextTool : public ::testing::Test {
  protected:
-  TextTool() {
-    if (const char* old = std::getenv("PLUMEX_HOME")) old_home_ = old;
-    setenv("PLUMEX_HOME", (dir_ / "settings").c_str(), 1);
-  }
-  ~TextTool() override {
-    if (old_home_) setenv("PLUMEX_HOME", old_home_->c_str(), 1);
-    else unsetenv("PLUMEX_HOME");
-  }
 
   // Output::Broken runs as if the output were a closed pipe.
   ToolResult Run(const std::vector<std::string>& arguments, const std::string& input = {},
@@ -74,7 +67,7 @@ class TextTool : public ::testing::Test {
   }
 
   TempDir dir_;
-  std::optional<std::string> old_home_;
+  ScopedEnv home_{"PLUMEX_HOME", dir_ / "settings"};
   const ConversionTables defaults_ = ConversionTables::FromSettings(Settings{});
 };
 

@@ -10,27 +10,11 @@
 #include <thread>
 
 #include "support/file_helpers.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 namespace plumex {
 namespace {
-
-// Sets (or, given nullptr, clears) an environment variable for one test.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    Set(value);
-  }
-  ~ScopedEnv() { Set(old_ ? old_->c_str() : nullptr); }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  void Set(const char* value) const { value ? setenv(name_, value, 1) : unsetenv(name_); }
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 TEST(KeyboardLayout, WindowsIdentifiersToXkbNames) {
   const std::pair<const char*, const char*> cases[] = {
@@ -49,14 +33,14 @@ TEST(KeyboardLayout, AsksTheToolOnlyForKnownLayoutsWithADisplay) {
   test::WriteRaw(folder + "/setxkbmap", "#!/bin/sh\necho \"$1\" >> \"$(dirname \"$0\")/calls.log\"\n");
   std::filesystem::permissions(folder + "/setxkbmap", std::filesystem::perms::owner_all);
   const std::string path = folder + ":/usr/bin:/bin";
-  ScopedEnv pathEnv("PATH", path.c_str());
+  test::ScopedEnv pathEnv("PATH", path.c_str());
   {
-    ScopedEnv noDisplay("DISPLAY", nullptr);
+    test::ScopedEnv noDisplay("DISPLAY", std::nullopt);
     XkbKeyboardLayouts keyboard;
     keyboard.Activate("00000409");  // no display: recorded, not sent
     EXPECT_EQ(keyboard.lastRequest(), "00000409");
   }
-  ScopedEnv display("DISPLAY", ":99");
+  test::ScopedEnv display("DISPLAY", ":99");
   XkbKeyboardLayouts keyboard;
   keyboard.Activate("DEADBEEF");  // unknown: recorded, not sent
   EXPECT_EQ(keyboard.lastRequest(), "DEADBEEF");
@@ -74,8 +58,8 @@ TEST(KeyboardLayout, AsksTheToolOnlyForKnownLayoutsWithADisplay) {
 
 TEST(KeyboardLayout, WithoutTheToolNothingFails) {
   test::TempDir empty;
-  ScopedEnv pathEnv("PATH", empty.path().c_str());
-  ScopedEnv display("DISPLAY", ":99");
+  test::ScopedEnv pathEnv("PATH", empty.path().c_str());
+  test::ScopedEnv display("DISPLAY", ":99");
   XkbKeyboardLayouts keyboard;
   keyboard.Activate("00000419");
   EXPECT_EQ(keyboard.lastRequest(), "00000419");
@@ -83,7 +67,7 @@ TEST(KeyboardLayout, WithoutTheToolNothingFails) {
   // A tool that is no program, and an empty PATH entry (the current folder).
   test::WriteRaw(empty / "setxkbmap", "not a program");
   const std::string path = ":" + empty.path();
-  ScopedEnv oddPath("PATH", path.c_str());
+  test::ScopedEnv oddPath("PATH", path.c_str());
   keyboard.Activate("00000409");
   EXPECT_EQ(keyboard.lastRequest(), "00000409");
 }

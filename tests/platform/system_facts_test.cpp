@@ -7,31 +7,13 @@
 #include <optional>
 
 #include "support/file_helpers.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 namespace plumex {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Sets or clears one environment variable for the life of a test.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    Set(value);
-  }
-  ~ScopedEnv() { Set(old_); }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  void Set(const std::optional<std::string>& value) const {
-    value ? setenv(name_, value->c_str(), 1) : unsetenv(name_);
-  }
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 bool PortableCopyPresent() { return fs::exists(ExecutableFolder() + SettingsFileName()); }
 
@@ -49,27 +31,27 @@ TEST(SystemFacts, SettingsFileNameKeepsTheUserInsideTheFolder) {
 TEST(SystemFacts, PlumexHomeWinsAndIsCreated) {
   test::TempDir dir;
   const std::string wanted = dir / "my settings/\"deep\" one";
-  ScopedEnv home("PLUMEX_HOME", wanted);
+  test::ScopedEnv home("PLUMEX_HOME", wanted);
   EXPECT_EQ(ProgramFolder(), wanted + "/");
   EXPECT_TRUE(fs::is_directory(wanted));
 
-  ScopedEnv slashed("PLUMEX_HOME", wanted + "/");
+  test::ScopedEnv slashed("PLUMEX_HOME", wanted + "/");
   EXPECT_EQ(ProgramFolder(), wanted + "/");
 }
 
 TEST(SystemFacts, ConfigFolderWhenNoneIsChosen) {
   if (PortableCopyPresent()) GTEST_SKIP() << "a settings file stands beside the test program";
   test::TempDir dir;
-  ScopedEnv chosen("PLUMEX_HOME", "");
-  ScopedEnv home("HOME", dir / "home");
+  test::ScopedEnv chosen("PLUMEX_HOME", "");
+  test::ScopedEnv home("HOME", dir / "home");
   {
-    ScopedEnv config("XDG_CONFIG_HOME", dir / "config");
+    test::ScopedEnv config("XDG_CONFIG_HOME", dir / "config");
     EXPECT_EQ(ProgramFolder(), dir / "config/plumex/");
     EXPECT_TRUE(fs::is_directory(dir / "config/plumex"));
   }
   for (const std::optional<std::string>& unusable :
        {std::optional<std::string>(), std::optional<std::string>("relative/dir")}) {
-    ScopedEnv config("XDG_CONFIG_HOME", unusable);
+    test::ScopedEnv config("XDG_CONFIG_HOME", unusable);
     EXPECT_EQ(ProgramFolder(), dir / "home/.config/plumex/");
     EXPECT_TRUE(fs::is_directory(dir / "home/.config/plumex"));
   }
@@ -78,8 +60,8 @@ TEST(SystemFacts, ConfigFolderWhenNoneIsChosen) {
 TEST(SystemFacts, PortableCopyKeepsItsSettingsBesideTheProgram) {
   if (PortableCopyPresent()) GTEST_SKIP() << "a settings file stands beside the test program";
   test::TempDir dir;
-  ScopedEnv chosen("PLUMEX_HOME", std::nullopt);
-  ScopedEnv config("XDG_CONFIG_HOME", dir.path());
+  test::ScopedEnv chosen("PLUMEX_HOME", std::nullopt);
+  test::ScopedEnv config("XDG_CONFIG_HOME", dir.path());
   const std::string beside = ExecutableFolder() + SettingsFileName();
   test::WriteRaw(beside, "[EDITOR]\r\n");
   const std::string folder = ProgramFolder();
@@ -89,7 +71,7 @@ TEST(SystemFacts, PortableCopyKeepsItsSettingsBesideTheProgram) {
 
 TEST(SystemFacts, FoldersEndWithASlash) {
   test::TempDir dir;
-  ScopedEnv home("HOME", dir / "home");
+  test::ScopedEnv home("HOME", dir / "home");
   fs::create_directory(dir / "home");
   EXPECT_EQ(HomeFolder(), dir / "home/");
   EXPECT_EQ(DesktopFolder(), dir / "home/");
@@ -102,7 +84,7 @@ TEST(SystemFacts, FoldersEndWithASlash) {
   EXPECT_EQ(program.back(), '/');
   EXPECT_TRUE(fs::exists(program + "plumex_core_tests"));
 
-  ScopedEnv noHome("HOME", std::nullopt);  // the password database answers
+  test::ScopedEnv noHome("HOME", std::nullopt);  // the password database answers
   const std::string fromDatabase = HomeFolder();
   ASSERT_FALSE(fromDatabase.empty());
   EXPECT_EQ(fromDatabase.back(), '/');

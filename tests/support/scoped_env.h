@@ -1,0 +1,28 @@
+#pragma once
+// Sets, or with std::nullopt clears, one environment variable for the life
+// of a test, and puts the old value back afterwards.
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace plumex::test {
+
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    Set(value);
+  }
+  ~ScopedEnv() { Set(old_); }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  void Set(const std::optional<std::string>& value) const {
+    value ? setenv(name_, value->c_str(), 1) : unsetenv(name_);
+  }
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+}  // namespace plumex::test
