@@ -88,7 +88,8 @@ void MainWindow::AppendLogStamp() {
   if (doc_.Format != DocumentFormat::Log || editor_->ReadOnly()) return;
   const std::string stamp = QStringToBytes(DateTimeText(settings_.UseSecondsDateTime));
   editor_->Select(editor_->Length(), editor_->Length());
-  editor_->ReplaceSelection("\r\n" + stamp + "\r\n", UndoMode::Record);
+  const std::string lineBreak(LineBreakBytes(editor_->LineBreakStyle()));
+  editor_->ReplaceSelection(lineBreak + stamp + lineBreak, UndoMode::Record);
   doc_.Modified = true;
   RefreshTitle(true);
 }

@@ -94,7 +94,14 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   RefreshStatus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The children outlive the window's own records; nothing they send while
+  // they go may reach handlers that read those records.
+  disconnect(editor_, nullptr, this, nullptr);
+  disconnect(qApp, nullptr, this, nullptr);
+  editor_->removeEventFilter(this);
+  editor_->viewport()->removeEventFilter(this);
+}
 
 void MainWindow::ConnectEditor() {
   editor_->installEventFilter(this);

@@ -1,6 +1,7 @@
 #include "platform/editor_widget.h"
 
 #include <QDragEnterEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -12,6 +13,7 @@
 #include "app/status_texts.h"
 #include "platform/links.h"
 #include "platform/qt_text.h"
+#include "platform/win1251.h"
 
 namespace plumex {
 namespace {
@@ -23,6 +25,21 @@ constexpr int kLongestLinkLine = 1 << 16;
 // blank would freeze the window for a minute. Texts with such words wrap at
 // any character instead.
 constexpr std::size_t kLongestWrappedWord = 4096;
+
+// Whether the code page holds every character of a typed text.
+bool Representable(const QString& text) {
+  for (const QChar c : text)
+    if (UnicodeToWin1251(c.unicode()) < 0) return false;
+  return true;
+}
+
+// Pasted text as the bytes it will be saved as; its line breaks, of any
+// style, become the document's own.
+std::string PastedBytes(QString text, LineBreak style) {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return QStringToBytes(text, style);
+}
 
 bool HasHugeWord(std::string_view bytes) {
   std::size_t run = 0;
@@ -98,6 +115,7 @@ void EditorWidget::Load(std::string_view bytes) {
   lineBreak_ = DetectLineBreak(bytes);
   setWordWrapMode(HasHugeWord(bytes) ? QTextOption::WrapAnywhere
                                      : QTextOption::WrapAtWordBoundaryOrAnywhere);
+  highlightedTop_ = -1;  // a new text: the links are found again
   setPlainText(BytesToQString(bytes, lineBreak_));
 }
 
@@ -137,6 +155,7 @@ std::string EditorWidget::SelectedText() const {
 
 void EditorWidget::ReplaceSelection(std::string_view bytes, UndoMode undo) {
   if (HasHugeWord(bytes)) setWordWrapMode(QTextOption::WrapAnywhere);
+  highlightedTop_ = -1;
   QTextCursor cursor = textCursor();
   const QString text = BytesToQString(bytes, lineBreak_);
   if (undo == UndoMode::Skip) document()->setUndoRedoEnabled(false);
@@ -220,9 +239,23 @@ void EditorWidget::dropEvent(QDropEvent* event) {
 }
 
 void EditorWidget::insertFromMimeData(const QMimeData* source) {
-  if (source->hasText() && HasHugeWord(source->text().toStdString()))
-    setWordWrapMode(QTextOption::WrapAnywhere);
-  QPlainTextEdit::insertFromMimeData(source);
+  if (!source->hasText()) return;
+  // Pasted text goes in as the bytes it will be saved as, so the screen
+  // never shows a character the file cannot hold.
+  ReplaceSelection(PastedBytes(source->text(), lineBreak_), UndoMode::Record);
+  ensureCursorVisible();
+}
+
+void EditorWidget::keyPressEvent(QKeyEvent* event) {
+  const QString typed = event->text();
+  const bool printable = !typed.isEmpty() && typed.front() >= QChar(0x20);
+  if (printable && !isReadOnly() && !event->modifiers().testFlag(Qt::ControlModifier) &&
+      !Representable(typed)) {
+    // A letter the code page lacks is typed as the "?" it would be saved as.
+    ReplaceSelection(QStringToBytes(typed, lineBreak_), UndoMode::Record);
+    return;
+  }
+  QPlainTextEdit::keyPressEvent(event);
 }
 
 void EditorWidget::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -60,6 +60,7 @@ class EditorWidget : public QPlainTextEdit, public Editor {
   void dropEvent(QDropEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   int Clamp(int position) const;

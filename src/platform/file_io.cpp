@@ -38,6 +38,18 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+IoStatus WriteInPlace(const std::string& path, const std::string& target, std::string_view bytes) {
+  const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+  if (fd < 0) return Failure(path, errno);
+  bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
+  int err = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    err = errno;
+  }
+  return ok ? IoStatus{true, {}} : Failure(path, err);
+}
+
 mode_t NewFileMode() {
   mode_t mask = umask(0);
   umask(mask);
@@ -97,10 +109,21 @@ IoStatus WriteFileAtomically(const std::string& path, std::string_view bytes) {
   if (exists && S_ISDIR(st.st_mode)) return Failure(path, EISDIR);
   if (exists && access(target.c_str(), W_OK) != 0) return Failure(path, errno);
 
-  std::string temp = target + ".plumex-XXXXXX";
+  // A short name, so that a target whose name is near the limit still has
+  // room for its temporary beside it.
+  const std::size_t slash = target.rfind('/');
+  std::string temp =
+      (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) + ".plumex-XXXXXX";
   int fd = mkstemp(temp.data());
-  if (fd < 0) return Failure(path, errno);
+  if (fd < 0) {
+    // A folder we may not create files in can still hold a file we may
+    // write: then it is written in place, the only way left to save it.
+    if (exists && (errno == EACCES || errno == EPERM)) return WriteInPlace(path, target, bytes);
+    return Failure(path, errno);
+  }
   const mode_t mode = exists ? (st.st_mode & 07777) : NewFileMode();
+  // Keep the owner of a file someone else owns, where we are allowed to.
+  if (exists) (void)fchown(fd, st.st_uid, st.st_gid);
   bool ok = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
   int err = errno;
   if (::close(fd) != 0 && ok) {
@@ -137,7 +160,9 @@ void ApplyReadOnlyAttribute(const std::string& path, bool readOnly) {
 
 bool HasReadOnlyAttribute(const std::string& path) {
   struct stat st {};
-  return stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0;
+  if (stat(path.c_str(), &st) != 0) return false;
+  // No write bit for its owner, or a file this user may not write at all.
+  return (st.st_mode & S_IWUSR) == 0 || access(path.c_str(), W_OK) != 0;
 }
 
 }  // namespace plumex

@@ -183,6 +183,14 @@ TEST_F(DocumentFlow, DroppedFilesOpenHereAndInNewWindows) {
                                            QString::fromStdString(files / "3.txt")}));
 }
 
+TEST_F(DocumentFlow, TheLogStampUsesTheFilesOwnLineBreaks) {
+  const std::string path = files / "unix.log";
+  WriteRaw(path, ".LOG\nday one\n");
+  Start({path});
+  EXPECT_EQ(editor().Text().find('\r'), std::string::npos);
+  EXPECT_TRUE(editor().Text().starts_with(".LOG\nday one\n\n"));
+}
+
 TEST_F(DocumentFlow, LogFilesGetAStampUnlessReadOnly) {
   const std::string path = files / "diary.txt";
   WriteRaw(path, ".LOG\r\nday one");

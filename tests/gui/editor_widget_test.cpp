@@ -1,6 +1,10 @@
 #include "platform/editor_widget.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "support/file_helpers.h"
@@ -101,6 +105,20 @@ TEST(EditorWidget, EmptyTextIsFullyScrolled) {
   editor.Load("");
   EXPECT_EQ(editor.Percent(), 100);
   EXPECT_EQ(editor.LineCount(), 1);
+}
+
+TEST(EditorWidget, PastedAndTypedTextIsShownAsItWillBeSaved) {
+  EditorWidget editor;
+  editor.Load("a\nb");  // an LF text
+  editor.Select(1, 1);
+  QApplication::clipboard()->setText(QStringLiteral("x\r\ny\u4E2D\u0416"));
+  editor.paste();
+  EXPECT_EQ(editor.Text(), "ax\ny?\xC6\nb");
+  EXPECT_EQ(editor.toPlainText(), QStringLiteral("ax\ny?\u0416\nb"));
+  QKeyEvent omega(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u03A9"));
+  QApplication::sendEvent(&editor, &omega);
+  QTest::keyClicks(&editor, QStringLiteral("z"));
+  EXPECT_EQ(editor.Text(), "ax\ny?\xC6?z\nb");
 }
 
 }  // namespace
