@@ -1,5 +1,7 @@
 #include "app/action_table.h"
 
+#include "app/table_order.h"
+
 #include <cstddef>
 
 namespace plumex {
@@ -96,12 +98,7 @@ constexpr ActionRow kActions[] = {
 
 static_assert(std::size(kActions) == static_cast<std::size_t>(ActionId::Count));
 
-constexpr bool RowsInIdOrder() {
-  for (std::size_t i = 0; i < std::size(kActions); ++i)
-    if (static_cast<std::size_t>(kActions[i].id) != i) return false;
-  return true;
-}
-static_assert(RowsInIdOrder());
+static_assert(RowsInIdOrder(kActions));
 
 }  // namespace
 

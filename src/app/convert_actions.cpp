@@ -13,7 +13,7 @@
 #include "platform/editor_widget.h"
 #include "platform/prompter.h"
 #include "platform/qt_text.h"
-#include "services/language_table.h"
+#include "services/qt_language.h"
 
 namespace plumex {
 namespace {
@@ -72,17 +72,16 @@ void MainWindow::OnDetect() {
     return DetectOnRequest(*editor_, doc_, encoding_, *tables_, DirectConvertOf(settings_));
   }();
   ShowEncodingName();
-  const LanguageTable& texts = Language();
   if (outcome == DetectOutcome::AskToConvert) {
-    const QString question = BytesToQString(texts.Text("strDetected")) + ' ' +
+    const QString question = Tr("strDetected") + ' ' +
                              status_->encoding()->text() + ".\r\n\r\n" +
-                             BytesToQString(texts.Text("strDoYouWantWIN"));
+                             Tr("strDoYouWantWIN");
     if (prompter_->AskYesNo(question, false)) {
       const BusyCursor busy;
       ConvertDetectedToWin(*editor_, doc_, encoding_, *tables_);
     }
   } else if (outcome == DetectOutcome::FoundWin) {
-    prompter_->ShowInfo(BytesToQString(texts.Text("strDetected")) + QStringLiteral(" WIN-1251."));
+    prompter_->ShowInfo(Tr("strDetected") + QStringLiteral(" WIN-1251."));
   }
   ShowEncodingName();
   RefreshStatus();

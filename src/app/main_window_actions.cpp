@@ -11,6 +11,7 @@
 #include "config/qt_keys.h"
 #include "services/language_files.h"
 #include "services/language_table.h"
+#include "services/qt_language.h"
 
 namespace plumex {
 namespace {
@@ -109,7 +110,7 @@ void MainWindow::RetranslateActions() {
     action(ActionOfLayout(which))->setVisible(IsLayoutActionVisible(which, settings_.LOCount));
   for (const MenuDef& def : Menus())
     if (QMenu* m = menu(def.id); m != nullptr && def.heading != nullptr)
-      m->setTitle(BytesToQString(Language().Text(def.heading)));
+      m->setTitle(Tr(def.heading));
   // Help, history and readme only when their files are there.
   action(ActionId::Help)->setEnabled(language_.helpExists);
   action(ActionId::History)->setEnabled(language_.historyExists);

@@ -1,5 +1,7 @@
 #include "app/menu_layout.h"
 
+#include "app/table_order.h"
+
 #include <cstddef>
 #include <iterator>
 
@@ -73,12 +75,7 @@ constexpr MenuDef kMenus[] = {
 
 static_assert(std::size(kMenus) == static_cast<std::size_t>(MenuId::Count));
 
-constexpr bool MenusInIdOrder() {
-  for (std::size_t i = 0; i < std::size(kMenus); ++i)
-    if (static_cast<std::size_t>(kMenus[i].id) != i) return false;
-  return true;
-}
-static_assert(MenusInIdOrder());
+static_assert(RowsInIdOrder(kMenus));
 
 constexpr MenuId kMenuBar[] = {MenuId::File, MenuId::Edit,    MenuId::View,    MenuId::Insert,
                                MenuId::Text, MenuId::Service, MenuId::HelpMenu};

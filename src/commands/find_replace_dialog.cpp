@@ -10,15 +10,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "platform/qt_text.h"
-#include "services/language_table.h"
+#include "services/qt_language.h"
 
 namespace plumex {
 namespace {
 
 // A caption from the language table without the trailing "..." menu items carry.
 QString Caption(const char* key) {
-  QString text = BytesToQString(Language().Text(key)).trimmed();
+  QString text = Tr(key).trimmed();
   while (text.endsWith('.')) text.chop(1);
   return text.trimmed();
 }

@@ -15,6 +15,7 @@
 
 #include "config/qt_keys.h"
 #include "platform/qt_text.h"
+#include "services/qt_language.h"
 
 namespace plumex {
 namespace {
@@ -45,9 +46,7 @@ constexpr SettingsPage kEnterKeepingPages[] = {SettingsPage::Transliteration,
 
 constexpr int kPageListWidth = 150;
 
-QString Text(const char* key) { return BytesToQString(Language().Text(key)); }
-
-QString Note(const char* key, const QString& detail) { return Text(key) + ' ' + detail; }
+QString Note(const char* key, const QString& detail) { return Tr(key) + ' ' + detail; }
 
 QString KeyName(const KeyStroke& key) { return QString::fromLatin1(KeyText(key)); }
 
@@ -177,15 +176,15 @@ SettingsPage SettingsDialog::CurrentPage() const {
 }
 
 void SettingsDialog::Retranslate() {
-  setWindowTitle(Text("aPrefs"));
+  setWindowTitle(Tr("aPrefs"));
   for (const PageRow& row : kPages) {
-    const QString name = Text(row.name);
+    const QString name = Tr(row.name);
     pageList_->item(PageIndex(row.page))->setText(' ' + name);
     pageHeaders_[PageIndex(row.page)]->setText(QStringLiteral("  ") + name);
   }
-  languageLabel_->setText(Text("tLang"));
-  languageLabel2_->setText(Text("tLang"));
-  keyListText_->setText(Text("tKeyListText"));
+  languageLabel_->setText(Tr("tLang"));
+  languageLabel2_->setText(Tr("tLang"));
+  keyListText_->setText(Tr("tKeyListText"));
   FillLanguageCombos();
   BuildKeyList();
 }
