@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/settings.h"
+#include "config/conversion_settings.h"
 #include "convert/conversion_tables.h"
 #include "convert/encoding_detection.h"
 #include "convert/letter_case.h"
@@ -38,7 +39,7 @@ const std::string& RussianText() {
 ConversionTables Tables(int detect_buffer) {
   Settings s;
   s.DetectBuffer = detect_buffer;
-  return ConversionTables::FromSettings(s);
+  return TablesFromSettings(s);
 }
 
 void Finish(benchmark::State& state) {

@@ -13,7 +13,7 @@
 #include "platform/editor_widget.h"
 #include "platform/file_io.h"
 #include "russian_like_text.h"
-#include "services/language_table.h"
+#include "language/language_table.h"
 
 namespace {
 

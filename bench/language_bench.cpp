@@ -7,8 +7,8 @@
 #include <string>
 
 #include "config/settings.h"
-#include "services/language_files.h"
-#include "services/language_table.h"
+#include "language/language_files.h"
+#include "language/language_table.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "commands/find_replace.h"
+#include "config/conversion_settings.h"
 #include "commands/find_replace_dialog.h"
 #include "commands/text_search.h"
 #include "config/settings.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr int kMatches = 100000;
 
 const plumex::CaseTables& Case() {
-  static const plumex::ConversionTables tables = plumex::ConversionTables::FromSettings(plumex::Settings{});
+  static const plumex::ConversionTables tables = plumex::TablesFromSettings(plumex::Settings{});
   return tables.Case();
 }
 

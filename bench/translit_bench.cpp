@@ -5,7 +5,7 @@
 #include <string>
 
 #include "convert/translit.h"
-#include "platform/win1251.h"
+#include "convert/win1251.h"
 
 namespace {
 

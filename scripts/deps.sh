@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Plumex builds with, when any is missing.
 set -euo pipefail
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libzip-dev
+packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
@@ -13,4 +13,4 @@ sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -qq < /dev/null
-"${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" < /dev/null
+"${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" < /dev/null > /dev/null

@@ -6,14 +6,15 @@
 #include <QMenu>
 
 #include "app/main_window.h"
+#include "config/conversion_settings.h"
 #include "app/status_bar.h"
-#include "app/status_texts.h"
-#include "convert/detect_actions.h"
-#include "convert/transform_frame.h"
+#include "commands/status_texts.h"
+#include "commands/detect_actions.h"
+#include "commands/transform_frame.h"
 #include "platform/editor_widget.h"
 #include "platform/prompter.h"
 #include "platform/qt_text.h"
-#include "services/qt_language.h"
+#include "language/qt_language.h"
 
 namespace plumex {
 namespace {
@@ -34,7 +35,7 @@ class BusyCursor {
 }  // namespace
 
 void MainWindow::RebuildConversionTables() {
-  tables_ = std::make_unique<ConversionTables>(ConversionTables::FromSettings(settings_));
+  tables_ = std::make_unique<ConversionTables>(TablesFromSettings(settings_));
 }
 
 void MainWindow::ShowEncodingName() {

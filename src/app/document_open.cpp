@@ -4,14 +4,14 @@
 #include <QFileInfo>
 
 #include "app/main_window.h"
-#include "app/status_texts.h"
+#include "commands/status_texts.h"
 #include "commands/date_time_text.h"
 #include "platform/editor_widget.h"
 #include "platform/file_io.h"
 #include "platform/prompter.h"
 #include "platform/qt_text.h"
 #include "platform/system_facts.h"
-#include "services/qt_language.h"
+#include "language/qt_language.h"
 
 namespace plumex {
 namespace {

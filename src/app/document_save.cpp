@@ -10,7 +10,7 @@
 #include "platform/file_io.h"
 #include "platform/prompter.h"
 #include "platform/qt_text.h"
-#include "services/qt_language.h"
+#include "language/qt_language.h"
 
 namespace plumex {
 namespace {

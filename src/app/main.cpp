@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
+#include "model/command_line.h"
 #include "app/main_window.h"
 
 namespace {

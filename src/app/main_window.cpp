@@ -8,7 +8,7 @@
 #include <QSignalBlocker>
 
 #include "app/status_bar.h"
-#include "app/status_texts.h"
+#include "commands/status_texts.h"
 #include "commands/find_replace.h"
 #include "platform/editor_widget.h"
 #include "platform/instance_launcher.h"
@@ -16,8 +16,8 @@
 #include "platform/prompter.h"
 #include "platform/qt_text.h"
 #include "platform/system_facts.h"
-#include "services/language_table.h"
-#include "services/qt_language.h"
+#include "language/language_table.h"
+#include "language/qt_language.h"
 
 namespace plumex {
 

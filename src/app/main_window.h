@@ -7,22 +7,22 @@
 #include <array>
 #include <memory>
 
-#include "app/action_table.h"
-#include "app/command_line.h"
-#include "app/document_state.h"
-#include "app/menu_layout.h"
-#include "app/recent_list.h"
+#include "model/action_table.h"
+#include "model/command_line.h"
+#include "model/document_state.h"
+#include "model/menu_layout.h"
+#include "config/recent_list.h"
 #include "config/settings.h"
 #include "config/hot_keys.h"
 #include "config/list_files.h"
-#include "config/settings_dialog.h"
+#include "app/settings_dialog.h"
 #include "config/settings_store.h"
 #include "convert/conversion_tables.h"
 #include "convert/encoding_state.h"
-#include "convert/layout_repair.h"
+#include "commands/layout_repair.h"
 #include "commands/go_to_dialog.h"
 #include "convert/translit.h"
-#include "services/language_files.h"
+#include "language/language_files.h"
 
 class QAction;
 class QKeyEvent;

@@ -7,11 +7,11 @@
 
 #include "app/main_window.h"
 #include "platform/qt_text.h"
-#include "config/key_text.h"
-#include "config/qt_keys.h"
-#include "services/language_files.h"
-#include "services/language_table.h"
-#include "services/qt_language.h"
+#include "platform/key_text.h"
+#include "platform/qt_keys.h"
+#include "language/language_files.h"
+#include "language/language_table.h"
+#include "language/qt_language.h"
 
 namespace plumex {
 namespace {

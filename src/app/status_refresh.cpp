@@ -6,12 +6,12 @@
 
 #include "app/main_window.h"
 #include "app/status_bar.h"
-#include "app/status_texts.h"
-#include "convert/transform_frame.h"
+#include "commands/status_texts.h"
+#include "commands/transform_frame.h"
 #include "platform/editor_widget.h"
 #include "platform/qt_text.h"
-#include "services/language_table.h"
-#include "services/qt_language.h"
+#include "language/language_table.h"
+#include "language/qt_language.h"
 
 namespace plumex {
 

@@ -1,6 +1,6 @@
 // The list files the window keeps, transliteration and keyboard layout repair.
 #include "app/main_window.h"
-#include "convert/transform_frame.h"
+#include "commands/transform_frame.h"
 #include "platform/editor_widget.h"
 #include "platform/system_facts.h"
 

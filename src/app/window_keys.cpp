@@ -15,11 +15,11 @@
 #include "app/status_bar.h"
 #include "commands/find_replace.h"
 #include "platform/links.h"
-#include "convert/transform_frame.h"
+#include "commands/transform_frame.h"
 #include "platform/editor_widget.h"
 #include "platform/instance_launcher.h"
 #include "platform/qt_text.h"
-#include "services/language_table.h"
+#include "language/language_table.h"
 
 namespace plumex {
 namespace {

@@ -6,7 +6,7 @@
 #include "cli/byte_streams.h"
 #include "cli/subcommands.h"
 #include "cli/tool_failure.h"
-#include "convert/layout_repair.h"
+#include "commands/layout_repair.h"
 
 namespace plumex {
 namespace {

@@ -1,4 +1,5 @@
 #include "cli/text_tool.h"
+#include "config/conversion_settings.h"
 
 #include <algorithm>
 #include <new>
@@ -38,7 +39,7 @@ int Run(const std::vector<std::string_view>& arguments, std::istream& in, std::o
   if (command == commands.end())
     throw UsageError("unknown command '" + std::string(name) + "'; try 'plumex-text --help'");
   const Settings settings = LoadToolSettings(err);
-  const ConversionTables tables = ConversionTables::FromSettings(settings);
+  const ConversionTables tables = TablesFromSettings(settings);
   const ToolContext context{in, out, err, settings, tables};
   return command->run(Arguments(arguments).subspan(1), context);
 }

@@ -7,12 +7,12 @@
 #include <QTextDocument>
 
 #include "commands/find_replace_dialog.h"
-#include "convert/transform_frame.h"
+#include "commands/transform_frame.h"
 #include "convert/word_breaks.h"
 #include "platform/editor_widget.h"
 #include "platform/qt_text.h"
-#include "services/language_table.h"
-#include "services/qt_language.h"
+#include "language/language_table.h"
+#include "language/qt_language.h"
 
 namespace plumex {
 namespace {

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "services/qt_language.h"
+#include "language/qt_language.h"
 
 namespace plumex {
 namespace {

@@ -12,8 +12,8 @@
 
 #include "platform/editor_widget.h"
 #include "platform/qt_text.h"
-#include "services/language_table.h"
-#include "services/qt_language.h"
+#include "language/language_table.h"
+#include "language/qt_language.h"
 
 namespace plumex {
 

@@ -1,6 +1,6 @@
 #include "commands/line_commands.h"
 
-#include "convert/transform_frame.h"
+#include "commands/transform_frame.h"
 
 namespace plumex {
 

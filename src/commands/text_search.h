@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "convert/letter_case.h"
-#include "platform/display_text.h"
+#include "convert/display_text.h"
 
 namespace plumex {
 

@@ -10,18 +10,14 @@
 #include <string_view>
 #include <vector>
 
-#include "app/action_table.h"
-#include "config/key_text.h"
+#include "model/action_table.h"
+#include "platform/key_text.h"
 #include "config/list_files.h"
 
 namespace plumex {
 
 inline constexpr std::string_view kHotkeysFileName = "hotkeys.ini";
 inline constexpr std::size_t kActionCount = static_cast<std::size_t>(ActionId::Count);
-
-// Where a key lies. The keypad's digits, "-", "/" and "." are written like
-// those of the main block, but the window gives some of them work of its own.
-enum class KeyArea { Main, Keypad };
 
 // Whether a key pressed on the key list may become a hot key.
 enum class KeyUse {

@@ -17,13 +17,9 @@ struct TableTexts {
   DetectionSettings detection;
 };
 
-struct Settings;
-
 class ConversionTables {
  public:
   explicit ConversionTables(const TableTexts& texts);
-  // The tables of the settings record: ECODINGS, CASE and AUTODETECT.
-  static ConversionTables FromSettings(const Settings& settings);
 
   const CodePageTables& CodePages() const { return code_pages_; }
   const CaseTables& Case() const { return case_; }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/win1251.h"
+#include "convert/win1251.h"
 
 namespace plumex {
 namespace {

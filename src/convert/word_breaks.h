@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "convert/letter_case.h"
-#include "platform/display_text.h"
+#include "convert/display_text.h"
 
 namespace plumex {
 

@@ -1,12 +1,22 @@
 #pragma once
 // What the program relies on from its editor control. The document's bytes go
 // in and out here; positions count characters, a line break as one.
+#include <algorithm>
 #include <string>
 #include <string_view>
 
-#include "platform/display_text.h"
+#include "convert/display_text.h"
 
 namespace plumex {
+
+// The share 0..100 of a scroll range that `value` stands at; 100 for an empty
+// range, so a text that fits shows as wholly seen.
+inline int PercentOf(int value, int minimum, int maximum) {
+  const long long range = static_cast<long long>(maximum) - minimum;
+  if (range < 1) return 100;
+  const long long share = (static_cast<long long>(value) - minimum) * 100 / range;
+  return static_cast<int>(std::clamp(share, 0LL, 100LL));
+}
 
 enum class UndoMode { Record, Skip };
 

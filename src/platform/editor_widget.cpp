@@ -10,10 +10,9 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "app/status_texts.h"
 #include "platform/links.h"
 #include "platform/qt_text.h"
-#include "platform/win1251.h"
+#include "convert/win1251.h"
 
 namespace plumex {
 namespace {

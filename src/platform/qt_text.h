@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/display_text.h"
+#include "convert/display_text.h"
 
 namespace plumex {
 

@@ -12,10 +12,11 @@
 #include <vector>
 
 #include "cli/text_tool.h"
+#include "config/conversion_settings.h"
 #include "config/settings.h"
 #include "convert/conversion_tables.h"
 #include "platform/system_facts.h"
-#include "platform/win1251.h"
+#include "convert/win1251.h"
 #include "support/file_helpers.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
@@ -68,7 +69,7 @@ class TextTool : public ::testing::Test {
 
   TempDir dir_;
   ScopedEnv home_{"PLUMEX_HOME", dir_ / "settings"};
-  const ConversionTables defaults_ = ConversionTables::FromSettings(Settings{});
+  const ConversionTables defaults_ = TablesFromSettings(Settings{});
 };
 
 }  // namespace plumex::test

@@ -7,7 +7,7 @@
 #include "cli/byte_streams.h"
 #include "cli/text_tool_fixture.h"
 #include "convert/conversion_tables.h"
-#include "platform/win1251.h"
+#include "convert/win1251.h"
 #include "support/file_helpers.h"
 
 namespace plumex {

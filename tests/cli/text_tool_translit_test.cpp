@@ -7,7 +7,7 @@
 
 #include "cli/byte_streams.h"
 #include "cli/text_tool_fixture.h"
-#include "convert/layout_repair.h"
+#include "commands/layout_repair.h"
 #include "convert/translit.h"
 #include "support/file_helpers.h"
 

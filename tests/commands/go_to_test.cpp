@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "convert/fake_editor.h"
+#include "support/fake_editor.h"
 
 namespace plumex {
 namespace {

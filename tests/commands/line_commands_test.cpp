@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "convert/fake_editor.h"
-#include "convert/transform_frame.h"
+#include "support/fake_editor.h"
+#include "commands/transform_frame.h"
 
 namespace plumex {
 namespace {

@@ -1,4 +1,5 @@
 #include "commands/text_search.h"
+#include "config/conversion_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -7,13 +8,13 @@
 
 #include "config/settings.h"
 #include "convert/conversion_tables.h"
-#include "platform/win1251.h"
+#include "convert/win1251.h"
 
 namespace plumex {
 namespace {
 
 const CaseTables& Case() {
-  static const ConversionTables tables = ConversionTables::FromSettings(Settings{});
+  static const ConversionTables tables = TablesFromSettings(Settings{});
   return tables.Case();
 }
 

@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "convert/translit.h"
-#include "platform/win1251.h"
+#include "convert/win1251.h"
 #include "support/file_helpers.h"
 #include "support/temp_dir.h"
 

@@ -1,11 +1,12 @@
 #include "convert/code_pages.h"
+#include "config/conversion_settings.h"
 
 #include <gtest/gtest.h>
 
 #include "config/settings.h"
 #include "convert/byte_map.h"
 #include "convert/conversion_tables.h"
-#include "published_code_pages.h"
+#include "support/published_code_pages.h"
 #include "support/file_helpers.h"
 
 namespace plumex {
@@ -22,7 +23,7 @@ TEST(CodePageTables, EveryDefaultTableIsThePublishedCodePage) {
 }
 
 TEST(CodePageTables, EveryPairRoundTripsTheLettersAndLeavesOtherBytes) {
-  const ConversionTables tables = ConversionTables::FromSettings(kDefaults);
+  const ConversionTables tables = TablesFromSettings(kDefaults);
   const std::string all = test::AllBytes();
   for (EncodingCode x : kAllEncodings) {
     for (EncodingCode y : kAllEncodings) {
@@ -97,7 +98,7 @@ TEST(ConversionTables, UnevenOrEqualHandEditedTables) {
   edited.StrKOI = edited.StrKOI.substr(0, 10);
   edited.StrDOS += "\x01\x02";
   edited.StrMAC = edited.StrISO;
-  const ConversionTables tables = ConversionTables::FromSettings(edited);
+  const ConversionTables tables = TablesFromSettings(edited);
   const std::string& win = edited.StrWIN;
   const std::string koi = tables.Conversion(EncodingCode::WIN, EncodingCode::KOI).Apply(win);
   EXPECT_EQ(koi.substr(0, 10), edited.StrKOI);

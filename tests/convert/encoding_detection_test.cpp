@@ -1,4 +1,5 @@
 #include "convert/encoding_detection.h"
+#include "config/conversion_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +7,8 @@
 
 #include "config/settings.h"
 #include "convert/conversion_tables.h"
-#include "published_code_pages.h"
-#include "russian_prose.h"
+#include "support/published_code_pages.h"
+#include "support/russian_prose.h"
 
 namespace plumex {
 namespace {
@@ -16,7 +17,7 @@ ConversionTables TablesWith(int detect_buffer, std::string marker_letters = Sett
   Settings s;
   s.DetectBuffer = detect_buffer;
   s.WinDetectString = std::move(marker_letters);
-  return ConversionTables::FromSettings(s);
+  return TablesFromSettings(s);
 }
 
 EncodingCode Detect(std::string_view sample, int detect_buffer = 1024) {

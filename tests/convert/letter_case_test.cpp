@@ -1,17 +1,18 @@
 #include "convert/letter_case.h"
+#include "config/conversion_settings.h"
 
 #include <gtest/gtest.h>
 
 #include "config/settings.h"
 #include "convert/conversion_tables.h"
-#include "platform/win1251.h"
+#include "convert/win1251.h"
 #include "support/file_helpers.h"
 
 namespace plumex {
 namespace {
 
 const ConversionTables& Defaults() {
-  static const ConversionTables tables = ConversionTables::FromSettings(Settings{});
+  static const ConversionTables tables = TablesFromSettings(Settings{});
   return tables;
 }
 const CaseTables& Case() { return Defaults().Case(); }

@@ -6,7 +6,7 @@
 #include <map>
 #include <random>
 
-#include "platform/win1251.h"
+#include "convert/win1251.h"
 #include "support/file_helpers.h"
 
 namespace plumex {

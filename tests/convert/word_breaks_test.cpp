@@ -1,4 +1,5 @@
 #include "convert/word_breaks.h"
+#include "config/conversion_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@ namespace plumex {
 namespace {
 
 const CaseTables& Case() {
-  static const ConversionTables tables = ConversionTables::FromSettings(Settings{});
+  static const ConversionTables tables = TablesFromSettings(Settings{});
   return tables.Case();
 }
 

@@ -6,7 +6,7 @@
 #include "config/settings.h"
 #include "convert/byte_map.h"
 #include "gui/window_fixture.h"
-#include "platform/win1251.h"
+#include "convert/win1251.h"
 
 namespace plumex {
 namespace {

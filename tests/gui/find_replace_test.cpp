@@ -1,5 +1,6 @@
 // Find, Replace and Replace All through the real boxes and editor widget.
 #include "commands/find_replace.h"
+#include "config/conversion_settings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,7 +19,7 @@
 #include "convert/conversion_tables.h"
 #include "gui/fakes.h"
 #include "platform/editor_widget.h"
-#include "platform/win1251.h"
+#include "convert/win1251.h"
 
 namespace plumex {
 namespace {
@@ -76,7 +77,7 @@ class FindReplaceTest : public ::testing::Test {
   QWidget window;
   EditorWidget* editor = nullptr;
   Settings settings;
-  ConversionTables tables = ConversionTables::FromSettings(Settings{});
+  ConversionTables tables = TablesFromSettings(Settings{});
   QString info;
   FindReplace* finder = nullptr;  // owned by the window
 };

@@ -7,7 +7,7 @@
 
 #include "app/status_bar.h"
 #include "gui/window_fixture.h"
-#include "platform/win1251.h"
+#include "convert/win1251.h"
 
 namespace plumex {
 namespace {

@@ -1,9 +1,9 @@
-#include "config/qt_keys.h"
+#include "platform/qt_keys.h"
 
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
-#include "app/action_table.h"
+#include "model/action_table.h"
 
 namespace plumex {
 namespace {

@@ -1,5 +1,5 @@
 // The Keyboard page and the language combos, driven by keys and clicks.
-#include "config/settings_dialog.h"
+#include "app/settings_dialog.h"
 
 #include <QApplication>
 #include <QComboBox>

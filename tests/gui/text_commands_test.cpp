@@ -5,7 +5,7 @@
 
 #include "config/list_files.h"
 #include "gui/window_fixture.h"
-#include "platform/win1251.h"
+#include "convert/win1251.h"
 
 namespace plumex {
 namespace {

@@ -1,0 +1,207 @@
+#include "language/language_files.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+#include "config/settings_table.h"
+#include "platform/file_io.h"
+#include "convert/win1251.h"
+#include "language/language_table.h"
+
+namespace plumex {
+namespace {
+
+constexpr std::string_view kLanguageSection = "LANGUAGE";
+constexpr std::string_view kDialogSection = "SETS_FORM";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kEnglish = "English";
+
+char FoldChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+  const auto folded = [](char x, char y) { return FoldChar(x) < FoldChar(y); };
+  if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded)) return true;
+  if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded)) return false;
+  return a < b;  // "Ru.lng" and "ru.lng" both: still one order
+}
+
+bool IsLanguageFileName(std::string_view name) {
+  constexpr std::string_view kExtension = ".lng";
+  if (name.size() < kExtension.size()) return false;
+  const std::string_view tail = name.substr(name.size() - kExtension.size());
+  return std::equal(tail.begin(), tail.end(), kExtension.begin(),
+                    [](char a, char b) { return FoldChar(a) == b; });
+}
+
+std::string InFolder(const std::string& folder, std::string_view name) {
+  std::string path = folder;
+  if (!path.empty() && path.back() != '/') path += '/';
+  return path.append(name);
+}
+
+std::string Capped(std::string text) {
+  if (text.size() > kLanguageTextLimit) text.resize(kLanguageTextLimit);
+  return text;
+}
+
+bool FitsWin1251(std::string_view utf8) { return Win1251ToUtf8(Utf8ToWin1251(utf8)) == utf8; }
+
+// A UTF-8 language file as if written in Windows-1251. Texts keep what they
+// can ("?" for the rest); a table that does not fit is left out, since a
+// changed letter would convert text wrongly.
+IniFile FromUtf8(const IniFile& utf8) {
+  IniFile out;
+  for (const std::string& section : utf8.SectionNames()) {
+    const std::string folded = IniFile::FoldName(section);
+    const bool texts = folded == IniFile::FoldName(kLanguageSection) ||
+                       folded == IniFile::FoldName(kDialogSection);
+    for (const std::string& key : utf8.Keys(section)) {
+      const std::string value = utf8.ReadString(section, key, "");
+      if (!texts && !(FitsWin1251(section) && FitsWin1251(key) && FitsWin1251(value))) continue;
+      out.WriteString(Utf8ToWin1251(section), Utf8ToWin1251(key), Utf8ToWin1251(value));
+    }
+  }
+  return out;
+}
+
+// Looked at before opening: opening a pipe would wait for a writer.
+bool IsLanguageFile(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+         static_cast<std::size_t>(st.st_size) <= kLanguageFileLimit;
+}
+
+// The file parsed once, in Windows-1251; nothing for a file that is not a
+// regular file of reasonable size or cannot be read.
+std::optional<IniFile> ReadLanguageFile(const std::string& path) {
+  if (!IsLanguageFile(path)) return std::nullopt;
+  ReadResult read = ReadFileBytes(path, kLanguageFileLimit);
+  if (!read.status) return std::nullopt;
+  IniFile file = IniFile::Parse(read.bytes);
+  if (std::string_view(read.bytes).starts_with(kUtf8Mark)) return FromUtf8(file);
+  return file;
+}
+
+std::vector<std::string> LanguageFileNames(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::string name = it->path().filename().string();
+    if (IsLanguageFileName(name)) names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end(), LessIgnoringCase);
+  return names;
+}
+
+void ReadTexts(const IniFile& file, LanguageTable& table) {
+  for (const LanguageText& text : EnglishTexts())
+    if (file.HasKey(kLanguageSection, text.key))
+      table.Set(text.key, Capped(file.ReadString(kLanguageSection, text.key, "")));
+  table.SetLanguageCode(
+      Capped(file.ReadString(kLanguageSection, "LanguageCode", table.LanguageCode())));
+  table.SetEnglishName(
+      Capped(file.ReadString(kLanguageSection, "EnglishName", table.EnglishName())));
+  const DialogSize least;
+  table.SetSettingsDialogSize(
+      {std::max(least.width, file.ReadInteger(kDialogSection, "SetsWidth", least.width)),
+       std::max(least.height, file.ReadInteger(kDialogSection, "SetsHeight", least.height))});
+}
+
+// The conversion tables as the program has them built in, so that a table
+// no source has does not linger from the language used before.
+void ResetTables(Settings& settings) {
+  Settings builtIn;
+  for (const SettingEntry& entry : SettingsTable()) {
+    if (entry.role != TableRole::ConversionTable) continue;
+    if (const auto* field = std::get_if<IntField>(&entry.field))
+      (*field)(settings) = (*field)(builtIn);
+    else if (const auto* field = std::get_if<BoolField>(&entry.field))
+      (*field)(settings) = (*field)(builtIn);
+    else if (const auto* field = std::get_if<TextField>(&entry.field))
+      (*field)(settings) = (*field)(builtIn);
+  }
+  settings.Layouts = builtIn.Layouts;
+}
+
+// The code names a file in the program folder: nothing that could lead
+// elsewhere or fail to be a plain name.
+std::string ReadmeName(int index, const std::string& code) {
+  const auto plain = [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '_';
+  };
+  if (index == 0 || !std::all_of(code.begin(), code.end(), plain)) return "readme.txt";
+  return "readme_" + code + ".txt";
+}
+
+}  // namespace
+
+LanguageList ScanLanguageFiles(const std::string& langFolder) {
+  LanguageList list{{std::string(kEnglish), {}}};
+  for (const std::string& name : LanguageFileNames(langFolder)) {
+    const std::string path = InFolder(langFolder, name);
+    if (!IsLanguageFile(path)) continue;
+    const std::optional<IniFile> file = ReadLanguageFile(path);
+    std::string language =
+        file ? Capped(file->ReadString(kLanguageSection, "Language", "???")) : "???";
+    if (language == kEnglish) continue;  // the built-in English is entry 0
+    list.push_back({std::move(language), path});
+  }
+  return list;
+}
+
+LanguageChange ApplyLanguage(int index, const LanguageList& list, Settings& settings, int starts,
+                             const LanguagePlaces& places) {
+  LanguageChange change;
+  if (index < 0 || static_cast<std::size_t>(index) >= list.size()) index = 0;
+  change.index = settings.Language = index;
+
+  LanguageTable& table = Language();
+  table.ResetToEnglish();
+  std::optional<IniFile> file;
+  if (index != 0) file = ReadLanguageFile(list[static_cast<std::size_t>(index)].path);
+  if (file) ReadTexts(*file, table);
+
+  ResetTables(settings);
+  LoadTables(places.settingsFile, settings);
+  if (file && starts > 0) {
+    LoadTables(*file, settings);
+    change.tables = TableSource::LanguageFile;
+  }
+  change.thirdLayout = settings.LOCount > 2;
+
+  change.readmeName = ReadmeName(index, table.LanguageCode());
+  change.helpExists = FileExists(InFolder(places.programFolder, "help.chm"));
+  change.historyExists = FileExists(InFolder(places.programFolder, "history.txt"));
+  change.readmeExists = FileExists(InFolder(places.programFolder, change.readmeName));
+  return change;
+}
+
+std::string ActionCaption(ActionId id, const Settings& settings) {
+  const ActionRow& row = ActionOf(id);
+  switch (row.rule) {
+    case CaptionRule::LanguageKey: return Language().Text(row.caption);
+    case CaptionRule::LanguageKeyWithoutEllipsis: {
+      std::string caption = Language().Text(row.caption);
+      if (const std::size_t dots = caption.find("..."); dots != std::string::npos)
+        caption.erase(dots, 3);
+      return caption;
+    }
+    case CaptionRule::Fixed: return row.caption;
+    case CaptionRule::Layout: {
+      const LayoutPair pair = LayoutPairOf(id);
+      const auto name = [&](int layout) -> const std::string& {
+        const int slot = std::clamp(layout, 1, kMaxLayouts) - 1;
+        return settings.Layouts[static_cast<std::size_t>(slot)].Name;
+      };
+      return name(pair.from) + " -> " + name(pair.to);
+    }
+  }
+  return row.caption;
+}
+
+}  // namespace plumex

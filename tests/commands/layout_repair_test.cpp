@@ -1,0 +1,106 @@
+#include "commands/layout_repair.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+#include "convert/win1251.h"
+
+namespace plumex {
+namespace {
+
+std::string W(std::string_view utf8) { return Utf8ToWin1251(utf8); }
+
+class RecordingKeyboard : public KeyboardLayouts {
+ public:
+  void Activate(const std::string& layoutId) override { requests.push_back(layoutId); }
+  std::vector<std::string> requests;
+};
+
+// The built-in En and Ru layouts, and a third that differs from Ru in six keys.
+std::array<LayoutSlot, kMaxLayouts> ThreeLayouts() {
+  std::array<LayoutSlot, kMaxLayouts> layouts = Settings{}.Layouts;
+  std::string keys = layouts[1].Keys;
+  const std::pair<const char*, const char*> differences[] = {
+      {"Ы", "І"}, {"ы", "і"}, {"Ъ", "Ї"}, {"ъ", "ї"}, {"Э", "Є"}, {"э", "є"}};
+  for (const auto& [ru, ua] : differences) keys[keys.find(W(ru))] = W(ua)[0];
+  layouts[2] = {"Ua", "00000422", keys};
+  return layouts;
+}
+
+// An unavailable repair leaves the text and the keyboard alone.
+void ExpectInert(const LayoutRepair& repair) {
+  RecordingKeyboard keyboard;
+  EXPECT_FALSE(repair.available());
+  EXPECT_EQ(repair.Apply("ghbdtn"), "ghbdtn");
+  repair.ActivateTarget(keyboard);
+  EXPECT_TRUE(keyboard.requests.empty());
+}
+
+TEST(LayoutRepair, EveryPairMapsEveryKeyOfTheOtherLayout) {
+  const auto layouts = ThreeLayouts();
+  ASSERT_EQ(layouts[0].Keys.size(), 82u);
+  ASSERT_EQ(layouts[1].Keys.size(), 82u);
+  const struct { LayoutAction action; int from, to; const char* caption; } pairs[] = {
+      {LayoutAction::From1To2, 0, 1, "En -> Ru"}, {LayoutAction::From2To1, 1, 0, "Ru -> En"},
+      {LayoutAction::From1To3, 0, 2, "En -> Ua"}, {LayoutAction::From3To1, 2, 0, "Ua -> En"},
+      {LayoutAction::From2To3, 1, 2, "Ru -> Ua"}, {LayoutAction::From3To2, 2, 1, "Ua -> Ru"},
+  };
+  for (const auto& pair : pairs) {
+    const LayoutRepair repair(pair.action, layouts, 3);
+    ASSERT_TRUE(repair.available()) << pair.caption;
+    EXPECT_EQ(repair.caption(), pair.caption);
+    EXPECT_EQ(repair.Apply(layouts[pair.from].Keys), layouts[pair.to].Keys) << pair.caption;
+    EXPECT_EQ(repair.Apply("0123456789-= \r\n"), "0123456789-= \r\n") << "keys in neither layout stay";
+  }
+}
+
+TEST(LayoutRepair, WordsAndMarksTypedInTheWrongLayout) {
+  const LayoutRepair toRu(LayoutAction::From1To2, ThreeLayouts(), 2);
+  EXPECT_EQ(toRu.Apply("Ghbdtn? Ndjq lheu"), W("Привет, Твой друг"));
+  EXPECT_EQ(toRu.Apply("~{}:\"<>?|`[];',./@#$^&"), W("ЁХЪЖЭБЮ,/ёхъжэбю.\"№;:?"));
+  std::string inPlace = "ghbdtn";
+  toRu.ApplyInPlace(inPlace);
+  EXPECT_EQ(inPlace, W("привет"));
+}
+
+TEST(LayoutRepair, CountsFromAHandEditedFileAreBroughtIntoRange) {
+  const auto layouts = ThreeLayouts();
+  for (int count : {INT_MIN, -1, 0, 1, 2, 3, 4, 7, INT_MAX}) {
+    for (LayoutAction action : kLayoutActions) {
+      const bool thirdAction = action != LayoutAction::From1To2 && action != LayoutAction::From2To1;
+      const bool expected = !thirdAction || count >= 3;
+      EXPECT_EQ(IsLayoutActionVisible(action, count), expected) << count;
+      const LayoutRepair repair(action, layouts, count);
+      EXPECT_EQ(repair.available(), expected) << count;
+      if (!expected) ExpectInert(repair);
+    }
+  }
+}
+
+TEST(LayoutRepair, HandEditedSlotsShortMissingOrEmpty) {
+  auto layouts = ThreeLayouts();
+  layouts[2].Keys = "QWE";  // shorter key strings map only the common positions
+  EXPECT_EQ(LayoutRepair(LayoutAction::From3To1, layouts, 3).Apply("QWERTY"), "!@#RTY");
+  EXPECT_EQ(LayoutRepair(LayoutAction::From1To3, layouts, 3).Apply("!@#$%^qwerty"), "QWE$%^qwerty");
+  layouts[2].Keys.clear();  // a slot in use whose keys were never given
+  ExpectInert(LayoutRepair(LayoutAction::From1To3, layouts, 3));
+  ExpectInert(LayoutRepair(LayoutAction::From2To3, std::span<const LayoutSlot>(layouts.data(), 2), 3));
+  ExpectInert(LayoutRepair(LayoutAction::From1To2, std::span<const LayoutSlot>{}, 2));
+}
+
+TEST(LayoutRepair, TheTargetLayoutIsRequested) {
+  auto layouts = ThreeLayouts();
+  RecordingKeyboard keyboard;
+  for (LayoutAction action : kLayoutActions) LayoutRepair(action, layouts, 3).ActivateTarget(keyboard);
+  EXPECT_EQ(keyboard.requests, (std::vector<std::string>{"00000419", "00000409", "00000422", "00000409",
+                                                          "00000422", "00000419"}));
+  layouts[1].Id.clear();
+  keyboard.requests.clear();
+  LayoutRepair(LayoutAction::From1To2, layouts, 2).ActivateTarget(keyboard);
+  EXPECT_TRUE(keyboard.requests.empty()) << "no id, nothing to ask for";
+}
+
+}  // namespace
+}  // namespace plumex
