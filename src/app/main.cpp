@@ -33,5 +33,6 @@ int main(int argc, char** argv) {
   // Read again once Qt has taken its own options (-session, -style ...) out.
   plumex::MainWindow window(ParseArguments(argc, argv));
   window.show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  return status != 0 ? status : window.exitCode();
 }

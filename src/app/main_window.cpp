@@ -2,135 +2,181 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QMenu>
 #include <QMenuBar>
-#include <QShowEvent>
-#include <QSignalBlocker>
+#include <QMimeData>
+#include <QPrinter>
+#include <QScreen>
+#include <QUrl>
+#include <cstdio>
 
+#include "app/file_commands.h"
 #include "app/status_bar.h"
-#include "commands/status_texts.h"
+#include "app/status_presenter.h"
+#include "app/text_commands.h"
+#include "app/window_actions.h"
 #include "commands/find_replace.h"
+#include "commands/go_to_dialog.h"
+#include "commands/status_texts.h"
+#include "commands/transform_frame.h"
+#include "language/language_table.h"
+#include "language/qt_language.h"
 #include "platform/editor_widget.h"
+#include "platform/file_io.h"
 #include "platform/instance_launcher.h"
 #include "platform/keyboard_layout.h"
+#include "platform/links.h"
 #include "platform/prompter.h"
 #include "platform/qt_text.h"
 #include "platform/system_facts.h"
-#include "language/language_table.h"
-#include "language/qt_language.h"
 
 namespace plumex {
+namespace {
+
+template <class Service, class Real, class... Args>
+Service& Given(Service* given, std::unique_ptr<Service>& own, Args&&... args) {
+  if (given != nullptr) return *given;
+  own = std::make_unique<Real>(std::forward<Args>(args)...);
+  return *own;
+}
+
+QStringList LocalFiles(const QMimeData* data) {
+  QStringList paths;
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  return paths;
+}
+
+}  // namespace
 
 MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
     : commandLine_(std::move(commandLine)),
-      prompter_(services.prompter),
-      launcher_(services.launcher),
-      keyboard_(services.keyboard),
-      hotKeys_(ProgramFolder() + std::string(kHotkeysFileName)),
-      recent_(ProgramFolder() + std::string(kRecentFileName)) {
+      prompter_(Given<Prompter, DialogPrompter>(services.prompter, ownPrompter_, this)),
+      launcher_(Given<InstanceLauncher, ProcessLauncher>(services.launcher, ownLauncher_)),
+      keyboard_(Given<KeyboardLayouts, XkbKeyboardLayouts>(services.keyboard, ownKeyboard_)),
+      profile_(services.programFolder.empty() ? ProgramFolder() : services.programFolder),
+      dialogs_(prompter_) {
   startTime_.start();
-  if (prompter_ == nullptr) {
-    ownPrompter_ = std::make_unique<DialogPrompter>(this);
-    prompter_ = ownPrompter_.get();
-  }
-  if (launcher_ == nullptr) {
-    ownLauncher_ = std::make_unique<ProcessLauncher>();
-    launcher_ = ownLauncher_.get();
-  }
-  if (keyboard_ == nullptr) {
-    ownKeyboard_ = std::make_unique<XkbKeyboardLayouts>();
-    keyboard_ = ownKeyboard_.get();
-  }
-
   editor_ = new EditorWidget(this);
   setCentralWidget(editor_);
   status_ = new StatusBar(this);
   setStatusBar(status_);
   status_->encoding()->setText(QStringLiteral("---"));
+  actions_ = new WindowActions(*this);
+  actions_->BuildMenus(*menuBar());
+  percentItem_ = menuBar()->addAction(QString());
+  percentItem_->setObjectName(QStringLiteral("MenuPerc"));
 
-  CreateActions();
-  CreateMenus();
+  profile_.Load();
+  Settings& settings = profile_.settings();
+  document_ = std::make_unique<Document>(*editor_, settings, dialogs_, EditorWidget::kMaxLength);
+  presenter_ = std::make_unique<StatusPresenter>(*this, *status_, *editor_, *document_, profile_.recent());
+  presenter_->SetPercentItem(percentItem_);
+  text_ = std::make_unique<TextCommands>(*editor_, *document_, profile_, *presenter_, prompter_, keyboard_);
+  files_ = std::make_unique<FileCommands>(FileCommands::Parts{
+      *editor_, *document_, profile_, *text_, *presenter_, *status_, *actions_, prompter_, launcher_,
+      [this] { return TextLocked(); }, [this] { WriteSettings(); }, [this] { RefreshSize(); }});
+  document_->SetSavedHandler([this] {
+    files_->AddToRecent();
+    RefreshSize();
+  });
+  settingsDialog_ = new SettingsDialog(settings, profile_.hotKeys(), profile_.languages(), *this, this);
+  finder_ = new FindReplace(
+      this, *editor_, settings, [this]() -> const CaseTables& { return profile_.tables().Case(); },
+      [this](const QString& text) { presenter_->ShowInfo(text); });
+  goTo_ = new GoToDialog(this, *editor_);
+  parts_ = std::make_unique<WindowParts>(
+      WindowParts{*this, *editor_, *document_, profile_, *files_, *text_, *finder_, *goTo_});
+
+  ConnectActions();
   ConnectEditor();
   ConnectStatusBar();
-
-  languages_ = ScanLanguageFiles(ProgramFolder() + "Lang/");
-  const SettingsLoad loaded = store_.Load(ProgramFolder() + SettingsFileName(), settings_);
-  PutLanguageInForce();
-  LoadLists();
-  recent_.Load();
-  hotKeys_.Load();
-  // A first start writes every key at once, so the user finds them all.
-  if (loaded.firstStart) {
-    (void)store_.Save(settings_, language_.tables);
-    SaveLists();
-    (void)hotKeys_.Save();
-  }
-  RebuildConversionTables();
-  RebuildTextTables();
-  RetranslateActions();
-  settingsDialog_ = new SettingsDialog(settings_, hotKeys_, languages_, *this, this);
-  finder_ = new FindReplace(
-      this, *editor_, settings_, [this]() -> const CaseTables& { return tables_->Case(); },
-      [this](const QString& text) { status_->info()->setText(text); });
-  goTo_ = new GoToDialog(this, *editor_);
-  connect(goTo_, &GoToDialog::applied, this, &MainWindow::RefreshStatus);
-  BuildRecentMenu();
-  settingsDialog_->ApplySize(Language().SettingsDialogSize());
+  actions_->Retranslate(settings, profile_.hotKeys());
+  presenter_->Retranslate();
+  files_->BuildRecentMenu();
+  if (profile_.language().index != 0) settingsDialog_->ApplySize(Language().SettingsDialogSize());
   ApplySettings();
   // The first eleven starts say where help is.
-  if (settings_.Starts <= 10) ShowInfo("  " + Language().Text("strHelp"));
-  ++settings_.Starts;
-
-  doc_.Folder = NewTextFolder();
-  doc_.FileName = kUntitledName;
+  helpHint_ = settings.Starts <= 10;
+  ShowHelpHint();
+  ++settings.Starts;
+  document_->StartUntitled();
   setAcceptDrops(true);
+  qApp->installEventFilter(this);
 
-  autoSaveTimer_.setObjectName(QStringLiteral("autoSaveTimer"));
   autoSaveTimer_.setParent(this);
-  connect(&autoSaveTimer_, &QTimer::timeout, this, &MainWindow::OnAutoSaveTimer);
-  connect(qApp, &QGuiApplication::applicationStateChanged, this,
-          &MainWindow::OnApplicationStateChanged);
+  autoSaveTimer_.setInterval(60000);
+  connect(&autoSaveTimer_, &QTimer::timeout, this,
+          [this] { document_->AutoSaveMinute(QApplication::activeModalWidget() != nullptr); });
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state == Qt::ApplicationInactive && !firstActivation_) OnFocusLost();
+  });
   RefreshSize();
-  RefreshStatus();
 }
 
 MainWindow::~MainWindow() {
   // The children outlive the window's own records; nothing they send while
   // they go may reach handlers that read those records.
+  qApp->removeEventFilter(this);
   disconnect(editor_, nullptr, this, nullptr);
   disconnect(qApp, nullptr, this, nullptr);
-  editor_->removeEventFilter(this);
-  editor_->viewport()->removeEventFilter(this);
+}
+
+QAction* MainWindow::action(ActionId id) const { return actions_->action(id); }
+QMenu* MainWindow::menu(MenuId id) const { return actions_->menu(id); }
+
+void MainWindow::ConnectActions() {
+  for (const HandlerRow& row : ActionHandlers()) {
+    if (row.run == nullptr) continue;
+    actions_->Connect(
+        row.id,
+        [this, run = row.run] {
+          run(*parts_);
+          RefreshSize();
+        },
+        [this] { return TextLocked(); });
+  }
+  connect(percentItem_, &QAction::triggered, this, [this] { goTo_->ShowCentred(GoToMode::Percent); });
+  connect(goTo_, &GoToDialog::applied, this, &MainWindow::RefreshStatus);
 }
 
 void MainWindow::ConnectEditor() {
-  editor_->installEventFilter(this);
-  editor_->viewport()->installEventFilter(this);
-  editor_->setContextMenuPolicy(Qt::NoContextMenu);  // our pop-ups open on release
-  connect(editor_, &QPlainTextEdit::textChanged, this, &MainWindow::OnTextChanged);
-  connect(editor_, &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::RefreshStatus);
-  connect(editor_, &QPlainTextEdit::selectionChanged, this, &MainWindow::RefreshStatus);
-  connect(editor_, &EditorWidget::scrolled, this, [this] {
-    // In read-only mode the hidden caret follows the view.
-    if (editor_->ReadOnly() && !mouseDown_ && editor_->SelLength() == 0) {
-      const QSignalBlocker quiet(editor_);
-      CaretToTopLine();
-    }
-    ShowPercent();
+  editor_->SetKeyRules([this](const QKeyEvent& key) { return actions_->Bound(key); },
+                       [this] { return TextLocked(); });
+  connect(editor_, &EditorWidget::textChanged, this, [this] {
+    document_->Edited();
+    RefreshSize();
   });
+  connect(editor_, &EditorWidget::caretMoved, this, &MainWindow::RefreshStatus);
+  connect(editor_, &EditorWidget::scrolled, this, [this] { presenter_->ShowPercent(); });
   connect(editor_, &EditorWidget::filesDropped, this, &MainWindow::OpenDropped);
   connect(editor_, &EditorWidget::doubleClicked, this, [this] {
-    if (editor_->Length() == 0) OpenWithDialog();
+    if (editor_->Length() == 0) files_->OpenWithDialog();
   });
+  connect(editor_, &EditorWidget::overwriteChanged, this, [this](bool on) {
+    status_->SetIndicator(Indicator::Insert, !on);
+    RefreshStatus();
+  });
+  connect(editor_, &EditorWidget::escapePressed, this, &MainWindow::OnEscape);
+  connect(editor_, &EditorWidget::windowKeyPressed, this, &MainWindow::OnWindowKey);
+  connect(editor_, &EditorWidget::linkClicked, this, [this](const QString& url) {
+    if (IsSafeToOpen(url.toStdString())) launcher_.OpenUrl(url);
+  });
+  connect(editor_, &EditorWidget::popupRequested, this, &MainWindow::ShowPopup);
 }
 
 void MainWindow::ConnectStatusBar() {
   connect(status_->size(), &StatusPane::clicked, this, &MainWindow::RefreshSize);
-  connect(status_->indicator(Indicator::WordWrap), &StatusPane::doubleClicked, this,
-          &MainWindow::OnWordWrap);
-  connect(status_->indicator(Indicator::ReadOnly), &StatusPane::doubleClicked,
-          action(ActionId::RO), &QAction::trigger);
-  connect(status_->encoding(), &StatusPane::doubleClicked, action(ActionId::Detect), &QAction::trigger);
+  const std::pair<StatusPane*, ActionId> doubleClicks[] = {
+      {status_->indicator(Indicator::WordWrap), ActionId::WW},
+      {status_->indicator(Indicator::ReadOnly), ActionId::RO},
+      {status_->encoding(), ActionId::Detect},
+  };
+  for (const auto& [pane, id] : doubleClicks)
+    connect(pane, &StatusPane::doubleClicked, action(id), &QAction::trigger);
   connect(status_->position(), &StatusPane::doubleClicked, this,
           [this] { ShowGoToAt(GoToMode::Line, status_->position(), 6); });
   connect(status_->percent(), &StatusPane::doubleClicked, this,
@@ -139,43 +185,64 @@ void MainWindow::ConnectStatusBar() {
 }
 
 void MainWindow::ApplySettings() {
-  editor_->SetLinesToScroll(settings_.LinesToScroll);
-  editor_->SetLinkHighlighting(settings_.IsDetectURL);
-  if (settings_.IsWW != action(ActionId::WW)->isChecked()) OnWordWrap();
-  autoSaveTimer_.setInterval(60000);
-  if (settings_.IsAutoSaving)
+  const Settings& settings = profile_.settings();
+  editor_->SetLinesToScroll(settings.LinesToScroll);
+  editor_->SetLinkHighlighting(settings.IsDetectURL);
+  editor_->SetTabReplacement(settings.IsReplaceTabs ? settings.TabSpaces : std::string());
+  if (settings.IsWW != editor_->WordWrap()) SetWordWrap(settings.IsWW);
+  if (settings.IsAutoSaving)
     autoSaveTimer_.start();
   else
     autoSaveTimer_.stop();
-  status_->setVisible(settings_.IsShowStatusNorm);
-  percentItem_->setVisible(!settings_.IsShowStatusNorm);
+  status_->setVisible(settings.IsShowStatusNorm);
+  percentItem_->setVisible(!settings.IsShowStatusNorm);
 
-  resize(settings_.EditorWidth, settings_.EditorHeight);
-  if (settings_.IsSavePosition) move(settings_.EditorLeft, settings_.EditorTop);
-  if (settings_.IsMax) setWindowState(windowState() | Qt::WindowMaximized);
+  // A stored size or place off the screen is brought back onto it.
+  QRect place(settings.EditorLeft, settings.EditorTop, settings.EditorWidth, settings.EditorHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect room = screen->availableGeometry();
+    place.setSize(place.size().boundedTo(room.size()));
+    place.moveLeft(std::clamp(place.left(), room.left(), room.right() - place.width() + 1));
+    place.moveTop(std::clamp(place.top(), room.top(), room.bottom() - place.height() + 1));
+  }
+  resize(place.size());
+  if (settings.IsSavePosition) move(place.topLeft());
+  if (settings.IsMax) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void MainWindow::WriteSettings() {
-  settings_.IsMax = isMaximized();
+  Settings& settings = profile_.settings();
+  settings.IsMax = isMaximized();
   if (!isMaximized() && !isMinimized()) {
-    settings_.EditorLeft = x();
-    settings_.EditorTop = y();
-    settings_.EditorWidth = width();
-    settings_.EditorHeight = height();
+    settings.EditorLeft = x();
+    settings.EditorTop = y();
+    settings.EditorWidth = width();
+    settings.EditorHeight = height();
   }
-  settings_.IsWW = action(ActionId::WW)->isChecked();
-  settings_.LinesToScroll = editor_->LinesToScroll();
-  if (settings_.RestoreLastPath) settings_.LastPath = doc_.Folder;
-  const IoStatus written = store_.Save(settings_, language_.tables);
-  if (!written && !store_.LoadFailed()) ShowInfo(" " + written.error);
-  SaveLists();
-  (void)hotKeys_.Save();
-  (void)recent_.Save();
+  settings.IsWW = editor_->WordWrap();
+  settings.LinesToScroll = editor_->LinesToScroll();
+  if (settings.RestoreLastPath) settings.LastPath = document_->State().Folder;
+  const std::string failure = profile_.Save();
+  if (!failure.empty()) presenter_->ShowInfo(QString::fromStdString(" " + failure));
 }
 
 bool MainWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) OnActivated();
   return QMainWindow::event(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Without a window manager nothing gives the window back its activation
+  // when one of our boxes closes, and its keys would stop working.
+  if (event->type() == QEvent::Hide && !closing_) {
+    const auto* box = qobject_cast<QDialog*>(watched);
+    if (box != nullptr && box->parentWidget() == this)
+      QTimer::singleShot(0, this, [this] {
+        activateWindow();
+        editor_->setFocus();
+      });
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -195,48 +262,43 @@ void MainWindow::OnActivated() {
       else close();
       return;
     }
-    if (!editor_->ReadOnly()) SetReadOnlyMode(settings_.IsDefReadOnly);
-    if (doc_.Format == DocumentFormat::Log) AppendLogStamp();
+    if (!editor_->ReadOnly()) files_->SetReadOnlyMode(profile_.settings().IsDefReadOnly);
+    files_->AppendLogStamp();
     RefreshStatus();
-    if (settings_.IsDebug)
-      ShowInfo(TimingText(" Plumex loading time:  ", startTime_.elapsed()));
+    if (profile_.settings().IsDebug)
+      presenter_->ShowInfo(BytesToQString(TimingText(" Plumex loading time:  ", startTime_.elapsed())));
   }
-  RefreshTitle(doc_.Modified);
-  BuildRecentMenu();
+  presenter_->RefreshTitle();
+  files_->BuildRecentMenu();
   goTo_->hide();
   WriteSettings();
-  if (settings_.Starts == 1 && !firstStartDialogShown_) {
+  if (profile_.settings().Starts == 1 && !firstStartDialogShown_) {
     firstStartDialogShown_ = true;
     settingsDialog_->Open(SettingsPage::Integration);
   }
 }
 
-void MainWindow::OnApplicationStateChanged(Qt::ApplicationState state) {
-  if (state == Qt::ApplicationInactive && !firstActivation_) OnFocusLost();
+void MainWindow::OnFocusLost() {
+  if (closing_ || QApplication::activeModalWidget() != nullptr) return;
+  // A failed save is said in the information pane: a box would pop up over
+  // the program the user went to.
+  const std::string failure = document_->SaveOnFocusLoss();
+  if (!failure.empty()) presenter_->ShowInfo(QString::fromStdString(" " + failure));
+  RefreshStatus();
 }
 
 bool MainWindow::HandleCommandLine() {
   bool loaded = false;
-  if (commandLine_.name.empty()) {
-    doc_.Untitled = true;
-  } else {
+  if (!commandLine_.name.empty()) {
     const DocumentPath path = ResolveDocumentPath(commandLine_.name, CurrentFolder(), FileExists);
-    const QString full = QString::fromStdString(path.folder + path.fileName);
-    if (FileExists(path.folder + path.fileName)) {
-      loaded = LoadDocument(full);
-    } else {
-      // A name that does not exist yet: an empty text that the first Save
-      // writes there.
-      doc_.Folder = path.folder;
-      doc_.FileName = path.fileName;
-      doc_.Modified = false;
-      doc_.AutoSaveHeld = false;
-      doc_.Untitled = false;
-    }
+    if (FileExists(path.folder + path.fileName))
+      loaded = files_->Load(QString::fromStdString(path.folder + path.fileName));
+    else
+      document_->StartNamed(path.folder, path.fileName);
   }
-  AddToRecent();
-  if (commandLine_.readOnly) SetReadOnlyMode(true);
-  RefreshTitle(doc_.Modified);
+  files_->AddToRecent();
+  if (commandLine_.readOnly) files_->SetReadOnlyMode(true);
+  presenter_->RefreshTitle();
   RefreshSize();
   return loaded;
 }
@@ -244,25 +306,10 @@ bool MainWindow::HandleCommandLine() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A running Replace All stops here and writes what it has done.
   finder_->CloseDialogs();
-  if (doc_.Modified) {
-    bool saved = false;
-    if (settings_.IsSaveExit) {
-      saved = SaveDocument();
-    } else {
-      const QString question =
-          Tr("strDoYouWant") + ' ' + QString::fromStdString(doc_.FileName) + "?\r\n\r\n" +
-          Tr("strDoYouWant2") + "\r\n" + Tr("strDoYouWant3") + "\r\n" + Tr("strDoYouWant4");
-      switch (prompter_->AskYesNoCancel(question)) {
-        case Answer::Yes: saved = SaveDocument(); break;
-        case Answer::No: saved = true; doc_.Modified = false; break;
-        case Answer::Cancel: break;
-      }
-    }
-    // A text that could not be saved keeps its window.
-    if (!saved) {
-      event->ignore();
-      return;
-    }
+  // A text that could not be saved keeps its window.
+  if (!document_->ConfirmClose()) {
+    event->ignore();
+    return;
   }
   closing_ = true;
   autoSaveTimer_.stop();
@@ -270,8 +317,156 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void MainWindow::StartInstance(const QString& path) { launcher_->StartInstance(path); }
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
 
-void MainWindow::ShowInfo(const std::string& bytes) { status_->info()->setText(BytesToQString(bytes)); }
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QStringList files = LocalFiles(event->mimeData());
+  if (files.isEmpty()) return;
+  event->acceptProposedAction();
+  OpenDropped(files);
+}
+
+void MainWindow::OpenDropped(const QStringList& paths) { files_->OpenDropped(paths); }
+
+void MainWindow::PrintAndClose() {
+  QPrinter printer;
+  if (printer.printerName().isEmpty() || !printer.isValid()) {
+    const std::string message = Language().Text("strNoPrinter");
+    std::fprintf(stderr, "plumex: %s\n", QStringToBytes(BytesToQString(message)).c_str());
+    exitCode_ = 1;
+  } else {
+    editor_->Print(printer);
+  }
+  document_->Discard();
+  close();
+}
+
+bool MainWindow::TextLocked() const { return finder_ != nullptr && finder_->ReplaceAllRunning(); }
+
+EditorFacts MainWindow::Facts() const {
+  const LanguageChange& language = profile_.language();
+  return {
+      .selection = editor_->SelLength() > 0 && !TransformBusy(),
+      .readOnly = editor_->ReadOnly(),
+      .undoStep = editor_->CanUndo(),
+      .redoStep = editor_->CanRedo(),
+      .clipboardText = editor_->CanPaste(),
+      .unsaved = document_->Unsaved(),
+      .onLink = !clickedUrl_.isEmpty(),
+      .replacing = TextLocked(),
+      .helpFile = language.helpExists,
+      .historyFile = language.historyExists,
+      .readmeFile = language.readmeExists,
+  };
+}
+
+void MainWindow::RefreshStatus() {
+  presenter_->RefreshStatus();
+  actions_->UpdateEnabled(Facts());
+}
+
+void MainWindow::RefreshSize() {
+  presenter_->RefreshSize();
+  RefreshStatus();
+}
+
+void MainWindow::SetWordWrap(bool on) {
+  editor_->SetWordWrap(on);
+  action(ActionId::WW)->setChecked(on);
+  status_->SetIndicator(Indicator::WordWrap, on);
+}
+
+void MainWindow::CopyClickedUrl() {
+  if (!clickedUrl_.isEmpty()) QApplication::clipboard()->setText(clickedUrl_);
+  clickedUrl_.clear();
+}
+
+void MainWindow::ShowPopup(const QPoint& at, bool withCtrl, const QString& url) {
+  clickedUrl_ = url;
+  RefreshStatus();
+  const bool extended = profile_.settings().IsUseSuperPopup || withCtrl;
+  menu(extended ? MenuId::ExtendedPopup : MenuId::EditorPopup)->popup(at);
+}
+
+void MainWindow::ShowEncodingMenu() {
+  menu(MenuId::EncodingPopup)->popup(status_->encoding()->mapToGlobal(QPoint(5, 0)));
+}
+
+void MainWindow::ShowGoToAt(GoToMode mode, const QWidget* pane, int offset) {
+  const QPoint left = pane->mapToGlobal(QPoint(offset, 0));
+  const int top = y() + height() - goTo_->height() - status_->height() - 7;
+  goTo_->ShowAt(mode, QPoint(left.x(), top));
+}
+
+void MainWindow::OnWindowKey(WindowKey key) {
+  switch (key) {
+    case WindowKey::Pad1: ReturnToEnglish(); break;
+    // Typographic inserts wait for a running Replace All, as typing does.
+    case WindowKey::EmDash:
+      if (!TextLocked()) text_->InsertAtCaret("\x97");
+      break;
+    case WindowKey::Apostrophe:
+      if (!TextLocked()) text_->InsertAtCaret("'");
+      break;
+    default:
+      if (QAction* act = actions_->ForWindowKey(key)) act->trigger();
+      break;
+  }
+  RefreshStatus();
+}
+
+void MainWindow::OnEscape() {
+  switch (profile_.settings().EscFunction) {
+    case 1: showMinimized(); break;
+    case 2:
+      if (finder_->DialogOpen())
+        finder_->CloseDialogs();
+      else
+        close();
+      break;
+    default: break;
+  }
+}
+
+void MainWindow::ShowHelpHint() {
+  if (helpHint_) presenter_->ShowInfo("  " + Tr("strHelp"));
+}
+
+void MainWindow::ReturnToEnglish() {
+  profile_.settings().Language = 0;
+  ApplyLanguage();
+  settingsDialog_->Retranslate();
+}
+
+void MainWindow::ApplyLanguage() {
+  profile_.ApplyLanguage();
+  actions_->Retranslate(profile_.settings(), profile_.hotKeys());
+  finder_->Retranslate();
+  goTo_->Retranslate();
+  // English keeps the size the user gave the dialog.
+  if (profile_.language().index != 0) settingsDialog_->ApplySize(Language().SettingsDialogSize());
+  presenter_->Retranslate();
+  ShowHelpHint();
+  RefreshSize();
+}
+
+void MainWindow::HotKeysChanged() { actions_->ApplyHotKeys(profile_.hotKeys()); }
+
+void MainWindow::SaveSettings() { WriteSettings(); }
+
+void MainWindow::OpenSettings() { settingsDialog_->Open(SettingsPage::Interface); }
+
+void MainWindow::OpenHelpFile(ActionId which) {
+  const LanguageChange& language = profile_.language();
+  switch (which) {
+    case ActionId::Help:
+      launcher_.OpenUrl(QUrl::fromLocalFile(QString::fromStdString(language.helpPath)).toString());
+      break;
+    case ActionId::History: files_->StartInstance(QString::fromStdString(language.historyPath)); break;
+    default: files_->StartInstance(QString::fromStdString(language.readmePath)); break;
+  }
+}
 
 }  // namespace plumex

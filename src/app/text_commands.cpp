@@ -1,58 +1,113 @@
-// The list files the window keeps, transliteration and keyboard layout repair.
-#include "app/main_window.h"
+#include "app/text_commands.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+
+#include "app/status_presenter.h"
+#include "commands/detect_actions.h"
+#include "commands/document.h"
+#include "commands/status_texts.h"
 #include "commands/transform_frame.h"
+#include "language/qt_language.h"
 #include "platform/editor_widget.h"
-#include "platform/system_facts.h"
+#include "platform/prompter.h"
+#include "platform/qt_text.h"
 
 namespace plumex {
+namespace {
 
-void MainWindow::LoadLists() {
-  lists_.clear();
-  for (AuxList list : kAuxLists) {
-    lists_.emplace_back(ProgramFolder() + std::string(AuxListFileName(list)));
-    lists_.back().Load(AuxListDefaults(list));
+DirectConvert DirectConvertOf(const Settings& settings) {
+  return settings.IsDirectConvert ? DirectConvert::On : DirectConvert::Off;
+}
+
+// The hourglass while a long pass runs over the text.
+class BusyCursor {
+ public:
+  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+TextCommands::TextCommands(EditorWidget& editor, Document& document, Profile& profile, StatusPresenter& status,
+                           Prompter& prompter, KeyboardLayouts& keyboard)
+    : editor_(editor),
+      document_(document),
+      profile_(profile),
+      status_(status),
+      prompter_(prompter),
+      keyboard_(keyboard) {}
+
+void TextCommands::ShowEncoding() { status_.ShowEncoding(encoding_); }
+
+void TextCommands::ForgetEncoding() {
+  encoding_ = EncodingState();
+  ShowEncoding();
+}
+
+void TextCommands::Convert(EncodingCode from, EncodingCode to) {
+  const BusyCursor busy;
+  QElapsedTimer timer;
+  timer.start();
+  ConvertCodePage(editor_, document_, encoding_, profile_.tables(), from, to);
+  ShowEncoding();
+  if (profile_.settings().IsDebug)
+    status_.ShowInfo(BytesToQString(TimingText(" Convert encoding time:  ", timer.elapsed())));
+}
+
+void TextCommands::ChangeCase(CaseChange change) {
+  ChangeSelectionCase(editor_, profile_.tables().Case(), change);
+}
+
+void TextCommands::CycleCase() { plumex::CycleCase(editor_, profile_.tables().Case()); }
+
+void TextCommands::DetectOnLoad() {
+  if (profile_.settings().IsAutoDetect) {
+    const BusyCursor busy;
+    AutoDetectOnLoad(editor_, document_, encoding_, profile_.tables(), DirectConvertOf(profile_.settings()));
   }
+  ShowEncoding();
 }
 
-void MainWindow::SaveLists() {
-  // Each list is written on its own; one failure does not stop the others.
-  for (const ListFile& list : lists_) (void)list.Save();
+void TextCommands::Detect() {
+  const DetectOutcome outcome = [this] {
+    const BusyCursor busy;
+    return DetectOnRequest(editor_, document_, encoding_, profile_.tables(), DirectConvertOf(profile_.settings()));
+  }();
+  ShowEncoding();
+  if (outcome == DetectOutcome::AskToConvert) {
+    const QString question = Tr("strDetected") + ' ' + QString::fromLatin1(EncodingPaneText(encoding_)) +
+                             ".\r\n\r\n" + Tr("strDoYouWantWIN");
+    if (prompter_.AskYesNo(question, false)) {
+      const BusyCursor busy;
+      ConvertDetectedToWin(editor_, document_, encoding_, profile_.tables());
+    }
+  } else if (outcome == DetectOutcome::FoundWin) {
+    prompter_.ShowInfo(Tr("strDetected") + QStringLiteral(" WIN-1251."));
+  }
+  ShowEncoding();
 }
 
-void MainWindow::RebuildTextTables() {
-  const auto& translit = lists_[static_cast<std::size_t>(AuxList::Translit)].lines();
-  const auto& ruslit = lists_[static_cast<std::size_t>(AuxList::Ruslit)].lines();
-  translit_ = std::make_unique<TranslitTables>(TranslitTables{
-      TranslitTable(translit, TranslitDirection::Forward),
-      TranslitTable(translit, TranslitDirection::Reverse),
-      TranslitTable(ruslit, TranslitDirection::Forward),
-      TranslitTable(ruslit, TranslitDirection::Reverse),
-  });
+void TextCommands::Transliterate(TranslitTable TranslitTables::*table) {
+  const TranslitTable& chosen = profile_.translit().*table;
+  RewriteWholeOrSelection(editor_, document_, [&chosen](std::string& text) { text = chosen.Apply(text); });
 }
 
-void MainWindow::Transliterate(const TranslitTable& table) {
-  RewriteWholeOrSelection(*editor_, doc_, [&table](std::string& text) { text = table.Apply(text); });
-  RefreshStatus();
-}
-
-void MainWindow::RepairLayout(LayoutAction which) {
-  const LayoutRepair repair(which, settings_.Layouts, settings_.LOCount);
+void TextCommands::RepairLayout(LayoutAction which) {
+  const Settings& settings = profile_.settings();
+  const LayoutRepair repair(which, settings.Layouts, settings.LOCount);
   if (!repair.available()) return;
-  if (RewriteSelection(*editor_, [&repair](std::string& text) { repair.ApplyInPlace(text); })) {
-    RefreshStatus();
-    repair.ActivateTarget(*keyboard_);
-  }
+  if (RewriteSelection(editor_, [&repair](std::string& text) { repair.ApplyInPlace(text); }))
+    repair.ActivateTarget(keyboard_);
 }
 
-void MainWindow::OnToTrans() { Transliterate(translit_->toTranslit); }
-void MainWindow::OnFromTrans() { Transliterate(translit_->fromTranslit); }
-void MainWindow::OnToRuslit() { Transliterate(translit_->toRuslit); }
-void MainWindow::OnFromRuslit() { Transliterate(translit_->fromRuslit); }
-void MainWindow::OnLayout12() { RepairLayout(LayoutAction::From1To2); }
-void MainWindow::OnLayout21() { RepairLayout(LayoutAction::From2To1); }
-void MainWindow::OnLayout13() { RepairLayout(LayoutAction::From1To3); }
-void MainWindow::OnLayout31() { RepairLayout(LayoutAction::From3To1); }
-void MainWindow::OnLayout23() { RepairLayout(LayoutAction::From2To3); }
-void MainWindow::OnLayout32() { RepairLayout(LayoutAction::From3To2); }
+void TextCommands::InsertAtCaret(const std::string& bytes) {
+  if (editor_.ReadOnly()) return;
+  BeginTransform(editor_);
+  editor_.ReplaceSelection(bytes, UndoMode::Skip);
+  EndTransformCollapsed(editor_);
+}
 
 }  // namespace plumex

@@ -19,18 +19,17 @@ void DetectEditorText(const Editor& editor, EncodingState& encoding, const Conve
 
 }  // namespace
 
-void AutoDetectOnLoad(Editor& editor, DocumentState& document, EncodingState& encoding,
+void AutoDetectOnLoad(Editor& editor, Document& document, EncodingState& encoding,
                       const ConversionTables& tables, DirectConvert direct) {
-  const bool modified_before = document.Modified;
+  const Document::KeepModified keep(document);
   BeginTransform(editor);
   DetectEditorText(editor, encoding, tables);
   EndTransformCollapsed(editor);
   if (direct == DirectConvert::On && encoding.DetectedEncoding != EncodingCode::WIN)
     ConvertDetectedToWin(editor, document, encoding, tables);
-  document.Modified = modified_before;
 }
 
-DetectOutcome DetectOnRequest(Editor& editor, DocumentState& document, EncodingState& encoding,
+DetectOutcome DetectOnRequest(Editor& editor, Document& document, EncodingState& encoding,
                               const ConversionTables& tables, DirectConvert direct) {
   DetectEditorText(editor, encoding, tables);
   if (encoding.DetectedEncoding == EncodingCode::WIN) return DetectOutcome::FoundWin;
@@ -39,11 +38,10 @@ DetectOutcome DetectOnRequest(Editor& editor, DocumentState& document, EncodingS
   return DetectOutcome::Converted;
 }
 
-void ConvertDetectedToWin(Editor& editor, DocumentState& document, EncodingState& encoding,
+void ConvertDetectedToWin(Editor& editor, Document& document, EncodingState& encoding,
                           const ConversionTables& tables) {
-  const bool modified_before = document.Modified;
+  const Document::KeepModified keep(document);
   ConvertCodePage(editor, document, encoding, tables, encoding.DetectedEncoding, EncodingCode::WIN);
-  document.Modified = modified_before;
 }
 
 }  // namespace plumex

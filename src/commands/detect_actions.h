@@ -2,7 +2,7 @@
 // Encoding detection as the window runs it: after a file loads, and when the
 // user asks. The boxes that ask and report belong to the window; these
 // functions decide what to show and do the conversions.
-#include "model/document_state.h"
+#include "commands/document.h"
 #include "convert/conversion_tables.h"
 #include "convert/encoding_state.h"
 #include "platform/editor.h"
@@ -13,7 +13,7 @@ enum class DirectConvert { Off, On };
 
 // Detects the text just loaded; with DirectConvert::On converts a text that
 // is not Windows-1251 at once. Modified keeps its value either way.
-void AutoDetectOnLoad(Editor& editor, DocumentState& document, EncodingState& encoding,
+void AutoDetectOnLoad(Editor& editor, Document& document, EncodingState& encoding,
                       const ConversionTables& tables, DirectConvert direct);
 
 enum class DetectOutcome {
@@ -24,12 +24,12 @@ enum class DetectOutcome {
 
 // The detection command. The pane is to name the guess afterwards (or WIN
 // once converted); Modified keeps its value.
-DetectOutcome DetectOnRequest(Editor& editor, DocumentState& document, EncodingState& encoding,
+DetectOutcome DetectOnRequest(Editor& editor, Document& document, EncodingState& encoding,
                               const ConversionTables& tables, DirectConvert direct);
 
 // Converts the text from the detected code page to Windows-1251, keeping
 // Modified as it was.
-void ConvertDetectedToWin(Editor& editor, DocumentState& document, EncodingState& encoding,
+void ConvertDetectedToWin(Editor& editor, Document& document, EncodingState& encoding,
                           const ConversionTables& tables);
 
 }  // namespace plumex

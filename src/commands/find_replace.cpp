@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QScreen>
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include "commands/find_replace_dialog.h"
 #include "commands/transform_frame.h"
@@ -65,7 +63,7 @@ FindReplace::FindReplace(QWidget* window, EditorWidget& editor, Settings& settin
   }
   connect(replace_, &FindReplaceDialog::replaceClicked, this, &FindReplace::Replace);
   connect(replace_, &FindReplaceDialog::replaceAllClicked, this, &FindReplace::ReplaceAll);
-  connect(editor_.document(), &QTextDocument::contentsChange, this, &FindReplace::OnContentsChange);
+  connect(&editor_, &EditorWidget::contentsChanged, this, &FindReplace::OnContentsChange);
 }
 
 FindReplace::~FindReplace() = default;
@@ -160,7 +158,7 @@ bool FindReplace::SearchStep() {
   }
   const auto at = [&](std::size_t byte) { return static_cast<int>(CharacterOffsetOf(text, options.lineBreak, byte)); };
   editor_.Select(at(match->start), at(match->end));
-  editor_.ensureCursorVisible();
+  editor_.ShowCaret(Editor::Reveal::Nearest);
   info_(QString());
   return true;
 }
@@ -296,11 +294,7 @@ void FindReplace::Report(const QString& text, const ReplaceAllState* timed) {
 
 void FindReplace::MoveClearOfSelection(FindReplaceDialog& dialog) {
   if (!settings_.IsChangeFindDlgPos || !dialog.isVisible()) return;
-  QTextCursor at(editor_.document());
-  at.setPosition(editor_.SelStart());
-  const QPoint start = editor_.viewport()->mapToGlobal(editor_.cursorRect(at).topLeft());
-  at.setPosition(editor_.SelStart() + editor_.SelLength());
-  const QPoint end = editor_.viewport()->mapToGlobal(editor_.cursorRect(at).topLeft());
+  const auto [start, end] = editor_.SelectionEnds();
   const QScreen* screen = dialog.screen();
   const int screenHeight = screen ? screen->geometry().height() : 0;
   if (const auto to = PositionClearOf(dialog.frameGeometry(), start, end, screenHeight)) dialog.move(*to);

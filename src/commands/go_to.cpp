@@ -19,13 +19,6 @@ void GoToLine(Editor& editor, long long line) {
   editor.Select(start, start);
 }
 
-int ScrollValueForPercent(long long percent, int minimum, int maximum) {
-  if (maximum <= minimum) return minimum;
-  const long long share = std::clamp(percent, 0LL, 100LL);
-  const long long span = static_cast<long long>(maximum) - minimum;
-  return static_cast<int>(minimum + (share * span + 50) / 100);
-}
-
 BookmarkKind BookmarkKindOf(int bookmarkType) {
   return bookmarkType == 1 ? BookmarkKind::Caret : BookmarkKind::Line;
 }

@@ -15,10 +15,6 @@ int LineStartForGoTo(const Editor& editor, long long line);
 // Puts the caret there, with no selection.
 void GoToLine(Editor& editor, long long line);
 
-// The scroll bar value that shows `percent` of the text: 0 or below the top,
-// 100 or above the bottom, linear in between.
-int ScrollValueForPercent(long long percent, int minimum, int maximum);
-
 // What the quick bookmark holds (the BookmarkType setting): 0 a line index,
 // 1 a caret position.
 enum class BookmarkKind { Line, Caret };

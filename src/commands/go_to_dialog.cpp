@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <limits>
@@ -26,9 +25,9 @@ GoToDialog::GoToDialog(QWidget* parent, EditorWidget& editor) : QDialog(parent),
   number_->setRange(0, std::numeric_limits<int>::max());
 
   auto* modes = new QGroupBox;
-  line_ = new QRadioButton;
+  line_ = Keyed(new QRadioButton, "tLine");
   line_->setObjectName(QStringLiteral("line"));
-  percent_ = new QRadioButton;
+  percent_ = Keyed(new QRadioButton, "tPercent");
   percent_->setObjectName(QStringLiteral("percent"));
   line_->setChecked(true);
   auto* modeColumn = new QVBoxLayout(modes);
@@ -36,7 +35,7 @@ GoToDialog::GoToDialog(QWidget* parent, EditorWidget& editor) : QDialog(parent),
   modeColumn->addWidget(percent_);
 
   // The default button: Enter anywhere in the box runs it; Esc closes.
-  auto* ok = new QPushButton(QStringLiteral("OK"));
+  auto* ok = Keyed(new QPushButton, "tOK");
   ok->setObjectName(QStringLiteral("rsbOK"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &GoToDialog::Apply);
@@ -50,8 +49,7 @@ GoToDialog::GoToDialog(QWidget* parent, EditorWidget& editor) : QDialog(parent),
 
 void GoToDialog::Retranslate() {
   setWindowTitle(Tr("aGoTo"));
-  line_->setText(Tr("tLine"));
-  percent_->setText(Tr("tPercent"));
+  RetranslateKeyed(*this);
 }
 
 void GoToDialog::ShowCentred(GoToMode mode) {
@@ -86,11 +84,10 @@ void GoToDialog::Present() {
 void GoToDialog::Apply() {
   const int value = number_->value();
   if (percent_->isChecked()) {
-    QScrollBar* bar = editor_.verticalScrollBar();
-    bar->setValue(ScrollValueForPercent(value, bar->minimum(), bar->maximum()));
+    editor_.ScrollToPercent(value);
   } else {
     GoToLine(editor_, value);
-    editor_.ensureCursorVisible();
+    editor_.ShowCaret(Editor::Reveal::Nearest);
   }
   number_->setValue(0);
   accept();
@@ -102,10 +99,9 @@ void ShowQuickBookmark(EditorWidget& editor, const Settings& settings) {
   // From the bottom of the view, bringing the caret into view scrolls its
   // line to the top.
   if (BookmarkKindOf(settings.BookmarkType) == BookmarkKind::Line) {
-    QScrollBar* bar = editor.verticalScrollBar();
-    bar->setValue(bar->maximum());
+    editor.ScrollToPercent(100);
   }
-  editor.ensureCursorVisible();
+  editor.ShowCaret(Editor::Reveal::Nearest);
 }
 
 }  // namespace plumex

@@ -29,9 +29,13 @@ void EndTransformCollapsed(Editor& editor) {
   EndTransform(editor);
 }
 
-void RewriteWholeOrSelection(Editor& editor, DocumentState& document, const TextRewrite& rewrite) {
+void RewriteWholeOrSelection(Editor& editor, Document& document, const TextRewrite& rewrite) {
   const bool whole_text = editor.SelLength() == 0;
-  const bool modified_before = document.Modified;
+  // Put back when the frame has ended, so that a change notice the editor
+  // sends when repainting resumes cannot mark the document modified. A
+  // read-only document keeps its flag too: clearing it would let unsaved
+  // edits made before read-only mode go without a question at close.
+  const Document::KeepModified keep(document);
   const bool read_only = editor.ReadOnly();
   if (read_only) editor.SetReadOnly(false);
 
@@ -43,15 +47,9 @@ void RewriteWholeOrSelection(Editor& editor, DocumentState& document, const Text
   if (whole_text) editor.Select(0, 0);
   if (read_only) editor.SetReadOnly(true);
   EndTransformCollapsed(editor);
-
-  // Put back after the frame has ended, so that a change notice the editor
-  // sends when repainting resumes cannot mark the document modified. A
-  // read-only document keeps its flag too: clearing it would let unsaved
-  // edits made before read-only mode go without a question at close.
-  document.Modified = modified_before;
 }
 
-void ConvertCodePage(Editor& editor, DocumentState& document, EncodingState& encoding,
+void ConvertCodePage(Editor& editor, Document& document, EncodingState& encoding,
                      const ConversionTables& tables, EncodingCode from, EncodingCode to) {
   if (editor.Length() == 0) return;
   encoding.CurrentEncoding = tables.NameOfTarget(to);

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "model/document_state.h"
+#include "commands/document.h"
 #include "convert/code_pages.h"
 #include "convert/conversion_tables.h"
 #include "convert/encoding_state.h"
@@ -35,11 +35,11 @@ using AfterRewrite = std::function<void()>;
 // whole text when nothing is selected. A read-only document is rewritten and
 // stays read-only and unmodified; otherwise Modified keeps its value. The
 // caret ends at 0 after a whole-text rewrite, else after the rewritten text.
-void RewriteWholeOrSelection(Editor& editor, DocumentState& document, const TextRewrite& rewrite);
+void RewriteWholeOrSelection(Editor& editor, Document& document, const TextRewrite& rewrite);
 
 // A code page conversion in the whole-text family. Nothing happens to an
 // empty text; otherwise the encoding pane is to name the target afterwards.
-void ConvertCodePage(Editor& editor, DocumentState& document, EncodingState& encoding,
+void ConvertCodePage(Editor& editor, Document& document, EncodingState& encoding,
                      const ConversionTables& tables, EncodingCode from, EncodingCode to);
 
 // The selection-only family (case changes, layout repair): nothing happens

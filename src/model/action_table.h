@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+#include "platform/key_text.h"
+
 namespace plumex {
 
 enum class ActionId {
@@ -31,12 +33,52 @@ enum class CaptionRule {
   Layout,                       // layout short names joined by " -> "
 };
 
+// What an action needs to be enabled, and how the window treats it.
+enum class ActionTrait : unsigned {
+  NeedsSelection = 1U << 0,
+  NeedsNoSelection = 1U << 1,
+  NeedsWritable = 1U << 2,       // not read-only
+  NeedsUndoStep = 1U << 3,
+  NeedsRedoStep = 1U << 4,
+  NeedsClipboardText = 1U << 5,
+  NeedsUnsaved = 1U << 6,        // not saved since its last change
+  NeedsLink = 1U << 7,           // a right click on a link
+  NeedsHelpFile = 1U << 8,
+  NeedsHistoryFile = 1U << 9,
+  NeedsReadmeFile = 1U << 10,
+  NotBuilt = 1U << 11,           // its feature is still to come
+  WaitsForReplaceAll = 1U << 12, // writes text: never runs inside Replace All
+  Checkable = 1U << 13,
+  ToolPicture = 1U << 14,        // the program carries a tool-button picture
+};
+
+// A set of traits; a single trait converts to one.
+struct ActionTraits {
+  unsigned bits = 0;
+  constexpr ActionTraits() = default;
+  constexpr ActionTraits(ActionTrait trait) : bits(static_cast<unsigned>(trait)) {}  // NOLINT: a set of one
+  constexpr bool Has(ActionTrait trait) const { return (bits & static_cast<unsigned>(trait)) != 0; }
+};
+
+constexpr ActionTraits operator|(ActionTraits a, ActionTraits b) {
+  ActionTraits both;
+  both.bits = a.bits | b.bits;
+  return both;
+}
+constexpr ActionTraits operator|(ActionTrait a, ActionTrait b) { return ActionTraits(a) | b; }
+
 struct ActionRow {
   ActionId id;
   const char* name;        // "actNew": the stable name
   const char* caption;     // a language key, or a fixed text by `rule`
   CaptionRule rule;
   const char* defaultKey;  // shortcut text, "" for none
+  ActionTraits traits = {};
+  WindowKey windowKey = WindowKey::None;  // a keypad key it answers to as well
+
+  bool Has(ActionTrait trait) const { return traits.Has(trait); }
+  // Its number on the tool bar and in picture names: its place, from 1.
+  int Number() const { return static_cast<int>(id) + 1; }
 };
 
 std::span<const ActionRow> Actions();

@@ -18,6 +18,14 @@ inline int PercentOf(int value, int minimum, int maximum) {
   return static_cast<int>(std::clamp(share, 0LL, 100LL));
 }
 
+// The scroll value that shows `percent` of a range, the inverse of PercentOf.
+inline int ScrollValueForPercent(long long percent, int minimum, int maximum) {
+  if (maximum <= minimum) return minimum;
+  const long long share = std::clamp(percent, 0LL, 100LL);
+  const long long span = static_cast<long long>(maximum) - minimum;
+  return static_cast<int>(minimum + (share * span + 50) / 100);
+}
+
 enum class UndoMode { Record, Skip };
 
 class Editor {
@@ -66,6 +74,31 @@ class Editor {
   // Repainting is suspended between the outermost pair.
   virtual void BeginUpdate() = 0;
   virtual void EndUpdate() = 0;
+
+  // The editor's own commands; each does nothing on a read-only text where
+  // it would write.
+  virtual void Undo() = 0;
+  virtual void Redo() = 0;
+  virtual void Cut() = 0;
+  virtual void Copy() = 0;
+  virtual void Paste() = 0;
+
+  virtual bool WordWrap() const = 0;
+  virtual void SetWordWrap(bool on) = 0;
+  // Typing replaces the character after the caret.
+  virtual bool Overwrite() const = 0;
+  virtual void SetOverwrite(bool on) = 0;
+
+  // The view moves; the caret stays where it is.
+  virtual void ScrollLines(int lines) = 0;
+  virtual void ScrollToPercent(int percent) = 0;
+  // Scrolls so that the caret is seen; Centered puts its line in the middle.
+  enum class Reveal { Nearest, Centered };
+  virtual void ShowCaret(Reveal how) = 0;
+
+  // Font size in points, at least 1.
+  virtual int FontSize() const = 0;
+  virtual void SetFontSize(int points) = 0;
 };
 
 }  // namespace plumex

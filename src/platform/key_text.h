@@ -13,6 +13,11 @@ namespace plumex {
 // those of the main block, but the window gives some of them work of its own.
 enum class KeyArea { Main, Keypad };
 
+// The keys with Ctrl that the window keeps for itself whatever hotkeys.ini
+// says: font size on the keypad, English back on pad 1, typographic inserts
+// on the physical minus and quote keys.
+enum class WindowKey { None, PadPlus, PadMinus, Pad0, Pad1, EmDash, Apostrophe };
+
 enum class Modifiers : std::uint8_t { None = 0, Shift = 1, Ctrl = 2, Alt = 4 };
 
 constexpr Modifiers operator|(Modifiers a, Modifiers b) {

@@ -147,4 +147,30 @@ PressedKey PressedKeyOf(const QKeyEvent& event) {
   return pressed;
 }
 
+WindowKey WindowKeyOf(const QKeyEvent& event) {
+  // Scan codes of the physical minus and quote keys (X11 key codes); without
+  // scan codes the key decides.
+  constexpr quint32 kMinusScanCode = 20;
+  constexpr quint32 kQuoteScanCode = 48;
+  const auto physical = [&event](quint32 scanCode, int fallback) {
+    return event.nativeScanCode() != 0 ? event.nativeScanCode() == scanCode : event.key() == fallback;
+  };
+  const Qt::KeyboardModifiers held = event.modifiers();
+  if (!held.testFlag(Qt::ControlModifier)) return WindowKey::None;
+  const bool alt = held.testFlag(Qt::AltModifier);
+  const bool pad = held.testFlag(Qt::KeypadModifier);
+  if (pad) {
+    switch (event.key()) {
+      case Qt::Key_Plus: return alt ? WindowKey::None : WindowKey::PadPlus;
+      case Qt::Key_Minus: return alt ? WindowKey::None : WindowKey::PadMinus;
+      case Qt::Key_0: return WindowKey::Pad0;
+      case Qt::Key_1: return WindowKey::Pad1;
+      default: return WindowKey::None;
+    }
+  }
+  if (alt && physical(kMinusScanCode, Qt::Key_Minus)) return WindowKey::EmDash;
+  if (alt && physical(kQuoteScanCode, Qt::Key_Apostrophe)) return WindowKey::Apostrophe;
+  return WindowKey::None;
+}
+
 }  // namespace plumex

@@ -30,4 +30,8 @@ struct PressedKey {
 // for the Russian layout's first letter).
 PressedKey PressedKeyOf(const QKeyEvent& event);
 
+// The window key a press means, by the key's place for the inserts (so they
+// work whatever the layout).
+WindowKey WindowKeyOf(const QKeyEvent& event);
+
 }  // namespace plumex

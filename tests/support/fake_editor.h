@@ -77,6 +77,28 @@ class FakeEditor : public Editor {
   void EndUpdate() override {
     if (--update_depth_ == 0) ++repaints_;
   }
+  void Undo() override {
+    if (read_only_ || undo_.empty()) return;
+    text_ = undo_.back();
+    undo_.pop_back();
+    Select(caret_, caret_);
+  }
+  void Redo() override {}
+  void Cut() override {
+    clipboard_ = SelectedText();
+    ReplaceSelection("", UndoMode::Record);
+  }
+  void Copy() override { clipboard_ = SelectedText(); }
+  void Paste() override { ReplaceSelection(clipboard_, UndoMode::Record); }
+  bool WordWrap() const override { return word_wrap_; }
+  void SetWordWrap(bool on) override { word_wrap_ = on; }
+  bool Overwrite() const override { return overwrite_; }
+  void SetOverwrite(bool on) override { overwrite_ = on; }
+  void ScrollLines(int) override {}
+  void ScrollToPercent(int) override {}
+  void ShowCaret(Reveal) override {}
+  int FontSize() const override { return font_size_; }
+  void SetFontSize(int points) override { font_size_ = std::max(points, 1); }
 
   // What the user does and what the tests look at.
   void Type(std::string_view bytes) { ReplaceSelection(bytes, UndoMode::Record); }
@@ -91,7 +113,9 @@ class FakeEditor : public Editor {
   std::string text_;
   std::function<void()> on_change_;
   int anchor_ = 0, caret_ = 0;
-  bool read_only_ = false;
+  bool read_only_ = false, word_wrap_ = false, overwrite_ = false;
+  int font_size_ = 10;
+  std::string clipboard_;
   std::vector<std::string> undo_;
   int update_depth_ = 0, repaints_ = 0, changes_while_suspended_ = 0;
 };

@@ -1,0 +1,140 @@
+#include "app/action_handlers.h"
+
+#include "app/file_commands.h"
+#include "app/main_window.h"
+#include "app/text_commands.h"
+#include "commands/document.h"
+#include "commands/find_replace.h"
+#include "commands/go_to_dialog.h"
+#include "commands/line_commands.h"
+#include "commands/profile.h"
+#include "model/table_order.h"
+#include "platform/editor_widget.h"
+
+namespace plumex {
+namespace {
+
+using enum ActionId;
+using P = WindowParts;
+
+template <EncodingCode From, EncodingCode To>
+void ConvertBetween(P& p) {
+  p.text.Convert(From, To);
+}
+
+template <CaseChange Change>
+void ChangeCase(P& p) {
+  p.text.ChangeCase(Change);
+}
+
+template <TranslitTable TranslitTables::*Table>
+void Transliterate(P& p) {
+  p.text.Transliterate(Table);
+}
+
+template <LayoutAction Which>
+void RepairLayout(P& p) {
+  p.text.RepairLayout(Which);
+}
+
+constexpr EncodingCode WIN = EncodingCode::WIN, DOS = EncodingCode::DOS, KOI = EncodingCode::KOI,
+                       MAC = EncodingCode::MAC, ISO = EncodingCode::ISO;
+
+constexpr HandlerRow kHandlers[] = {
+    {New, [](P& p) { p.files.NewDocument(); }},
+    {NewWnd, [](P& p) { p.files.StartInstance(QString()); }},
+    {Open, [](P& p) { p.files.OpenWithDialog(); }},
+    {Save, [](P& p) { p.document.SaveOrSaveAs(); }},
+    {SaveAs, [](P& p) { p.document.SaveAs(); }},
+    {SaveSelAs, [](P& p) { p.document.SaveSelectionAs(); }},
+    {PageSetup, nullptr},
+    {QPrint, nullptr},
+    {Print, nullptr},
+    {Exit, [](P& p) { p.window.close(); }},
+    {Undo, [](P& p) { p.editor.Undo(); }},
+    {Redo, [](P& p) { p.editor.Redo(); }},
+    {Cut, [](P& p) { p.editor.Cut(); }},
+    {Copy, [](P& p) { p.editor.Copy(); }},
+    {CopyURL, [](P& p) { p.window.CopyClickedUrl(); }},
+    {Paste, [](P& p) { p.editor.Paste(); }},
+    {Del, [](P& p) {
+       if (!p.editor.ReadOnly() && p.editor.SelLength() > 0) p.editor.ReplaceSelection("", UndoMode::Record);
+     }},
+    {DelLine, [](P& p) {
+       if (p.editor.SelLength() == 0) DeleteLine(p.editor);
+     }},
+    {SelAll, [](P& p) { p.editor.SelectAll(); }},
+    {SelAllCopy, nullptr},
+    {DC, nullptr},
+    {CB, nullptr},
+    {Find, [](P& p) { p.finder.ShowFind(); }},
+    {Replace, [](P& p) { p.finder.ShowReplace(); }},
+    {SearchAgain, [](P& p) { p.finder.FindNext(); }},
+    {SetBook, [](P& p) { SetQuickBookmark(p.editor, p.profile.settings()); }},
+    {GoToBook, [](P& p) { ShowQuickBookmark(p.editor, p.profile.settings()); }},
+    {GoTo, [](P& p) { p.goTo.ShowCentred(GoToMode::Line); }},
+    {UserStyle, nullptr},
+    {StdStyle, nullptr},
+    {ReadStyle, nullptr},
+    {UnixStyle, nullptr},
+    {RetroStyle, nullptr},
+    {IncFont, [](P& p) { p.editor.SetFontSize(std::min(p.editor.FontSize() + 1, 999)); }},
+    {DecFont, [](P& p) { p.editor.SetFontSize(p.editor.FontSize() - 1); }},
+    {NormFont, [](P& p) { p.editor.SetFontSize(p.profile.settings().NormFontSize); }},
+    {FullScreen, nullptr},
+    {AOT, nullptr},
+    {DefSize, nullptr},
+    {InsHorRul, nullptr},
+    {InsSign, nullptr},
+    {InsDateTime, nullptr},
+    {InsFile, nullptr},
+    {CharMap, nullptr},
+    {WW, [](P& p) { p.window.SetWordWrap(!p.editor.WordWrap()); }},
+    {RO, [](P& p) { p.files.ToggleReadOnly(); }},
+    {DosToWin, ConvertBetween<DOS, WIN>},
+    {KoiToWin, ConvertBetween<KOI, WIN>},
+    {MacToWin, ConvertBetween<MAC, WIN>},
+    {IsoToWin, ConvertBetween<ISO, WIN>},
+    {WinToDos, ConvertBetween<WIN, DOS>},
+    {WinToKoi, ConvertBetween<WIN, KOI>},
+    {WinToMac, ConvertBetween<WIN, MAC>},
+    {WinToIso, ConvertBetween<WIN, ISO>},
+    {ToTrans, Transliterate<&TranslitTables::toTranslit>},
+    {FromTrans, Transliterate<&TranslitTables::fromTranslit>},
+    {ToRuslit, Transliterate<&TranslitTables::toRuslit>},
+    {FromRuslit, Transliterate<&TranslitTables::fromRuslit>},
+    {Detect, [](P& p) { p.text.Detect(); }},
+    {PopMenuEncoding, [](P& p) { p.window.ShowEncodingMenu(); }},
+    {UpCase, ChangeCase<CaseChange::Upper>},
+    {LoCase, ChangeCase<CaseChange::Lower>},
+    {InvertCase, ChangeCase<CaseChange::Invert>},
+    {CapWords, ChangeCase<CaseChange::Capitalize>},
+    {CaseCyc, [](P& p) { p.text.CycleCase(); }},
+    {LO_12, RepairLayout<LayoutAction::From1To2>},
+    {LO_21, RepairLayout<LayoutAction::From2To1>},
+    {LO_13, RepairLayout<LayoutAction::From1To3>},
+    {LO_31, RepairLayout<LayoutAction::From3To1>},
+    {LO_23, RepairLayout<LayoutAction::From2To3>},
+    {LO_32, RepairLayout<LayoutAction::From3To2>},
+    {Run, nullptr},
+    {SendEMail, nullptr},
+    {Settings, [](P& p) { p.window.OpenSettings(); }},
+    {Help, [](P& p) { p.window.OpenHelpFile(ActionId::Help); }},
+    {History, [](P& p) { p.window.OpenHelpFile(ActionId::History); }},
+    {Readme, [](P& p) { p.window.OpenHelpFile(ActionId::Readme); }},
+    {HomePage, nullptr},
+    {BugReport, nullptr},
+    {About, nullptr},
+    {DefExts, nullptr},
+    {ClearExts, nullptr},
+    {ClearRecent, [](P& p) { p.files.ClearRecent(); }},
+};
+
+static_assert(std::size(kHandlers) == static_cast<std::size_t>(ActionId::Count));
+static_assert(RowsInIdOrder(kHandlers));
+
+}  // namespace
+
+std::span<const HandlerRow> ActionHandlers() { return kHandlers; }
+
+}  // namespace plumex

@@ -1,0 +1,24 @@
+#pragma once
+// The document's questions, asked in the window's message boxes and file
+// dialogs in the language in force.
+#include "commands/document.h"
+
+namespace plumex {
+
+class Prompter;
+
+class PromptingDocumentDialogs : public DocumentDialogs {
+ public:
+  explicit PromptingDocumentDialogs(Prompter& prompter) : prompter_(prompter) {}
+
+  Answer AskSaveChanges() override;
+  Answer AskSaveOnClose(const std::string& fileName) override;
+  std::string ChooseSavePath(const std::string& folder, const std::string& fileName) override;
+  bool ConfirmOverwrite(const std::string& path) override;
+  void ShowError(const std::string& message) override;
+
+ private:
+  Prompter& prompter_;
+};
+
+}  // namespace plumex

@@ -1,0 +1,111 @@
+#include "app/window_actions.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "commands/layout_repair.h"
+#include "config/hot_keys.h"
+#include "language/language_files.h"
+#include "language/qt_language.h"
+#include "platform/key_text.h"
+#include "platform/qt_keys.h"
+#include "platform/qt_text.h"
+
+namespace plumex {
+namespace {
+
+ActionId ActionOfLayout(LayoutAction which) {
+  return static_cast<ActionId>(static_cast<int>(ActionId::LO_12) + static_cast<int>(which));
+}
+
+}  // namespace
+
+WindowActions::WindowActions(QMainWindow& window) : QObject(&window), window_(window) {
+  for (const ActionRow& row : Actions()) {
+    auto* act = new QAction(&window);
+    act->setObjectName(QString::fromLatin1(row.name));
+    act->setShortcutContext(Qt::WindowShortcut);
+    act->setCheckable(row.Has(ActionTrait::Checkable));
+    act->setEnabled(false);  // until it has a handler
+    window.addAction(act);   // keys work even when the menu bar is hidden
+    actions_[static_cast<std::size_t>(row.id)] = act;
+  }
+}
+
+void WindowActions::Connect(ActionId id, std::function<void()> handler, std::function<bool()> locked) {
+  const ActionRow& row = ActionOf(id);
+  handled_[static_cast<std::size_t>(id)] = true;
+  action(id)->setEnabled(!row.Has(ActionTrait::NotBuilt));
+  connect(action(id), &QAction::triggered, this, [&row, handler = std::move(handler), locked = std::move(locked)] {
+    if (row.Has(ActionTrait::WaitsForReplaceAll) && locked()) return;
+    handler();
+  });
+}
+
+void WindowActions::UpdateEnabled(const EditorFacts& facts) {
+  for (const ActionRow& row : Actions())
+    if (handled_[static_cast<std::size_t>(row.id)]) action(row.id)->setEnabled(ActionEnabled(row, facts));
+}
+
+void WindowActions::Retranslate(const Settings& settings, const HotKeys& keys) {
+  for (const ActionRow& row : Actions())
+    action(row.id)->setText(BytesToQString(ActionCaption(row.id, settings)));
+  for (LayoutAction which : kLayoutActions)
+    action(ActionOfLayout(which))->setVisible(IsLayoutActionVisible(which, settings.LOCount));
+  for (const MenuDef& def : Menus())
+    if (QMenu* m = menu(def.id); m != nullptr && def.heading != nullptr) m->setTitle(Tr(def.heading));
+  ApplyHotKeys(keys);
+}
+
+void WindowActions::ApplyHotKeys(const HotKeys& keys) {
+  for (const ActionRow& row : Actions()) {
+    QAction* act = action(row.id);
+    const KeyStroke& key = keys.Key(row.id);
+    act->setShortcuts(ShortcutsFor(key));
+    // Menus show the key as hotkeys.ini and the key list write it.
+    const std::string text = KeyText(key);
+    const QString caption = act->text().section(QLatin1Char('\t'), 0, 0);
+    act->setText(text.empty() ? caption : caption + QLatin1Char('\t') + QString::fromLatin1(text.c_str()));
+  }
+}
+
+bool WindowActions::Bound(const QKeyEvent& key) const {
+  const QKeySequence pressed(key.keyCombination());
+  for (const QAction* act : actions_)
+    if (act->shortcuts().contains(pressed)) return true;
+  return false;
+}
+
+QAction* WindowActions::ForWindowKey(WindowKey key) const {
+  for (const ActionRow& row : Actions())
+    if (row.windowKey == key) return action(row.id);
+  return nullptr;
+}
+
+QMenu* WindowActions::BuildMenu(MenuId id) {
+  QMenu*& slot = menus_[static_cast<std::size_t>(id)];
+  if (slot != nullptr) return slot;  // shared submenus are built once
+  const MenuDef& def = MenuOf(id);
+  slot = new QMenu(&window_);
+  for (const MenuEntry& entry : def.entries) {
+    switch (entry.kind) {
+      case EntryKind::Action: slot->addAction(action(entry.action)); break;
+      case EntryKind::Separator: slot->addSeparator(); break;
+      case EntryKind::Submenu: slot->addMenu(BuildMenu(entry.submenu)); break;
+    }
+  }
+  if (def.generated) slot->setEnabled(false);  // filled by the feature that owns it
+  return slot;
+}
+
+void WindowActions::BuildMenus(QMenuBar& bar) {
+  for (MenuId id : MainMenuBar()) bar.addMenu(BuildMenu(id));
+  BuildMenu(MenuId::EditorPopup);
+  BuildMenu(MenuId::ExtendedPopup);
+  BuildMenu(MenuId::EncodingPopup);
+}
+
+}  // namespace plumex

@@ -1,0 +1,63 @@
+#include "commands/profile.h"
+
+#include "config/conversion_settings.h"
+#include "platform/system_facts.h"
+
+namespace plumex {
+
+Profile::Profile(std::string folder)
+    : folder_(std::move(folder)),
+      hotKeys_(folder_ + std::string(kHotkeysFileName)),
+      recent_(folder_ + std::string(kRecentFileName)) {}
+
+bool Profile::Load() {
+  languages_ = ScanLanguageFiles(folder_ + "Lang/");
+  const SettingsLoad loaded = store_.Load(folder_ + SettingsFileName(), settings_);
+  ApplyLanguage();
+  LoadLists();
+  recent_.Load();
+  hotKeys_.Load();
+  if (loaded.firstStart) {
+    (void)store_.Save(settings_, language_.tables);
+    for (const ListFile& list : lists_) (void)list.Save();
+    (void)hotKeys_.Save();
+  }
+  RebuildTranslit();
+  return loaded.firstStart;
+}
+
+std::string Profile::Save() {
+  const IoStatus written = store_.Save(settings_, language_.tables);
+  // Each list is written on its own; one failure does not stop the others.
+  for (const ListFile& list : lists_) (void)list.Save();
+  (void)hotKeys_.Save();
+  (void)recent_.Save();
+  return written || store_.LoadFailed() ? std::string() : written.error;
+}
+
+void Profile::ApplyLanguage() {
+  language_ = plumex::ApplyLanguage(settings_.Language, languages_, settings_, settings_.Starts,
+                                    {store_.File(), folder_});
+  tables_ = std::make_unique<ConversionTables>(TablesFromSettings(settings_));
+}
+
+void Profile::LoadLists() {
+  lists_.clear();
+  for (AuxList list : kAuxLists) {
+    lists_.emplace_back(folder_ + std::string(AuxListFileName(list)));
+    lists_.back().Load(AuxListDefaults(list));
+  }
+}
+
+void Profile::RebuildTranslit() {
+  const auto& translit = lists_[static_cast<std::size_t>(AuxList::Translit)].lines();
+  const auto& ruslit = lists_[static_cast<std::size_t>(AuxList::Ruslit)].lines();
+  translit_ = std::make_unique<TranslitTables>(TranslitTables{
+      TranslitTable(translit, TranslitDirection::Forward),
+      TranslitTable(translit, TranslitDirection::Reverse),
+      TranslitTable(ruslit, TranslitDirection::Forward),
+      TranslitTable(ruslit, TranslitDirection::Reverse),
+  });
+}
+
+}  // namespace plumex
