@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "app/file_commands.h"
+#include "app/menu_keys.h"
 #include "app/status_bar.h"
 #include "app/status_presenter.h"
 #include "app/text_commands.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   status_->encoding()->setText(QStringLiteral("---"));
   actions_ = new WindowActions(*this);
   actions_->BuildMenus(*menuBar());
+  menuKeys_ = new MenuKeys(*menuBar());
   percentItem_ = menuBar()->addAction(QString());
   percentItem_->setObjectName(QStringLiteral("MenuPerc"));
 
@@ -95,6 +97,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   ConnectEditor();
   ConnectStatusBar();
   actions_->Retranslate(settings, profile_.hotKeys());
+  ApplyHotKeys();
   presenter_->Retranslate();
   files_->BuildRecentMenu();
   if (profile_.language().index != 0) settingsDialog_->ApplySize(Language().SettingsDialogSize());
@@ -443,6 +446,7 @@ void MainWindow::ReturnToEnglish() {
 void MainWindow::ApplyLanguage() {
   profile_.ApplyLanguage();
   actions_->Retranslate(profile_.settings(), profile_.hotKeys());
+  ApplyHotKeys();
   finder_->Retranslate();
   goTo_->Retranslate();
   // English keeps the size the user gave the dialog.
@@ -452,7 +456,12 @@ void MainWindow::ApplyLanguage() {
   RefreshSize();
 }
 
-void MainWindow::HotKeysChanged() { actions_->ApplyHotKeys(profile_.hotKeys()); }
+void MainWindow::HotKeysChanged() { ApplyHotKeys(); }
+
+void MainWindow::ApplyHotKeys() {
+  actions_->ApplyHotKeys(profile_.hotKeys());
+  menuKeys_->SetF10Free(!actions_->Bound(QKeyEvent(QEvent::KeyPress, Qt::Key_F10, Qt::NoModifier)));
+}
 
 void MainWindow::SaveSettings() { WriteSettings(); }
 

@@ -23,6 +23,7 @@ namespace plumex {
 
 class InstanceLauncher;
 class KeyboardLayouts;
+class MenuKeys;
 class Prompter;
 class StatusBar;
 class StatusPresenter;
@@ -98,6 +99,7 @@ class MainWindow : public QMainWindow, private SettingsHost {
   // What the settings dialog asks of the window.
   void ApplyLanguage() override;
   void HotKeysChanged() override;
+  void ApplyHotKeys();
   void SaveSettings() override;
 
   CommandLine commandLine_;
@@ -113,6 +115,7 @@ class MainWindow : public QMainWindow, private SettingsHost {
   StatusBar* status_ = nullptr;
   WindowActions* actions_ = nullptr;
   QAction* percentItem_ = nullptr;
+  MenuKeys* menuKeys_ = nullptr;
   PromptingDocumentDialogs dialogs_;
   std::unique_ptr<Document> document_;
   std::unique_ptr<StatusPresenter> presenter_;

@@ -1,6 +1,7 @@
 #include "app/status_bar.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace plumex {
 namespace {
@@ -15,6 +16,19 @@ StatusPane::StatusPane(int width, QWidget* parent) : QLabel(parent) {
   setAlignment(width > 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
   setFrameShape(QFrame::StyledPanel);
   setFrameShadow(QFrame::Sunken);
+  // A pane's text never widens the window: what does not fit is cut short.
+  setSizePolicy(width > 0 ? QSizePolicy::Fixed : QSizePolicy::Ignored, QSizePolicy::Preferred);
+  setMinimumWidth(width > 0 ? width : 0);
+}
+
+QSize StatusPane::minimumSizeHint() const { return {minimumWidth(), QLabel::minimumSizeHint().height()}; }
+
+void StatusPane::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  QPainter painter(this);
+  painter.setPen(palette().color(foregroundRole()));
+  const QRect room = contentsRect().adjusted(margin() + 2, 0, -margin() - 2, 0);
+  painter.drawText(room, static_cast<int>(alignment()), fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
 }
 
 void StatusPane::mouseReleaseEvent(QMouseEvent* event) {

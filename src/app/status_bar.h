@@ -11,6 +11,7 @@ class StatusPane : public QLabel {
 
  public:
   StatusPane(int width, QWidget* parent);
+  QSize minimumSizeHint() const override;
 
  signals:
   void clicked();
@@ -20,6 +21,7 @@ class StatusPane : public QLabel {
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };
 
 enum class Indicator { WordWrap, ReadOnly, CatchClipboard, DirectCopy, Insert };

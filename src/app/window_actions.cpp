@@ -1,6 +1,7 @@
 #include "app/window_actions.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
@@ -9,7 +10,9 @@
 #include "commands/layout_repair.h"
 #include "config/hot_keys.h"
 #include "language/language_files.h"
+#include "language/language_table.h"
 #include "language/qt_language.h"
+#include "model/menu_accelerators.h"
 #include "platform/key_text.h"
 #include "platform/qt_keys.h"
 #include "platform/qt_text.h"
@@ -55,9 +58,46 @@ void WindowActions::Retranslate(const Settings& settings, const HotKeys& keys) {
     action(row.id)->setText(BytesToQString(ActionCaption(row.id, settings)));
   for (LayoutAction which : kLayoutActions)
     action(ActionOfLayout(which))->setVisible(IsLayoutActionVisible(which, settings.LOCount));
-  for (const MenuDef& def : Menus())
-    if (QMenu* m = menu(def.id); m != nullptr && def.heading != nullptr) m->setTitle(Tr(def.heading));
+  MarkAccelerators(settings);
   ApplyHotKeys(keys);
+}
+
+void WindowActions::MarkAccelerators(const Settings& settings) {
+  const auto heading = [](MenuId id) {
+    const char* key = MenuOf(id).heading;
+    return key != nullptr ? Language().Text(key) : std::string();
+  };
+  const auto mark = [](const std::string& caption, int index) {
+    return BytesToQString(MarkAccelerator(caption, index));
+  };
+  // The menu bar is one level, each menu's items another. Pop-ups share
+  // their actions with the menus, and show the same letters.
+  std::vector<std::string> titles;
+  for (MenuId id : MainMenuBar()) titles.push_back(heading(id));
+  const std::vector<int> barKeys = ChooseAccelerators(titles);
+  for (std::size_t i = 0; i < titles.size(); ++i) menu(MainMenuBar()[i])->setTitle(mark(titles[i], barKeys[i]));
+  // Levels reached from the menu bar, each once; the pop-ups' own subsets
+  // would give shared actions other letters.
+  std::vector<MenuId> levels(MainMenuBar().begin(), MainMenuBar().end());
+  for (std::size_t next = 0; next < levels.size(); ++next)
+    for (const MenuEntry& entry : MenuOf(levels[next]).entries)
+      if (entry.kind == EntryKind::Submenu && std::find(levels.begin(), levels.end(), entry.submenu) == levels.end())
+        levels.push_back(entry.submenu);
+  for (MenuId id : levels) {
+    const MenuDef& def = MenuOf(id);
+    if (def.generated) continue;
+    std::vector<std::string> captions;
+    for (const MenuEntry& entry : def.entries)
+      captions.push_back(entry.kind == EntryKind::Action    ? ActionCaption(entry.action, settings)
+                         : entry.kind == EntryKind::Submenu ? heading(entry.submenu)
+                                                            : std::string());
+    const std::vector<int> keys = ChooseAccelerators(captions);
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+      const MenuEntry& entry = def.entries[i];
+      if (entry.kind == EntryKind::Action) action(entry.action)->setText(mark(captions[i], keys[i]));
+      if (entry.kind == EntryKind::Submenu) menu(entry.submenu)->setTitle(mark(captions[i], keys[i]));
+    }
+  }
 }
 
 void WindowActions::ApplyHotKeys(const HotKeys& keys) {

@@ -46,6 +46,8 @@ class WindowActions : public QObject {
 
  private:
   QMenu* BuildMenu(MenuId id);
+  // Letters for Alt and the open menus, chosen afresh for each language.
+  void MarkAccelerators(const Settings& settings);
 
   QMainWindow& window_;
   std::array<QAction*, static_cast<std::size_t>(ActionId::Count)> actions_{};
