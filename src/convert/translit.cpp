@@ -2,72 +2,32 @@
 
 #include <algorithm>
 
-#include "convert/win1251.h"
+#include "convert/key_replacement.h"
 
 namespace plumex {
 namespace {
 
 // Occurrences that overlap one another are settled together. Ordinary text
-// breaks into groups of a few bytes; a hostile run of overlapping keys is cut
-// after this many occurrences so the work stays linear and memory small (the
-// cut may settle a few bytes at the seam differently from one whole group).
+// breaks into groups of a few bytes; a hostile run of overlapping keys that
+// grows past this many goes entry by entry instead, which needs no memory
+// per occurrence.
 constexpr std::size_t kMaxGroupOccurrences = 1 << 16;
 
-struct LetterRow {
-  const char* upper;
-  const char* lower;
-  const char* translitUpper;
-  const char* translitLower;
-  const char* ruslitUpper;
-  const char* ruslitLower;
+struct Chaining {
+  std::array<bool, 256> inKey{};  // bytes of the keys looked at so far
+  bool longKey = false;           // one of those keys has two bytes or more
 };
 
-// Letters in UTF-8 for reading; turned into Windows-1251 bytes when the lines
-// are built.
-constexpr LetterRow kLetters[] = {
-    {"А", "а", "A", "a", "A", "a"},
-    {"Б", "б", "B", "b", "6", "6"},
-    {"В", "в", "V", "v", "B", "B"},
-    {"Г", "г", "G", "g", "r", "r"},
-    {"Д", "д", "D", "d", "g", "g"},
-    {"Е", "е", "E", "e", "E", "e"},
-    {"Ё", "ё", "E", "e", "E", "e"},
-    {"Ж", "ж", "Zh", "zh", "}|{", "}|{"},
-    {"З", "з", "Z", "z", "3", "3"},
-    {"И", "и", "I", "i", "U", "u"},
-    {"Й", "й", "J", "j", "U", "u"},
-    {"К", "к", "K", "k", "K", "k"},
-    {"Л", "л", "L", "l", "/\\", "/\\"},
-    {"М", "м", "M", "m", "M", "M"},
-    {"Н", "н", "N", "n", "H", "H"},
-    {"О", "о", "O", "o", "O", "o"},
-    {"П", "п", "P", "p", "/7", "/7"},
-    {"Р", "р", "R", "r", "P", "p"},
-    {"С", "с", "S", "s", "C", "c"},
-    {"Т", "т", "T", "t", "T", "m"},
-    {"У", "у", "U", "u", "Y", "y"},
-    {"Ф", "ф", "F", "f", "(|)", "(|)"},
-    {"Х", "х", "H", "h", "X", "x"},
-    {"Ц", "ц", "Ts", "ts", "U,", "u,"},
-    {"Ч", "ч", "Ch", "ch", "4", "4"},
-    {"Ш", "ш", "Sh", "sh", "|||", "|||"},
-    {"Щ", "щ", "Shch", "shch", "|||,", "|||,"},
-    {"Ъ", "ъ", "'", "'", "'b", "'b"},
-    {"Ы", "ы", "Y", "y", "b|", "b|"},
-    {"Ь", "ь", "`", "`", "b", "b"},
-    {"Э", "э", "E", "e", "-) ", "-)"},  // the upper-case look-alike ends with a blank
-    {"Ю", "ю", "Yu", "yu", "|-0", "|-0"},
-    {"Я", "я", "Ya", "ya", "R", "R"},
-};
-
-std::vector<std::string> TableLines(const char* LetterRow::*upperValue,
-                                    const char* LetterRow::*lowerValue) {
-  std::vector<std::string> lines;
-  for (const LetterRow& row : kLetters) {
-    lines.push_back(Utf8ToWin1251(row.upper) + "=" + row.*upperValue);
-    lines.push_back(Utf8ToWin1251(row.lower) + "=" + row.*lowerValue);
-  }
-  return lines;
+// Whether an entry, taken after those ranked below it (walking the list from
+// its end), can match what another wrote: a later key holding a byte of its
+// value, or its deletion bringing together the bytes of a key of two or more.
+bool Feeds(const std::string& key, const std::string& value, Chaining& later) {
+  later.longKey = later.longKey || key.size() > 1;
+  const bool feeds = value.empty() ? later.longKey : std::ranges::any_of(value, [&](char c) {
+    return later.inKey[static_cast<unsigned char>(c)];
+  });
+  for (char c : key) later.inKey[static_cast<unsigned char>(c)] = true;
+  return feeds;
 }
 
 }  // namespace
@@ -86,6 +46,9 @@ TranslitTable::TranslitTable(const std::vector<std::string>& lines, TranslitDire
       return a.key.size() + a.value.size() > b.key.size() + b.value.size();
     });
   }
+  Chaining later;
+  for (auto entry = entries_.rbegin(); entry != entries_.rend() && onePass_; ++entry)
+    onePass_ = !Feeds(entry->key, entry->value, later);
   for (std::size_t i = 0; i < entries_.size(); ++i) AddKey(static_cast<std::int32_t>(i));
 }
 
@@ -110,8 +73,8 @@ void TranslitTable::AddKey(std::int32_t entry) {
     }
     node = next;
   }
-  // A repeated key keeps its first, better-ranked entry: the later one could
-  // never claim a byte the first had not claimed already.
+  // A repeated key keeps its first, better-ranked entry: the later one finds
+  // no occurrence the first has left.
   std::int32_t& owner = nodes_[static_cast<std::size_t>(node)].entry;
   if (owner < 0) owner = entry;
 }
@@ -125,7 +88,21 @@ std::int32_t TranslitTable::Child(std::int32_t node, unsigned char byte) const {
 }
 
 std::string TranslitTable::Apply(std::string_view text) const {
-  return longestKey_ <= 1 ? ApplyByteByByte(text) : ApplyMatching(text);
+  if (!onePass_) return ApplyEntryByEntry(text);
+  if (longestKey_ <= 1) return ApplyByteByByte(text);
+  std::optional<std::string> matched = ApplyMatching(text);
+  return matched ? std::move(*matched) : ApplyEntryByEntry(text);
+}
+
+std::string TranslitTable::ApplyEntryByEntry(std::string_view text) const {
+  std::string current(text);
+  std::string next;
+  for (const Entry& entry : entries_) {
+    if (current.find(entry.key[0]) == std::string::npos) continue;  // spares a copy of the text
+    ReplaceEveryOccurrence(current, entry.key, entry.value, next);
+    current.swap(next);
+  }
+  return current;
 }
 
 std::string TranslitTable::ApplyByteByByte(std::string_view text) const {
@@ -143,8 +120,9 @@ std::string TranslitTable::ApplyByteByByte(std::string_view text) const {
 
 // Finds every key occurrence in one left-to-right walk of the trie and settles
 // each group of mutually overlapping occurrences by rank, the way replacing
-// entry after entry over the whole text would.
-std::string TranslitTable::ApplyMatching(std::string_view text) const {
+// entry after entry over the whole text would when no entry matches what
+// another wrote. Nothing when a group grows too large.
+std::optional<std::string> TranslitTable::ApplyMatching(std::string_view text) const {
   std::string out;
   out.reserve(text.size() + text.size() / 8);
   std::vector<Occurrence> group;
@@ -153,12 +131,11 @@ std::string TranslitTable::ApplyMatching(std::string_view text) const {
   std::size_t groupEnd = 0;
   std::size_t copied = 0;  // text before this has been written to `out`
 
-  // Writes the group's text up to `limit` at least; returns where it stopped.
-  const auto settle = [&](std::size_t limit) {
+  const auto settle = [&] {
     out.append(text, copied, groupBegin - copied);
-    copied = Resolve(text, groupBegin, groupEnd, limit, group, owners, out);
+    Resolve(text.substr(groupBegin, groupEnd - groupBegin), groupBegin, group, owners, out);
+    copied = groupEnd;
     group.clear();
-    return copied;
   };
 
   for (std::size_t p = 0; p < text.size(); ++p) {
@@ -166,7 +143,7 @@ std::string TranslitTable::ApplyMatching(std::string_view text) const {
     for (std::size_t q = p; node >= 0;) {
       const std::int32_t entry = nodes_[static_cast<std::size_t>(node)].entry;
       if (entry >= 0) {
-        if (!group.empty() && p >= groupEnd) settle(groupEnd);
+        if (!group.empty() && p >= groupEnd) settle();
         if (group.empty()) groupBegin = groupEnd = p;
         group.push_back({p, entry});
         groupEnd = std::max(groupEnd, q + 1);
@@ -174,33 +151,28 @@ std::string TranslitTable::ApplyMatching(std::string_view text) const {
       if (++q == text.size()) break;
       node = Child(node, static_cast<unsigned char>(text[q]));
     }
-    // Bytes after p may still be claimed by occurrences not yet found, so a
-    // cut group is written only up to p (or the end of a replacement over it).
-    if (group.size() >= kMaxGroupOccurrences) p = settle(p + 1) - 1;
+    if (group.size() > kMaxGroupOccurrences) return std::nullopt;
   }
-  if (!group.empty()) settle(groupEnd);
+  if (!group.empty()) settle();
   out.append(text, copied);
   return out;
 }
 
-// Settles one group of occurrences, all inside [begin, end): in rank order
-// (entry, then position) an occurrence is replaced when none of its bytes has
-// been claimed yet. Writes from `begin` until `limit` is reached and returns
-// the position after the last byte written. `owners` is scratch space.
-std::size_t TranslitTable::Resolve(std::string_view text, std::size_t begin, std::size_t end,
-                                   std::size_t limit, std::vector<Occurrence>& occurrences,
-                                   std::vector<std::int32_t>& owners, std::string& out) const {
+// Settles one group of occurrences, which starts at `begin` of the text: in
+// rank order (entry, then position) an occurrence is replaced when none of its
+// bytes has been claimed yet. `owners` is scratch space.
+void TranslitTable::Resolve(std::string_view group, std::size_t begin, std::vector<Occurrence>& occurrences,
+                            std::vector<std::int32_t>& owners, std::string& out) const {
   constexpr std::int32_t kFree = -1;
   constexpr std::int32_t kClaimed = -2;  // inside a replaced occurrence, not its start
-  if (occurrences.size() == 1) {  // the usual case: nothing to settle
-    const Entry& entry = entries_[static_cast<std::size_t>(occurrences.front().entry)];
-    out += entry.value;
-    return begin + entry.key.size();
+  if (occurrences.size() == 1) {  // the usual case: the group is one key
+    out += entries_[static_cast<std::size_t>(occurrences.front().entry)].value;
+    return;
   }
   std::sort(occurrences.begin(), occurrences.end(), [](const Occurrence& a, const Occurrence& b) {
     return a.entry != b.entry ? a.entry < b.entry : a.position < b.position;
   });
-  owners.assign(end - begin, kFree);
+  owners.assign(group.size(), kFree);
   for (const Occurrence& o : occurrences) {
     const auto from = owners.begin() + static_cast<std::ptrdiff_t>(o.position - begin);
     const auto to = from + static_cast<std::ptrdiff_t>(entries_[static_cast<std::size_t>(o.entry)].key.size());
@@ -208,18 +180,15 @@ std::size_t TranslitTable::Resolve(std::string_view text, std::size_t begin, std
     std::fill(from, to, kClaimed);
     *from = o.entry;
   }
-  std::size_t i = 0;
-  while (begin + i < limit) {
+  for (std::size_t i = 0; i < group.size();) {
     if (owners[i] >= 0) {
       const Entry& entry = entries_[static_cast<std::size_t>(owners[i])];
       out += entry.value;
       i += entry.key.size();
     } else {
-      out += text[begin + i];
-      ++i;
+      out += group[i++];
     }
   }
-  return begin + i;
 }
 
 std::string TranslitForward(std::string_view text, const std::vector<std::string>& lines) {
@@ -228,14 +197,6 @@ std::string TranslitForward(std::string_view text, const std::vector<std::string
 
 std::string TranslitReverse(std::string_view text, const std::vector<std::string>& lines) {
   return TranslitTable(lines, TranslitDirection::Reverse).Apply(text);
-}
-
-std::vector<std::string> BuiltInTranslitLines() {
-  return TableLines(&LetterRow::translitUpper, &LetterRow::translitLower);
-}
-
-std::vector<std::string> BuiltInRuslitLines() {
-  return TableLines(&LetterRow::ruslitUpper, &LetterRow::ruslitLower);
 }
 
 }  // namespace plumex

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,16 +19,28 @@ enum class TranslitDirection { Forward, Reverse };
 //
 // Forward replaces keys by values, reverse values by keys. Each line is split
 // at its first "="; lines without one, and pairs whose side to be found is
-// empty, are skipped. When several keys could claim the same bytes, the rank
-// decides: forward ranks entries by their place in the list; reverse ranks
-// longer entries (both sides together) first, ties by place, so "Shch" is
-// taken before "Sh" and "S". Each text byte is replaced at most once and the
-// output is never searched again, so no table can make a pass run forever.
+// empty, are skipped. Forward takes the entries in list order; reverse takes
+// longer entries (both sides together) first, ties in list order, so "Shch"
+// is taken before "Sh" and "S".
+//
+// The entries run one after another over the whole text: each replaces every
+// occurrence of its key, leftmost first, and a later entry also matches what
+// an earlier one wrote (with "a=b" then "b=c", "ab" becomes "cc"). A key that
+// a deletion brings together again is matched again ("ab=" empties "aabb").
+// An entry never matches bytes it wrote itself, or a value holding its own
+// key would be replaced without end: "a=aa" doubles each "a" once, and
+// "ab=b" turns "aab" into "ab". Each entry costs one walk over the text.
 class TranslitTable {
  public:
   TranslitTable(const std::vector<std::string>& lines, TranslitDirection direction);
 
+  // Takes one walk over the text for the whole table when no entry can match
+  // what another wrote (OnePass), as with the shipped tables; entry after
+  // entry otherwise. Both give the same text.
   std::string Apply(std::string_view text) const;
+  // Entry after entry, whatever the table.
+  std::string ApplyEntryByEntry(std::string_view text) const;
+  bool OnePass() const { return onePass_; }
 
  private:
   struct Entry {
@@ -46,15 +59,15 @@ class TranslitTable {
   void AddKey(std::int32_t entry);
   std::int32_t Child(std::int32_t node, unsigned char byte) const;
   std::string ApplyByteByByte(std::string_view text) const;
-  std::string ApplyMatching(std::string_view text) const;
-  std::size_t Resolve(std::string_view text, std::size_t begin, std::size_t end, std::size_t limit,
-                      std::vector<Occurrence>& occurrences, std::vector<std::int32_t>& owners,
-                      std::string& out) const;
+  std::optional<std::string> ApplyMatching(std::string_view text) const;
+  void Resolve(std::string_view group, std::size_t begin, std::vector<Occurrence>& occurrences,
+               std::vector<std::int32_t>& owners, std::string& out) const;
 
   std::vector<Entry> entries_;  // in rank order, best first
   std::vector<Node> nodes_;     // key trie below the first byte
   std::array<std::int32_t, 256> roots_;  // first byte -> node, -1 when no key starts so
   std::size_t longestKey_ = 0;
+  bool onePass_ = true;
 };
 
 std::string TranslitForward(std::string_view text, const std::vector<std::string>& lines);
