@@ -1,4 +1,4 @@
-// plumex-text detect FILE...
+// plumex-text detect [FILE...]
 #include <algorithm>
 #include <ostream>
 #include <string>
@@ -29,8 +29,8 @@ EncodingCode DetectFile(const std::string& name, std::istream& standard_input, c
 }  // namespace
 
 int RunDetect(Arguments arguments, const ToolContext& context) {
-  const ParsedArguments parsed = ParseArguments(arguments, {});
-  if (parsed.operands.empty()) throw UsageError("detect: no file named");
+  ParsedArguments parsed = ParseArguments(arguments, {});
+  if (parsed.operands.empty()) parsed.operands.push_back("-");
   int status = kExitOk;
   for (std::string_view operand : parsed.operands) {
     const std::string name(operand);

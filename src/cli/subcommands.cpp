@@ -4,7 +4,8 @@ namespace plumex {
 
 std::span<const Subcommand> Subcommands() {
   static constexpr Subcommand kTable[] = {
-      {"detect", "FILE...", "print each file's name, a tab and its code page (WIN, DOS, KOI, MAC, ISO)",
+      {"detect", "[FILE...]",
+       "print each file's name (\"-\" for standard input), a tab and its code page (WIN, DOS, KOI, MAC, ISO)",
        &RunDetect},
       {"convert", "--from CODE --to CODE [FILE] | --auto [FILE]",
        "convert between code pages; --auto detects the code page and converts to WIN", &RunConvert},

@@ -1,5 +1,4 @@
 #include "cli/text_tool.h"
-#include "config/conversion_settings.h"
 
 #include <algorithm>
 #include <new>
@@ -11,29 +10,39 @@
 #include "cli/subcommands.h"
 #include "cli/tool_failure.h"
 #include "cli/tool_tables.h"
+#include "config/conversion_settings.h"
+#include "model/command_line.h"
 
 namespace plumex {
 namespace {
 
-void PrintHelp(std::ostream& out) {
-  out << "Usage: plumex-text COMMAND [ARGUMENTS]\n"
-         "Plumex's Cyrillic tools for the shell. Output goes to standard output; a missing\n"
-         "FILE, or \"-\", means standard input. CODE is one of WIN, DOS, KOI, MAC, ISO.\n"
-         "The tables come from your Plumex settings file, translit.ini and ruslit.ini\n"
-         "when they exist (the editor's built-in ones otherwise); none of them is written.\n\n";
+std::string HelpText() {
+  std::string text =
+      "Usage: plumex-text COMMAND [ARGUMENTS]\n"
+      "Plumex's Cyrillic tools for the shell. Output goes to standard output; a missing\n"
+      "FILE, or \"-\", means standard input. CODE is one of WIN, DOS, KOI, MAC, ISO.\n"
+      "The tables come from your Plumex settings file, translit.ini and ruslit.ini\n"
+      "when they exist (the editor's built-in ones otherwise); none of them is written.\n\n";
   for (const Subcommand& command : Subcommands())
-    out << "  plumex-text " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
-  out << "\nExit status: 0 done, 1 a file could not be read or written, 2 bad arguments.\n";
+    text += "  plumex-text " + std::string(command.name) + ' ' + std::string(command.usage) + "\n      " +
+            std::string(command.summary) + '\n';
+  return text +
+         "  plumex-text --help | --version\n      show this text, or the version of Plumex\n"
+         "\nExit status: 0 done, 1 a file could not be read or written (or memory ran out),\n"
+         "2 bad arguments.\n";
+}
+
+int Answer(std::ostream& out, const std::string& text) {
+  WriteBytes(out, text);
+  FinishOutput(out);
+  return kExitOk;
 }
 
 int Run(const std::vector<std::string_view>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
   if (arguments.empty()) throw UsageError("no command given; try 'plumex-text --help'");
   const std::string_view name = arguments.front();
-  if (name == "--help" || name == "-h") {
-    PrintHelp(out);
-    FinishOutput(out);
-    return kExitOk;
-  }
+  if (name == "--help" || name == "-h") return Answer(out, HelpText());
+  if (name == "--version") return Answer(out, VersionText());  // the editor's own line
   const auto commands = Subcommands();
   const auto command = std::ranges::find(commands, name, &Subcommand::name);
   if (command == commands.end())

@@ -6,7 +6,8 @@
 namespace plumex {
 
 // Runs one command line; returns the exit status: 0 done, 1 a file could
-// not be read or written, 2 bad arguments. Never writes any settings file.
+// not be read or written or memory ran out, 2 bad arguments. Never writes
+// any settings file.
 int RunTextTool(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace plumex

@@ -1,168 +1,245 @@
+// plumex-text in-process, each test with a settings folder of its own: the user's files take no part.
+#include "cli/text_tool.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <string>
-#include <vector>
+#include <sstream>
 
 #include "cli/byte_streams.h"
-#include "cli/text_tool_fixture.h"
-#include "convert/conversion_tables.h"
+#include "cli/subcommands.h"
+#include "commands/layout_repair.h"
+#include "config/conversion_settings.h"
+#include "convert/translit.h"
 #include "convert/win1251.h"
+#include "model/command_line.h"
+#include "platform/system_facts.h"
 #include "support/file_helpers.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
 
 namespace plumex {
 namespace {
 
-using test::TextTool;
-using test::LineCount;
-using test::ToolResult;
-using test::W;
+using Args = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+struct ToolResult { int status; std::string out, err; };
+
+std::string W(std::string_view utf8) { return Utf8ToWin1251(utf8); }
+long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
 
 const std::string kProse = W(
     "Осенью город становится тише. Туристы разъезжаются, кафе убирают столики с улиц, "
     "а в парках дворники собирают листья в большие кучи. Она смотрит в окно.\r\n");
 
-std::string In(EncodingCode code, const ConversionTables& tables) {
-  return tables.Conversion(EncodingCode::WIN, code).Apply(kProse);
-}
+class TextTool : public ::testing::Test {
+ protected:
+  ToolResult Run(const Args& arguments, const std::string& input = {}, std::ostream* output = nullptr) {
+    std::vector<const char*> argv = {"plumex-text"};
+    for (const std::string& a : arguments) argv.push_back(a.c_str());
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = RunTextTool(static_cast<int>(argv.size()), argv.data(), in, output ? *output : out, err);
+    return {status, out.str(), err.str()};
+  }
+  // "settings/..." is in the user's settings folder.
+  std::string File(const std::string& name, const std::string& bytes) {
+    fs::create_directories(fs::path(dir_ / name).parent_path());
+    test::WriteRaw(dir_ / name, bytes);
+    return dir_ / name;
+  }
+  std::string In(EncodingCode code, const std::string& text = kProse) const {
+    return defaults_.Conversion(EncodingCode::WIN, code).Apply(text);
+  }
 
-TEST_F(TextTool, DetectPrintsNameTabCodeForEveryFile) {
-  const std::string koi = File("with space.txt", In(EncodingCode::KOI, defaults_));
-  const std::string dos = File("it's \"quoted\".txt", In(EncodingCode::DOS, defaults_));
-  const std::string mac = File("-dash.txt", In(EncodingCode::MAC, defaults_));
-  const std::string empty = File("empty.txt", "");
-  const ToolResult r = Run({"detect", koi, dos, "--", mac, empty});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, koi + "\tKOI\n" + dos + "\tDOS\n" + mac + "\tMAC\n" + empty + "\tWIN\n");
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(Run({"detect", "-"}, In(EncodingCode::ISO, defaults_)).out, "-\tISO\n");
-}
+  test::TempDir dir_;
+  test::ScopedEnv home_{"PLUMEX_HOME", dir_ / "settings"};
+  const std::string settingsName_ = "settings/" + SettingsFileName();
+  const ConversionTables defaults_ = TablesFromSettings(Settings{});
+};
 
-TEST_F(TextTool, DetectGoesOnPastUnreadableFiles) {
-  const std::string win = File("win.txt", kProse);
-  const ToolResult r = Run({"detect", dir_ / "missing.txt", dir_.path(), win});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, win + "\tWIN\n");
-  EXPECT_NE(r.err.find("missing.txt"), std::string::npos);
-  EXPECT_EQ(LineCount(r.err), 2);
-}
-
-TEST_F(TextTool, ConvertIsByteExactOnFilesAndStandardInput) {
-  const std::string koi = In(EncodingCode::KOI, defaults_);
-  const std::string path = File("a b'c\".txt", koi);
-  EXPECT_EQ(Run({"convert", "--from", "KOI", "--to", "WIN", path}).out, kProse);
-  EXPECT_EQ(Run({"convert", "--from=koi", "--to=Win"}, koi).out, kProse);
-  EXPECT_EQ(Run({"convert", "--to", "dos", "--from", "win", "-"}, kProse).out, In(EncodingCode::DOS, defaults_));
-  EXPECT_EQ(Run({"convert", "--auto", path}).out, kProse);
-  EXPECT_EQ(Run({"convert", "--auto"}, In(EncodingCode::ISO, defaults_)).out, kProse);
-}
-
-TEST_F(TextTool, EveryByteSurvivesTheTrip) {
-  // NUL, CR, LF and a lone CR pass as they are; only table letters move.
-  const std::string all = test::AllBytes() + "\r\n\r\n\n\r";
-  EXPECT_EQ(Run({"convert", "--from", "WIN", "--to", "KOI"}, all).out,
-            defaults_.Conversion(EncodingCode::WIN, EncodingCode::KOI).Apply(all));
-  EXPECT_EQ(Run({"convert", "--from", "WIN", "--to", "WIN"}, all).out, all);
-  EXPECT_EQ(Run({"case", "lower"}, all).out.size(), all.size());
-}
-
-TEST_F(TextTool, BigInputsPassInChunksAndDetectionSeesOnlyTheStart) {
-  std::string big;
-  while (big.size() < 3 * kChunkSize) big += In(EncodingCode::DOS, defaults_);
-  EXPECT_EQ(Run({"convert", "--auto", File("big.txt", big)}).out,
-            defaults_.Conversion(EncodingCode::DOS, EncodingCode::WIN).Apply(big));
-  // English first: the Russian part starts after the bytes detection reads.
-  const std::string late = std::string(1024, 'x') + In(EncodingCode::KOI, defaults_);
-  EXPECT_EQ(Run({"detect", File("late.txt", late)}).out, dir_ / "late.txt" + "\tWIN\n");
-  EXPECT_EQ(Run({"convert", "--auto"}, late).out, late);
-}
-
-TEST_F(TextTool, CaseChanges) {
-  const std::string text = W("привет, МИР! don't stop\r\n");
-  const std::pair<const char*, const char*> cases[] = {
-      {"upper", "ПРИВЕТ, МИР! DON'T STOP\r\n"},
-      {"lower", "привет, мир! don't stop\r\n"},
-      {"invert", "ПРИВЕТ, мир! DON'T STOP\r\n"},
-      {"capitalize", "Привет, Мир! Don'T Stop\r\n"},
+TEST_F(TextTool, EveryCommandOnAFileAndOnStandardInput) {
+  const struct { Args arguments; std::string input, expected; } cases[] = {
+      {{"case", "upper"}, W("привет, МИР! don't stop"), W("ПРИВЕТ, МИР! DON'T STOP")},
+      {{"case", "lower"}, W("привет, МИР! don't stop"), W("привет, мир! don't stop")},
+      {{"case", "invert"}, W("привет, МИР! don't stop"), W("ПРИВЕТ, мир! DON'T STOP")},
+      {{"case", "capitalize"}, W("привет, МИР! don't stop"), W("Привет, Мир! Don'T Stop")},
+      {{"translit"}, W("Щука\r\nЖук, ёж\n"), "Shchuka\r\nZhuk, ezh\n"},
+      {{"untranslit"}, "tsar ZHUK Zhuk \xD0\xA9", W("цар ЗХУК Жук ") + "\xD0\xA9"},
+      {{"ruslit"}, W("Жук"), "}|{yk"},
+      {{"unruslit"}, "|||,|||b|}|{yk", W("ЩШЫЖук")},
+      {{"layout", "--from", "2", "--to", "1"}, W("руддщ Ё-моё 1=1"), "hello ~-vj` 1=1"},
+      {{"layout", "--to=2", "--from=1"}, "Ghbdtn? Ndjq lheu\r\n", W("Привет, Твой друг\r\n")},
+      {{"convert", "--from", "KOI", "--to", "WIN"}, In(EncodingCode::KOI), kProse},
+      {{"convert", "--to=dos", "--from=Win"}, kProse, In(EncodingCode::DOS)},
+      {{"convert", "--auto"}, In(EncodingCode::ISO), kProse},
   };
-  const std::string path = File("case me.txt", text);
-  for (const auto& [change, expected] : cases) {
-    EXPECT_EQ(Win1251ToUtf8(Run({"case", change, path}).out), expected) << change;
-    EXPECT_EQ(Win1251ToUtf8(Run({"case", change}, text).out), expected) << change;
+  for (const auto& c : cases) {
+    const std::string path = File("it's a \"file\".txt", c.input);
+    for (const Args& operands : {Args{path}, Args{"--", path}, Args{"-"}, Args{}}) {
+      Args arguments = c.arguments;
+      arguments.insert(arguments.end(), operands.begin(), operands.end());
+      const ToolResult r = Run(arguments, c.input);
+      EXPECT_EQ(r.status, 0) << ::testing::PrintToString(arguments);
+      EXPECT_EQ(r.out, c.expected) << ::testing::PrintToString(arguments);
+      EXPECT_EQ(r.err, "");
+    }
   }
 }
 
-TEST_F(TextTool, CapitalizeKeepsWordsWholeAcrossChunks) {
-  for (std::size_t offset : {kChunkSize - 1, kChunkSize - 3, kChunkSize}) {
-    const std::string text = std::string(offset, ' ') + W("слово СЛОВО") + std::string(kChunkSize, 'a') + " b";
-    EXPECT_EQ(Run({"case", "capitalize"}, text).out, CapitalizeWords(text, defaults_.Case())) << offset;
+TEST_F(TextTool, DetectNamesEachFileOrStandardInputAndGoesOnPastUnreadableOnes) {
+  const std::string koi = File("with space.txt", In(EncodingCode::KOI));
+  const std::string mac = File("-dash.txt", In(EncodingCode::MAC));
+  const std::string empty = File("empty.txt", "");
+  ToolResult r = Run({"detect", koi, dir_ / "missing.txt", dir_.path(), "--", mac, empty});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, koi + "\tKOI\n" + mac + "\tMAC\n" + empty + "\tWIN\n");
+  EXPECT_NE(r.err.find("missing.txt"), std::string::npos);
+  EXPECT_EQ(Lines(r.err), 2);
+  for (const Args& arguments : {Args{"detect"}, Args{"detect", "-"}})
+    EXPECT_EQ(Run(arguments, In(EncodingCode::DOS)).out, "-\tDOS\n");
+  const std::string late = std::string(1024, 'x') + In(EncodingCode::KOI);  // after the bytes detection reads
+  EXPECT_EQ(Run({"detect"}, late).out + Run({"convert", "--auto"}, late).out, "-\tWIN\n" + late);
+}
+
+TEST_F(TextTool, EveryByteSurvivesAndBigInputsPassInChunks) {
+  const std::string all = test::AllBytes() + "\r\n\r\n\n\r" + test::AllBytes();
+  EXPECT_EQ(Run({"convert", "--from=WIN", "--to=KOI"}, all).out + Run({"convert", "--from=WIN", "--to=WIN"}, all).out,
+            In(EncodingCode::KOI, all) + all);
+  EXPECT_EQ(Run({"case", "lower"}, all).out.size(), all.size());
+  for (const std::string command : {"translit", "untranslit", "ruslit", "unruslit"}) {
+    const auto lines = command.ends_with("ruslit") ? BuiltInRuslitLines() : BuiltInTranslitLines();
+    EXPECT_EQ(Run({command}, all).out, (command.starts_with("un") ? TranslitReverse : TranslitForward)(all, lines));
+  }
+  std::string big;
+  while (big.size() < 2 * kChunkSize + 7) big += In(EncodingCode::DOS) + test::AllBytes() + "ghbdtn\r\n";
+  const std::string path = File("big.bin", big);
+  EXPECT_TRUE(Run({"convert", "--auto", path}).out == defaults_.Conversion(EncodingCode::DOS, EncodingCode::WIN).Apply(big));
+  const LayoutRepair repair(LayoutAction::From1To2, Settings{}.Layouts, 2);
+  EXPECT_TRUE(Run({"layout", "--from", "1", "--to", "2", path}).out == repair.Apply(big));
+}
+
+TEST_F(TextTool, NoWordAndNoKeyIsCutAtAChunkSeam) {
+  const TranslitTable untranslit(BuiltInTranslitLines(), TranslitDirection::Reverse);
+  for (std::size_t before : {kChunkSize - 1, kChunkSize - 2, kChunkSize - 3, kChunkSize}) {
+    const std::string words = std::string(before, ' ') + W("слово СЛОВО") + std::string(kChunkSize, 'a') + " b";
+    EXPECT_EQ(Run({"case", "capitalize"}, words).out, CapitalizeWords(words, defaults_.Case())) << before;
+    // A key cut by the seam, after a line break or with none before it, and
+    // the CR and LF of one break in two chunks.
+    for (const std::string& text :
+         {"Ya\r\n" + std::string(before - 4, 'x') + "Shchuka" + std::string(kChunkSize, 'y') + "\nTs",
+          std::string(before, 'x') + "Shch" + std::string(2 * kChunkSize, 'z') + "Yu",
+          std::string(before, 'x') + "\r\nZh" + std::string(kChunkSize, '\r') + "Ch"}) {
+      const ToolResult r = Run({"untranslit", File("big.txt", text)});
+      EXPECT_TRUE(r.out == untranslit.Apply(text)) << "input of " << text.size() << " bytes";
+      EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\xD9'), std::count(text.begin(), text.end(), 'S'));
+    }
   }
 }
 
 TEST_F(TextTool, BadArgumentsExitWithTwoAndOneLine) {
   const std::string file = File("f.txt", "x");
-  std::vector<std::vector<std::string>> bad = {
-      {}, {"nonsense"}, {"detect"}, {"detect", "--verbose", file},
+  std::vector<Args> bad = {
+      {}, {"nonsense"}, {"-v"}, {"detect", "--verbose", file},
       {"convert", "--from", "KOI"}, {"convert", "--to", "WIN"}, {"convert", "--from", "UTF8", "--to", "WIN"},
       {"convert", "--from", "KOI", "--to"}, {"convert", "--auto", "--from", "KOI", file},
       {"convert", "--auto=yes", file}, {"convert", "--from", "KOI", "--to", "WIN", file, file},
       {"case"}, {"case", "title", file}, {"case", "upper", file, file},
       {"translit", file, file}, {"untranslit", "--reverse"}, {"ruslit", "--from", "1", file}, {"unruslit", "-", file},
       {"layout"}, {"layout", file}, {"layout", "--from", "1"}, {"layout", "--to", "2", file},
-      {"layout", "--from", "1", "--to"}, {"layout", "--from", "1", "--to", "-1"},
-      {"layout", "--from", "2", "--to", "2"}, {"layout", "--from", "1", "--to", "2", "--auto"},
-      {"layout", "--from", "1", "--to", "2", file, file}, {"layout", "--from", "1", "--to", "2", "--", file, "-"},
+      {"layout", "--from", "1", "--to"}, {"layout", "--from", "2", "--to", "2"},
+      {"layout", "--from", "1", "--to", "2", "--auto"}, {"layout", "--from", "1", "--to", "2", "--", file, "-"},
   };
-  for (const char* number : {"0", "4", "-1", "12", "x", "", " 1"})
-    bad.push_back({"layout", "--from", number, "--to", "2"});
-  for (const auto& arguments : bad) {
+  for (const char* number : {"0", "4", "-1", "12", "x", "", " 1"}) bad.push_back({"layout", "--from", number, "--to", "2"});
+  for (const Args& arguments : bad) {
     const ToolResult r = Run(arguments, "input");
     EXPECT_EQ(r.status, 2) << ::testing::PrintToString(arguments);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(LineCount(r.err), 1) << r.err;
+    EXPECT_EQ(Lines(r.err), 1) << r.err;
   }
 }
 
 TEST_F(TextTool, UnreadableInputAndUnwritableOutputExitWithOne) {
-  const std::vector<std::vector<std::string>> commands = {
-      {"convert", "--auto"}, {"case", "upper"}, {"translit"}, {"untranslit"}, {"ruslit"}, {"unruslit"},
-      {"layout", "--from", "2", "--to", "1"},
-  };
   const std::string path = File("x.txt", W("Щука Shchuka"));
-  for (const std::vector<std::string>& command : commands) {
+  std::ostream closedPipe(nullptr);
+  for (const Args& command : {Args{"convert", "--auto"}, Args{"case", "upper"}, Args{"translit"}, Args{"untranslit"},
+                              Args{"ruslit"}, Args{"unruslit"}, Args{"layout", "--from", "2", "--to", "1"}}) {
     for (const std::string& input : {dir_ / "missing file.txt", dir_.path(), path}) {
-      std::vector<std::string> arguments = command;
+      Args arguments = command;
       arguments.push_back(input);
-      const ToolResult r = Run(arguments, {}, input == path ? test::Output::Broken : test::Output::Working);
+      const ToolResult r = Run(arguments, {}, input == path ? &closedPipe : nullptr);
       EXPECT_EQ(r.status, 1) << ::testing::PrintToString(arguments);
       EXPECT_EQ(r.out, "");
-      EXPECT_EQ(LineCount(r.err), 1) << r.err;
+      EXPECT_EQ(Lines(r.err), 1) << r.err;
     }
   }
 }
 
-TEST_F(TextTool, HelpListsEveryCommand) {
-  const ToolResult r = Run({"--help"});
-  EXPECT_EQ(r.status, 0);
-  for (const char* usage : {"detect", "convert", "case", "translit [FILE]", "untranslit [FILE]", "ruslit [FILE]",
-                            "unruslit [FILE]", "layout --from N --to M"})
-    EXPECT_NE(r.out.find(std::string("plumex-text ") + usage), std::string::npos) << usage;
+TEST_F(TextTool, HelpShowsEveryCommandAndVersionIsTheEditorsLine) {
+  const ToolResult help = Run({"--help"});
+  EXPECT_EQ(help.status, 0);
+  for (const Subcommand& command : Subcommands())
+    EXPECT_NE(help.out.find("plumex-text " + std::string(command.name) + ' ' + std::string(command.usage)),
+              std::string::npos) << command.name;
+  EXPECT_NE(help.out.find("plumex-text --help | --version"), std::string::npos);
+  EXPECT_NE(help.out.find("detect [FILE...]"), std::string::npos) << "no file is standard input";
+  const ToolResult version = Run({"--version"});
+  EXPECT_EQ(std::to_string(version.status) + version.err + version.out, "0" + VersionText());
 }
 
-TEST_F(TextTool, UsesTheUsersTablesAndNeverWritesThem) {
-  // A hand-edited file: a shortened Latin pair and a nonsense buffer size.
+TEST_F(TextTool, TheUsersTablesDecideAndAreNeverWritten) {
+  EXPECT_EQ(Run({"case", "upper"}, "abc").out + Run({"translit"}, W("Щ")).out, "ABCShch") << "the built-in tables";
+  EXPECT_TRUE(!fs::exists(dir_ / "settings") || fs::is_empty(dir_ / "settings")) << "and no file is made for them";
+  // Hand-edited: a short Latin pair, a bad buffer size, a translit table that chains, an empty ruslit one.
   const std::string ini = "[CASE]\r\nStrUpCase_En=AB\r\nStrLoCase_En=ab\r\n[AUTODETECT]\r\nDetectBuffer=-5\r\n";
-  UserFile(SettingsFileName(), ini);
-  const auto written = std::filesystem::last_write_time(SettingsPath());
+  const std::string translit = W("Щ=SCH\r\nщ=sch\r\nк=q\r\nq=k\r\nno equals sign\r\n=empty key\r\n");
+  const std::pair<std::string, std::string> files[] = {
+      {settingsName_, ini}, {"settings/translit.ini", translit}, {"settings/ruslit.ini", ""}};
+  for (const auto& [name, bytes] : files) File(name, bytes);
+  const auto written = fs::last_write_time(dir_ / settingsName_);
   EXPECT_EQ(Run({"case", "upper"}, "abc").out, "ABc");
-  EXPECT_EQ(Run({"detect", "-"}, In(EncodingCode::KOI, defaults_)).out, "-\tKOI\n");
-  EXPECT_EQ(test::ReadRaw(SettingsPath()), ini);
-  EXPECT_EQ(std::filesystem::last_write_time(SettingsPath()), written);
+  EXPECT_EQ(Run({"detect"}, In(EncodingCode::KOI)).out, "-\tKOI\n");
+  EXPECT_EQ(Run({"translit"}, W("Щука")).out, "SCH" + W("у") + "k" + W("а")) << "к, then q, became k";
+  EXPECT_EQ(Run({"untranslit"}, "SCH sch Shch").out, W("Щ щ Shch"));
+  EXPECT_EQ(Run({"ruslit"}, W("Жук")).out, W("Жук"));
+  for (const auto& [name, bytes] : files) EXPECT_EQ(test::ReadRaw(dir_ / name), bytes);
+  EXPECT_EQ(fs::last_write_time(dir_ / settingsName_), written);
+
+  ASSERT_TRUE(fs::remove(dir_ / "settings/translit.ini") && fs::create_directories(dir_ / "settings/translit.ini"));
+  const ToolResult unreadable = Run({"translit"}, W("Щука"));
+  EXPECT_EQ(unreadable.out, "Shchuka") << "a table that cannot be read: the built-in one";
+  EXPECT_NE(unreadable.err.find("translit.ini"), std::string::npos);
+  EXPECT_EQ(Lines(unreadable.err), 1) << unreadable.err;
 }
 
-TEST_F(TextTool, WithoutASettingsFileTheBuiltInTablesServeAndNoneIsCreated) {
-  EXPECT_EQ(Run({"case", "upper"}, "abc").out, "ABC");
-  EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
+TEST_F(TextTool, LayoutsComeFromTheUsersSettingsOrAreRefused) {
+  // Layout 3: the Russian keys with і where ы stands.
+  std::string keys = Settings{}.Layouts[1].Keys;
+  std::replace(keys.begin(), keys.end(), '\xFB', '\xB3');
+  std::replace(keys.begin(), keys.end(), '\xDB', '\xB2');
+  File(settingsName_, "[LAYOUT]\r\nLOCount=3\r\n3=Ua\r\nUa=00000422\r\nStrLO_Ua=" + keys + "\r\n");
+  EXPECT_EQ(Run({"layout", "--from", "1", "--to", "3"}, "s S d").out, "\xB3 \xB2 \xE2");
+  EXPECT_EQ(Run({"layout", "--from", "3", "--to", "2"}, "\xB3\xB2\xE2").out, "\xFB\xDB\xE2");
+
+  const struct { const char* ini; const char* from; const char* to; const char* says; } refused[] = {
+      {"", "1", "3", "LOCount=2"},
+      {"", "3", "2", "LOCount=2"},
+      {"[LAYOUT]\r\nLOCount=7\r\n", "2", "3", "LOCount=2"},  // no name for a third layout
+      {"[LAYOUT]\r\nLOCount=1\r\n", "2", "1", "layout 2 is not in use (LOCount=1"},
+      {"[LAYOUT]\r\nStrLO_Ru=\r\n", "1", "2", "layout 2 has no key characters"},
+      {"[LAYOUT]\r\nStrLO_Ru=\r\n", "2", "1", "layout 2 has no key characters"},
+      {"[LAYOUT]\r\nLOCount=3\r\n3=Ua\r\n", "1", "3", "layout 3 has no key characters"},
+  };
+  for (const auto& c : refused) {
+    File(settingsName_, c.ini);
+    const ToolResult r = Run({"layout", "--from", c.from, "--to", c.to}, "ghbdtn");
+    EXPECT_EQ(r.status, 2) << c.ini;
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    EXPECT_EQ(Lines(r.err), 1) << r.err;
+  }
 }
 
 }  // namespace
