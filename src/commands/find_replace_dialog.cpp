@@ -22,8 +22,8 @@ QString Caption(const char* key) {
   return text.trimmed();
 }
 
-QPushButton* AddButton(QVBoxLayout* column, const QString& text, const char* name) {
-  auto* button = new QPushButton(text);
+QPushButton* AddButton(QVBoxLayout* column, const char* name) {
+  auto* button = new QPushButton;
   button->setObjectName(QLatin1String(name));
   column->addWidget(button);
   return button;
@@ -39,23 +39,23 @@ FindReplaceDialog::FindReplaceDialog(SearchDialogKind kind, QWidget* parent) : Q
   auto* fields = new QGridLayout;
   find_ = new QLineEdit;
   find_->setObjectName(QStringLiteral("findText"));
-  fields->addWidget(new QLabel(QStringLiteral("Find what:")), 0, 0);
+  fields->addWidget(Keyed(new QLabel, "tFindWhat"), 0, 0);
   fields->addWidget(find_, 0, 1);
   if (replacing) {
     replace_ = new QLineEdit;
     replace_->setObjectName(QStringLiteral("replaceText"));
-    fields->addWidget(new QLabel(QStringLiteral("Replace with:")), 1, 0);
+    fields->addWidget(Keyed(new QLabel, "tReplaceWith"), 1, 0);
     fields->addWidget(replace_, 1, 1);
   }
 
-  wholeWord_ = new QCheckBox(QStringLiteral("Match whole word only"));
+  wholeWord_ = Keyed(new QCheckBox, "tWholeWord");
   wholeWord_->setObjectName(QStringLiteral("wholeWord"));
-  matchCase_ = new QCheckBox(QStringLiteral("Match case"));
+  matchCase_ = Keyed(new QCheckBox, "tMatchCase");
   matchCase_->setObjectName(QStringLiteral("matchCase"));
-  auto* direction = new QGroupBox(QStringLiteral("Direction"));
-  up_ = new QRadioButton(QStringLiteral("Up"));
+  auto* direction = Keyed(new QGroupBox, "tDirection");
+  up_ = Keyed(new QRadioButton, "tUp");
   up_->setObjectName(QStringLiteral("up"));
-  auto* down = new QRadioButton(QStringLiteral("Down"));
+  auto* down = Keyed(new QRadioButton, "tDown");
   down->setObjectName(QStringLiteral("down"));
   down->setChecked(true);
   auto* directionRow = new QHBoxLayout(direction);
@@ -70,16 +70,16 @@ FindReplaceDialog::FindReplaceDialog(SearchDialogKind kind, QWidget* parent) : Q
   left->addStretch();
 
   auto* buttons = new QVBoxLayout;
-  findNext_ = AddButton(buttons, QString(), "findNext");
+  findNext_ = AddButton(buttons, "findNext");
   findNext_->setDefault(true);
   connect(findNext_, &QPushButton::clicked, this, &FindReplaceDialog::findNextClicked);
   if (replacing) {
-    replaceOne_ = AddButton(buttons, Caption("aReplace"), "replace");
-    replaceAll_ = AddButton(buttons, QStringLiteral("Replace All"), "replaceAll");
+    replaceOne_ = AddButton(buttons, "replace");
+    replaceAll_ = Keyed(AddButton(buttons, "replaceAll"), "tReplaceAll");
     connect(replaceOne_, &QPushButton::clicked, this, &FindReplaceDialog::replaceClicked);
     connect(replaceAll_, &QPushButton::clicked, this, &FindReplaceDialog::replaceAllClicked);
   }
-  QPushButton* cancel = AddButton(buttons, QStringLiteral("Cancel"), "cancel");
+  QPushButton* cancel = Keyed(AddButton(buttons, "cancel"), "tCancel");
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addStretch();
 
@@ -125,6 +125,8 @@ std::optional<QPoint> PositionClearOf(const QRect& box, const QPoint& start, con
 void FindReplaceDialog::Retranslate() {
   setWindowTitle(Caption(kind_ == SearchDialogKind::Replace ? "aReplace" : "aFind"));
   findNext_->setText(Caption("aSearchAgain"));
+  if (replaceOne_) replaceOne_->setText(Caption("aReplace"));
+  RetranslateKeyed(*this);
 }
 
 }  // namespace plumex

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "config/settings_table.h"
+#include "platform/data_files.h"
 #include "platform/file_io.h"
 #include "convert/win1251.h"
 #include "language/language_table.h"
@@ -127,15 +128,18 @@ void ResetTables(Settings& settings) {
   settings.Layouts = builtIn.Layouts;
 }
 
-// The code names a file in the program folder: nothing that could lead
-// elsewhere or fail to be a plain name.
-std::string ReadmeName(int index, const std::string& code) {
+// stem + "_" + code + extension for a language other than English, else
+// stem + extension. The code names a file we look for: nothing that could
+// lead elsewhere or fail to be a plain name.
+std::string NameForLanguage(std::string_view stem, std::string_view extension, int index,
+                            const std::string& code) {
   const auto plain = [](char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
            c == '_';
   };
-  if (index == 0 || !std::all_of(code.begin(), code.end(), plain)) return "readme.txt";
-  return "readme_" + code + ".txt";
+  std::string name(stem);
+  if (index != 0 && std::all_of(code.begin(), code.end(), plain)) name += "_" + code;
+  return name.append(extension);
 }
 
 }  // namespace
@@ -174,10 +178,16 @@ LanguageChange ApplyLanguage(int index, const LanguageList& list, Settings& sett
   }
   change.thirdLayout = settings.LOCount > 2;
 
-  change.readmeName = ReadmeName(index, table.LanguageCode());
-  change.helpExists = FileExists(InFolder(places.programFolder, "help.chm"));
-  change.historyExists = FileExists(InFolder(places.programFolder, "history.txt"));
-  change.readmeExists = FileExists(InFolder(places.programFolder, change.readmeName));
+  const std::vector<std::string> folders = DataFolders(InFolder(places.programFolder, ""));
+  // A language without a help page of its own still has the English one.
+  change.helpPath = FindDataFile(NameForLanguage("help", ".html", index, table.LanguageCode()), folders);
+  if (change.helpPath.empty()) change.helpPath = FindDataFile("help.html", folders);
+  change.historyPath = FindDataFile("history.txt", folders);
+  change.readmeName = NameForLanguage("readme", ".txt", index, table.LanguageCode());
+  change.readmePath = FindDataFile(change.readmeName, folders);
+  change.helpExists = !change.helpPath.empty();
+  change.historyExists = !change.historyPath.empty();
+  change.readmeExists = !change.readmePath.empty();
   return change;
 }
 

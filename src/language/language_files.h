@@ -38,7 +38,9 @@ LanguageList ScanLanguageFiles(const std::string& langFolder);
 // Where ApplyLanguage looks besides the language file.
 struct LanguagePlaces {
   const IniFile& settingsFile;  // the user's settings: the English interface's tables
-  std::string programFolder;    // holds the help, history and readme files
+  // The first place for the help, history and readme files; then beside the
+  // program and in an install's data folder (DataFolders).
+  std::string programFolder;
 };
 
 // What the window refreshes after a language change.
@@ -50,8 +52,14 @@ struct LanguageChange {
   // the separators before them are shown.
   bool thirdLayout = false;
   std::string readmeName;  // "readme.txt", or "readme_" + LanguageCode + ".txt"
-  bool helpExists = false;     // "help.chm"
-  bool historyExists = false;  // "history.txt"
+  // The files found, empty when missing: "help_" + LanguageCode + ".html"
+  // for a language other than English, else (or when it is missing)
+  // "help.html"; "history.txt"; the readme named above.
+  std::string helpPath;
+  std::string historyPath;
+  std::string readmePath;
+  bool helpExists = false;
+  bool historyExists = false;
   bool readmeExists = false;
 };
 

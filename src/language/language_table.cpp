@@ -201,6 +201,24 @@ constexpr LanguageText kEnglish[] = {
     {"tKeyNeedsCtrlAlt", "A key that types text needs Ctrl or Alt:"},
     {"tKeyTaken", "The key was taken from:"},
     {"tKeyNotSaved", "The hot keys could not be saved:"},
+    // The Find and Replace boxes.
+    {"tFindWhat", "Find what:"},
+    {"tReplaceWith", "Replace with:"},
+    {"tWholeWord", "Match whole word only"},
+    {"tMatchCase", "Match case"},
+    {"tDirection", "Direction"},
+    {"tUp", "Up"},
+    {"tDown", "Down"},
+    {"tReplaceAll", "Replace All"},
+    // Buttons of our boxes and message boxes.
+    {"tYes", "Yes"},
+    {"tNo", "No"},
+    {"tCancel", "Cancel"},
+    {"tOK", "OK"},
+    {"strNoPrinter", "No printer is available."},
+    // A file too big to open: the name, this, the limit, then the second text.
+    {"strTooLarge1", "the file is larger than the editor's limit of"},
+    {"strTooLarge2", "characters"},
 };
 
 }  // namespace

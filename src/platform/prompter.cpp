@@ -1,7 +1,9 @@
 #include "platform/prompter.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <utility>
 
 namespace plumex {
 namespace {
@@ -26,11 +28,29 @@ void Configure(QFileDialog& dialog, const QString& folder) {
   dialog.setSizeGripEnabled(true);
 }
 
+// A box of ours: the caption "Plumex", the buttons given, their words from
+// `caption` when there is one. Returns the button pressed.
+QMessageBox::StandardButton ShowBox(QWidget* parent, const BoxButtonCaption& caption, QMessageBox::Icon icon,
+                                    const QString& text, QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, kCaption, text, buttons, parent);
+  constexpr std::pair<QMessageBox::StandardButton, BoxButton> kWords[] = {
+      {QMessageBox::Yes, BoxButton::Yes},
+      {QMessageBox::No, BoxButton::No},
+      {QMessageBox::Cancel, BoxButton::Cancel},
+      {QMessageBox::Ok, BoxButton::Ok},
+  };
+  if (caption)
+    for (const auto& [standard, word] : kWords)
+      if (QAbstractButton* button = box.button(standard)) button->setText(caption(word));
+  box.exec();
+  return box.standardButton(box.clickedButton());
+}
+
 }  // namespace
 
 Answer DialogPrompter::AskYesNoCancel(const QString& text) {
-  switch (QMessageBox::question(parent_, kCaption, text,
-                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+  switch (ShowBox(parent_, caption_, QMessageBox::Question, text,
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     default: return Answer::Cancel;
@@ -38,18 +58,16 @@ Answer DialogPrompter::AskYesNoCancel(const QString& text) {
 }
 
 bool DialogPrompter::AskYesNo(const QString& text, bool warning) {
-  const auto buttons = QMessageBox::Yes | QMessageBox::No;
-  const auto answer = warning ? QMessageBox::warning(parent_, kCaption, text, buttons)
-                              : QMessageBox::question(parent_, kCaption, text, buttons);
-  return answer == QMessageBox::Yes;
+  const auto icon = warning ? QMessageBox::Warning : QMessageBox::Question;
+  return ShowBox(parent_, caption_, icon, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void DialogPrompter::ShowError(const QString& text) {
-  QMessageBox::critical(parent_, kCaption, text);
+  ShowBox(parent_, caption_, QMessageBox::Critical, text, QMessageBox::Ok);
 }
 
 void DialogPrompter::ShowInfo(const QString& text) {
-  QMessageBox::information(parent_, kCaption, text);
+  ShowBox(parent_, caption_, QMessageBox::Information, text, QMessageBox::Ok);
 }
 
 QStringList DialogPrompter::ChooseFilesToOpen(const QString& folder) {

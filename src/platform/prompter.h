@@ -3,14 +3,21 @@
 // window asks through this interface so a test can answer for the user.
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <utility>
+
+#include "platform/answer.h"
 
 class QWidget;
 
 namespace plumex {
 
-enum class Answer { Yes, No, Cancel };
-
 enum class FileDialogPurpose { Open, Save };
+
+enum class BoxButton { Yes, No, Cancel, Ok };
+// The word on a button, asked each time a box is shown so that it follows
+// the language in force.
+using BoxButtonCaption = std::function<QString(BoxButton)>;
 
 class Prompter {
  public:
@@ -26,10 +33,12 @@ class Prompter {
   virtual QString ChooseFileToSave(const QString& folder, const QString& fileName) = 0;
 };
 
-// Message boxes captioned "Plumex" and the toolkit's file dialogs.
+// Message boxes captioned "Plumex" and the toolkit's file dialogs. Without
+// `caption` the buttons keep the toolkit's words.
 class DialogPrompter : public Prompter {
  public:
-  explicit DialogPrompter(QWidget* parent) : parent_(parent) {}
+  explicit DialogPrompter(QWidget* parent, BoxButtonCaption caption = {})
+      : parent_(parent), caption_(std::move(caption)) {}
   Answer AskYesNoCancel(const QString& text) override;
   bool AskYesNo(const QString& text, bool warning) override;
   void ShowError(const QString& text) override;
@@ -39,6 +48,7 @@ class DialogPrompter : public Prompter {
 
  private:
   QWidget* parent_;
+  BoxButtonCaption caption_;
 };
 
 }  // namespace plumex

@@ -136,27 +136,26 @@ TEST_F(LanguageFiles, DialogSizeIsAtLeastTheBuiltIn) {
   }
 }
 
-TEST_F(LanguageFiles, ReadmeFollowsASafeLanguageCode) {
-  WriteRaw(program / "readme_ru.txt", "");
-  WriteRaw(program / "history.txt", "");
-  const struct { const char* code; const char* readme; bool exists; } cases[] = {
-      {"ru", "readme_ru.txt", true},      {"pt-BR", "readme_pt-BR.txt", false},
-      {"", "readme_.txt", false},         {"../../etc/x", "readme.txt", false},
-      {"r u", "readme.txt", false},       {"\xF0\xF3", "readme.txt", false},
+// Help falls back to the English page; the readme, as a menu item of its own, does not.
+TEST_F(LanguageFiles, HelpAndReadmeFollowASafeLanguageCode) {
+  EXPECT_EQ(ApplyEnglish().helpPath, "");
+  for (const char* name : {"readme_ru.txt", "history.txt", "help.html", "help_ru.html"}) WriteRaw(program / name, "");
+  const struct { const char* code; const char* readme; bool exists; const char* help; } cases[] = {
+      {"ru", "readme_ru.txt", true, "help_ru.html"}, {"pt-BR", "readme_pt-BR.txt", false, "help.html"},
+      {"", "readme_.txt", false, "help.html"},       {"../../etc/x", "readme.txt", false, "help.html"},
+      {"r u", "readme.txt", false, "help.html"},     {"\xF0\xF3", "readme.txt", false, "help.html"},
   };
   for (const auto& c : cases) {
     const LanguageChange change = ApplyFile(std::string("[LANGUAGE]\r\nLanguageCode=") + c.code);
     EXPECT_EQ(change.readmeName, c.readme) << c.code;
-    EXPECT_EQ(change.readmeExists, c.exists) << c.code;
-    EXPECT_TRUE(change.historyExists);
-    EXPECT_FALSE(change.helpExists);
+    EXPECT_EQ(change.readmePath, c.exists ? program / c.readme : "") << c.code;
+    EXPECT_EQ(change.helpPath, program / c.help) << c.code;
+    EXPECT_EQ(change.historyPath, program / "history.txt");
   }
-  EXPECT_EQ(ApplyEnglish().readmeName, "readme.txt");
-  EXPECT_FALSE(ApplyEnglish().readmeExists);
-  WriteRaw(program / "help.chm", "");
+  EXPECT_EQ(ApplyEnglish().helpPath, program / "help.html");
+  EXPECT_EQ(ApplyEnglish().readmePath, "");
   WriteRaw(program / "readme.txt", "");
-  EXPECT_TRUE(ApplyEnglish().helpExists);
-  EXPECT_TRUE(ApplyEnglish().readmeExists);
+  EXPECT_EQ(ApplyEnglish().readmePath, program / "readme.txt");
 }
 
 const std::string kThreeLayouts =
@@ -224,6 +223,23 @@ TEST_F(LanguageFiles, CaptionsFollowTheirRules) {
   EXPECT_EQ(ActionCaption(ActionId::LO_21, settings), "Ru -> En");
   Language().Set("aPrint", "Pr...int...");
   EXPECT_EQ(ActionCaption(ActionId::QPrint, settings), "Print...");
+}
+
+// Texts of the Find, Replace and Go To boxes, our message boxes and messages.
+TEST_F(LanguageFiles, BoxAndMessageTextsHaveKeys) {
+  const std::pair<const char*, const char*> english[] = {
+      {"tFindWhat", "Find what:"}, {"tReplaceWith", "Replace with:"}, {"tWholeWord", "Match whole word only"},
+      {"tMatchCase", "Match case"}, {"tDirection", "Direction"}, {"tUp", "Up"}, {"tDown", "Down"},
+      {"tReplaceAll", "Replace All"}, {"tYes", "Yes"}, {"tNo", "No"}, {"tCancel", "Cancel"}, {"tOK", "OK"},
+      {"strNoPrinter", "No printer is available."},
+      {"strTooLarge1", "the file is larger than the editor's limit of"}, {"strTooLarge2", "characters"}};
+  std::string file = "[LANGUAGE]\r\n";
+  for (const auto& [key, text] : english) {
+    EXPECT_EQ(Language().Text(key), text);
+    file += std::string(key) + "=" + kNew + key + "\r\n";
+  }
+  ApplyFile(file);
+  for (const auto& [key, text] : english) EXPECT_EQ(Language().Text(key), kNew + key);
 }
 
 }  // namespace
