@@ -183,8 +183,7 @@ LanguageChange ApplyLanguage(int index, const LanguageList& list, Settings& sett
   change.helpPath = FindDataFile(NameForLanguage("help", ".html", index, table.LanguageCode()), folders);
   if (change.helpPath.empty()) change.helpPath = FindDataFile("help.html", folders);
   change.historyPath = FindDataFile("history.txt", folders);
-  change.readmeName = NameForLanguage("readme", ".txt", index, table.LanguageCode());
-  change.readmePath = FindDataFile(change.readmeName, folders);
+  change.readmePath = FindDataFile(NameForLanguage("readme", ".txt", index, table.LanguageCode()), folders);
   change.helpExists = !change.helpPath.empty();
   change.historyExists = !change.historyPath.empty();
   change.readmeExists = !change.readmePath.empty();

@@ -51,13 +51,14 @@ struct LanguageChange {
   // A third keyboard layout: the four repair commands that involve it and
   // the separators before them are shown.
   bool thirdLayout = false;
-  std::string readmeName;  // "readme.txt", or "readme_" + LanguageCode + ".txt"
   // The files found, empty when missing: "help_" + LanguageCode + ".html"
   // for a language other than English, else (or when it is missing)
-  // "help.html"; "history.txt"; the readme named above.
+  // "help.html"; "history.txt"; "readme_" + LanguageCode + ".txt" for a
+  // language other than English, else "readme.txt".
   std::string helpPath;
   std::string historyPath;
   std::string readmePath;
+  // Whether each path above was found.
   bool helpExists = false;
   bool historyExists = false;
   bool readmeExists = false;
