@@ -23,6 +23,7 @@
 #include "commands/go_to_dialog.h"
 #include "commands/status_texts.h"
 #include "commands/transform_frame.h"
+#include "convert/win1251.h"
 #include "language/language_table.h"
 #include "language/qt_language.h"
 #include "platform/editor_widget.h"
@@ -336,8 +337,7 @@ void MainWindow::OpenDropped(const QStringList& paths) { files_->OpenDropped(pat
 void MainWindow::PrintAndClose() {
   QPrinter printer;
   if (printer.printerName().isEmpty() || !printer.isValid()) {
-    const std::string message = Language().Text("strNoPrinter");
-    std::fprintf(stderr, "plumex: %s\n", QStringToBytes(BytesToQString(message)).c_str());
+    std::fprintf(stderr, "plumex: %s\n", Win1251ToUtf8(Language().Text("strNoPrinter")).c_str());
     exitCode_ = 1;
   } else {
     editor_->Print(printer);

@@ -214,7 +214,6 @@ void SettingsDialog::OnLanguageChosen(int index) {
   settings_.Language = index;
   host_.ApplyLanguage();
   Retranslate();
-  ApplySize(Language().SettingsDialogSize());
   ShowPage(page);
 }
 

@@ -88,7 +88,9 @@ void WindowActions::MarkAccelerators(const Settings& settings) {
     if (def.generated) continue;
     std::vector<std::string> captions;
     for (const MenuEntry& entry : def.entries)
-      captions.push_back(entry.kind == EntryKind::Action    ? ActionCaption(entry.action, settings)
+      // Hidden items take no letter from the ones shown.
+      captions.push_back(entry.kind == EntryKind::Action
+                             ? (action(entry.action)->isVisible() ? ActionCaption(entry.action, settings) : std::string())
                          : entry.kind == EntryKind::Submenu ? heading(entry.submenu)
                                                             : std::string());
     const std::vector<int> keys = ChooseAccelerators(captions);

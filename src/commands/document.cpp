@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "convert/win1251.h"
+#include "language/language_table.h"
 #include "platform/file_io.h"
 #include "platform/system_facts.h"
 
@@ -12,6 +14,9 @@ std::string WithSlash(std::string folder) {
   if (!folder.ends_with('/')) folder += '/';
   return folder;
 }
+
+// Messages go to the user's dialogs in UTF-8, as file names do.
+std::string Said(std::string_view key) { return Win1251ToUtf8(Language().Text(key)); }
 
 std::size_t CharactersOf(const std::string& bytes) {
   if (DetectLineBreak(bytes) == LineBreak::Lf) return bytes.size();
@@ -51,8 +56,8 @@ bool Document::Load(const std::string& path) {
   const auto limit = static_cast<std::size_t>(maxCharacters_);
   ReadResult read = ReadFileBytes(path, 2 * limit);
   if (read.status && CharactersOf(read.bytes) > limit)
-    read.status = {false, "\"" + path + "\": the file is larger than the editor's limit of " +
-                              std::to_string(maxCharacters_) + " characters"};
+    read.status = {false, "\"" + path + "\": " + Said("strTooLarge1") + " " +
+                              std::to_string(maxCharacters_) + " " + Said("strTooLarge2")};
   if (!read.status) {
     dialogs_.ShowError(read.status.error);
     return false;
