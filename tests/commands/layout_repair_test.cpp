@@ -29,19 +29,9 @@ std::array<LayoutSlot, kMaxLayouts> ThreeLayouts() {
   return layouts;
 }
 
-// An unavailable repair leaves the text and the keyboard alone.
-void ExpectInert(const LayoutRepair& repair) {
-  RecordingKeyboard keyboard;
-  EXPECT_FALSE(repair.available());
-  EXPECT_EQ(repair.Apply("ghbdtn"), "ghbdtn");
-  repair.ActivateTarget(keyboard);
-  EXPECT_TRUE(keyboard.requests.empty());
-}
-
-TEST(LayoutRepair, EveryPairMapsEveryKeyOfTheOtherLayout) {
+TEST(LayoutRepair, EveryPairMapsEveryKeyOfTheOtherLayoutAndAsksForItsTarget) {
   const auto layouts = ThreeLayouts();
-  ASSERT_EQ(layouts[0].Keys.size(), 82u);
-  ASSERT_EQ(layouts[1].Keys.size(), 82u);
+  ASSERT_EQ(layouts[0].Keys.size() + layouts[1].Keys.size(), 164u);
   const struct { LayoutAction action; int from, to; const char* caption; } pairs[] = {
       {LayoutAction::From1To2, 0, 1, "En -> Ru"}, {LayoutAction::From2To1, 1, 0, "Ru -> En"},
       {LayoutAction::From1To3, 0, 2, "En -> Ua"}, {LayoutAction::From3To1, 2, 0, "Ua -> En"},
@@ -53,51 +43,44 @@ TEST(LayoutRepair, EveryPairMapsEveryKeyOfTheOtherLayout) {
     EXPECT_EQ(repair.caption(), pair.caption);
     EXPECT_EQ(repair.Apply(layouts[pair.from].Keys), layouts[pair.to].Keys) << pair.caption;
     EXPECT_EQ(repair.Apply("0123456789-= \r\n"), "0123456789-= \r\n") << "keys in neither layout stay";
+    RecordingKeyboard keyboard;
+    repair.ActivateTarget(keyboard);
+    EXPECT_EQ(keyboard.requests, std::vector<std::string>{layouts[pair.to].Id});
   }
-}
-
-TEST(LayoutRepair, WordsAndMarksTypedInTheWrongLayout) {
-  const LayoutRepair toRu(LayoutAction::From1To2, ThreeLayouts(), 2);
-  EXPECT_EQ(toRu.Apply("Ghbdtn? Ndjq lheu"), W("Привет, Твой друг"));
-  EXPECT_EQ(toRu.Apply("~{}:\"<>?|`[];',./@#$^&"), W("ЁХЪЖЭБЮ,/ёхъжэбю.\"№;:?"));
+  const LayoutRepair toRu(LayoutAction::From1To2, layouts, 2);
+  EXPECT_EQ(toRu.Apply("Ghbdtn? Ndjq lheu ~{}:\"<>?|`[];',./@#$^&"),
+            W("Привет, Твой друг ЁХЪЖЭБЮ,/ёхъжэбю.\"№;:?"));
   std::string inPlace = "ghbdtn";
   toRu.ApplyInPlace(inPlace);
   EXPECT_EQ(inPlace, W("привет"));
 }
 
-TEST(LayoutRepair, CountsFromAHandEditedFileAreBroughtIntoRange) {
-  const auto layouts = ThreeLayouts();
+// A repair that cannot be made leaves the text and the keyboard alone.
+TEST(LayoutRepair, HandEditedCountsAndSlotsShortMissingOrEmpty) {
+  auto layouts = ThreeLayouts();
+  const auto expectInert = [](const LayoutRepair& repair) {
+    RecordingKeyboard keyboard;
+    repair.ActivateTarget(keyboard);
+    EXPECT_FALSE(repair.available());
+    EXPECT_EQ(repair.Apply("ghbdtn") + std::to_string(keyboard.requests.size()), "ghbdtn0");
+  };
   for (int count : {INT_MIN, -1, 0, 1, 2, 3, 4, 7, INT_MAX}) {
     for (LayoutAction action : kLayoutActions) {
-      const bool thirdAction = action != LayoutAction::From1To2 && action != LayoutAction::From2To1;
-      const bool expected = !thirdAction || count >= 3;
+      const bool expected = action == LayoutAction::From1To2 || action == LayoutAction::From2To1 || count >= 3;
       EXPECT_EQ(IsLayoutActionVisible(action, count), expected) << count;
-      const LayoutRepair repair(action, layouts, count);
-      EXPECT_EQ(repair.available(), expected) << count;
-      if (!expected) ExpectInert(repair);
+      EXPECT_EQ(LayoutRepair(action, layouts, count).available(), expected) << count;
+      if (!expected) expectInert(LayoutRepair(action, layouts, count));
     }
   }
-}
-
-TEST(LayoutRepair, HandEditedSlotsShortMissingOrEmpty) {
-  auto layouts = ThreeLayouts();
   layouts[2].Keys = "QWE";  // shorter key strings map only the common positions
   EXPECT_EQ(LayoutRepair(LayoutAction::From3To1, layouts, 3).Apply("QWERTY"), "!@#RTY");
   EXPECT_EQ(LayoutRepair(LayoutAction::From1To3, layouts, 3).Apply("!@#$%^qwerty"), "QWE$%^qwerty");
   layouts[2].Keys.clear();  // a slot in use whose keys were never given
-  ExpectInert(LayoutRepair(LayoutAction::From1To3, layouts, 3));
-  ExpectInert(LayoutRepair(LayoutAction::From2To3, std::span<const LayoutSlot>(layouts.data(), 2), 3));
-  ExpectInert(LayoutRepair(LayoutAction::From1To2, std::span<const LayoutSlot>{}, 2));
-}
-
-TEST(LayoutRepair, TheTargetLayoutIsRequested) {
-  auto layouts = ThreeLayouts();
-  RecordingKeyboard keyboard;
-  for (LayoutAction action : kLayoutActions) LayoutRepair(action, layouts, 3).ActivateTarget(keyboard);
-  EXPECT_EQ(keyboard.requests, (std::vector<std::string>{"00000419", "00000409", "00000422", "00000409",
-                                                          "00000422", "00000419"}));
+  expectInert(LayoutRepair(LayoutAction::From1To3, layouts, 3));
+  expectInert(LayoutRepair(LayoutAction::From2To3, std::span<const LayoutSlot>(layouts.data(), 2), 3));
+  expectInert(LayoutRepair(LayoutAction::From1To2, std::span<const LayoutSlot>{}, 2));
   layouts[1].Id.clear();
-  keyboard.requests.clear();
+  RecordingKeyboard keyboard;
   LayoutRepair(LayoutAction::From1To2, layouts, 2).ActivateTarget(keyboard);
   EXPECT_TRUE(keyboard.requests.empty()) << "no id, nothing to ask for";
 }

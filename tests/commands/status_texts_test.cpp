@@ -1,7 +1,8 @@
 #include "commands/status_texts.h"
-#include "platform/editor.h"
 
 #include <gtest/gtest.h>
+
+#include "platform/editor.h"
 
 namespace plumex {
 namespace {
@@ -19,19 +20,14 @@ TEST(StatusTexts, SizeInBytesKilobytesAndMegabytes) {
   EXPECT_EQ(SizeText(5, 2, texts), "5 \xE1\xE0\xE9\xF2 / 2 \xF1\xF2\xF0\xEE\xEA");
 }
 
-TEST(StatusTexts, PositionAndCaption) {
-  EXPECT_EQ(PositionText(0, 0, 0), "1 : 1");
-  EXPECT_EQ(PositionText(2, 7, 5), "3 : 8  [5]");
+TEST(StatusTexts, PositionCaptionTimingAndPercent) {
+  EXPECT_EQ(PositionText(0, 0, 0) + "|" + PositionText(2, 7, 5), "1 : 1|3 : 8  [5]");
   const LanguageTable texts;
   EXPECT_EQ(TitleSuffix(false, false, texts), " - Plumex 1.91 ");
   EXPECT_EQ(TitleSuffix(false, true, texts), " - Plumex 1.91  [Modified]");
   EXPECT_EQ(TitleSuffix(true, true, texts), " - Plumex 1.91 [Read Only]");
-}
-
-TEST(StatusTexts, TimingAndPercent) {
   EXPECT_EQ(TimingText(" Plumex loading time:  ", 312), " Plumex loading time:  0:0:0:312");
-  EXPECT_EQ(TimingText("", 3723004), "1:2:3:4");
-  EXPECT_EQ(TimingText("", -5), "0:0:0:0");
+  EXPECT_EQ(TimingText("", 3723004) + "|" + TimingText("", -5), "1:2:3:4|0:0:0:0");
   const struct { int value, minimum, maximum, percent; } cases[] = {
       {0, 0, 0, 100}, {5, 0, 10, 50}, {10, 0, 10, 100}, {50, 0, 10, 100}, {3, 2, 12, 10}};
   for (const auto& c : cases) EXPECT_EQ(PercentOf(c.value, c.minimum, c.maximum), c.percent) << c.value;

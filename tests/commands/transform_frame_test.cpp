@@ -1,195 +1,190 @@
+// The transform frame and the detection commands on a fake editor wired like
+// the window: every change of the text marks the document modified.
 #include "commands/transform_frame.h"
-#include "config/conversion_settings.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <tuple>
 
-#include "config/settings.h"
+#include "commands/detect_actions.h"
+#include "config/conversion_settings.h"
+#include "convert/win1251.h"
 #include "support/fake_editor.h"
 #include "support/published_code_pages.h"
-#include "convert/win1251.h"
+#include "support/russian_prose.h"
 
 namespace plumex {
 namespace {
 
+using enum EncodingCode;
+
 std::string W(std::string_view utf8) { return Utf8ToWin1251(utf8); }
+std::string Prose(EncodingCode code) { return test::EncodeText(test::kRussianProse[0], code); }
 
-// A document in a fake editor wired like the window: every change of the
-// text marks the document modified.
+// No rewrite asks the user anything.
+struct NoDialogs : DocumentDialogs {
+  Answer AskSaveChanges() override { return Answer::Cancel; }
+  Answer AskSaveOnClose(const std::string&) override { return Answer::Cancel; }
+  std::string ChooseSavePath(const std::string&, const std::string&) override { return {}; }
+  bool ConfirmOverwrite(const std::string&) override { return false; }
+  void ShowError(const std::string&) override {}
+};
+
 struct Window {
-  explicit Window(std::string_view text) : editor(std::string(text), [this] { document.Modified = true; }) {}
-
+  explicit Window(std::string_view text, bool modified = false, bool readOnly = false)
+      : editor(std::string(text), [this] { document.Edited(); }) {
+    if (modified) document.Edited();
+    editor.SetReadOnly(readOnly);
+  }
   void Convert(EncodingCode from, EncodingCode to) { ConvertCodePage(editor, document, encoding, tables, from, to); }
   bool ChangeCase(CaseChange change, const AfterRewrite& after = {}) {
     return ChangeSelectionCase(editor, tables.Case(), change, after);
   }
-  bool Cycle() { return CycleCase(editor, tables.Case()); }
   // The frame is closed and the caret sits at `caret` with nothing selected.
   void ExpectDoneAt(int caret) const {
-    EXPECT_FALSE(TransformBusy());
-    EXPECT_EQ(editor.UpdateDepth(), 0);
-    EXPECT_EQ(editor.Caret(), caret);
-    EXPECT_EQ(editor.SelLength(), 0);
+    EXPECT_EQ(std::tuple(TransformBusy(), editor.UpdateDepth(), editor.Caret(), editor.SelLength()),
+              std::tuple(false, 0, caret, 0));
   }
 
-  DocumentState document;
-  EncodingState encoding;
+  Settings settings;
+  NoDialogs dialogs;
   test::FakeEditor editor;
+  Document document{editor, settings, dialogs, 1 << 20};
+  EncodingState encoding;
   const ConversionTables tables = TablesFromSettings(Settings{});
 };
 
-TEST(WholeTextConversion, KeepsModifiedAndReadOnlyAndPutsTheCaretAtTheStart) {
-  for (bool read_only : {false, true}) {
+TEST(WholeTextConversion, KeepsModifiedAndReadOnlyRepaintsOnceAndLosesTheUndo) {
+  for (bool readOnly : {false, true}) {
     for (bool modified : {false, true}) {
       Window w(W("Привет, мир"));
+      w.editor.Select(11, 11);
+      if (modified) w.editor.Type("!");  // an edit that undo could bring back
       w.editor.Select(3, 3);
-      w.editor.SetReadOnly(read_only);
-      w.document.Modified = modified;
-      w.Convert(EncodingCode::WIN, EncodingCode::KOI);
-      EXPECT_EQ(w.editor.Text(), "\xF0\xD2\xC9\xD7\xC5\xD4, \xCD\xC9\xD2");
-      EXPECT_EQ(w.editor.ReadOnly(), read_only);
+      w.editor.SetReadOnly(readOnly);
+      w.Convert(WIN, KOI);
+      EXPECT_EQ(w.editor.Text(), std::string("\xF0\xD2\xC9\xD7\xC5\xD4, \xCD\xC9\xD2") + (modified ? "!" : ""));
+      EXPECT_EQ(w.editor.ReadOnly(), readOnly);
       // Unsaved edits from before read-only mode must still be asked about.
-      EXPECT_EQ(w.document.Modified, modified);
+      EXPECT_EQ(w.document.Modified(), modified);
       EXPECT_EQ(EncodingPaneText(w.encoding), "KOI");
-      EXPECT_EQ(w.editor.Repaints(), 1);
-      EXPECT_EQ(w.editor.ChangesWhileSuspended(), 1);
+      EXPECT_TRUE(w.editor.Repaints() == 1 && w.editor.ChangesWhileSuspended() == 1) << "one repaint, at the end";
+      EXPECT_FALSE(w.editor.CanUndo());
       w.ExpectDoneAt(0);
     }
   }
 }
 
-TEST(WholeTextConversion, SelectionOnlyChangesTheSelectedBytes) {
+TEST(WholeTextConversion, ASelectionAloneChangesAnEmptyTextNothingAndAnyRewriteMayChangeTheLength) {
   Window w(W("ёж ёж ёж"));
   w.editor.Select(6, 3);  // backwards over the middle word and its space
-  w.Convert(EncodingCode::WIN, EncodingCode::ISO);
-  EXPECT_EQ(w.editor.Text(), W("ёж ") + test::EncodeText("ёж ", EncodingCode::ISO) + W("ёж"));
+  w.Convert(WIN, ISO);
+  EXPECT_EQ(w.editor.Text(), W("ёж ") + test::EncodeText("ёж ", ISO) + W("ёж"));
   EXPECT_EQ(EncodingPaneText(w.encoding), "ISO");
-  EXPECT_FALSE(w.document.Modified);
+  EXPECT_FALSE(w.document.Modified());
   w.ExpectDoneAt(6);
-}
 
-TEST(WholeTextConversion, EmptyTextIsLeftAloneAndOtherTextsLoseTheirUndo) {
   Window empty("");
-  empty.Convert(EncodingCode::KOI, EncodingCode::WIN);
-  EXPECT_EQ(EncodingPaneText(empty.encoding), "---");
-  EXPECT_EQ(empty.editor.Repaints(), 0);
-  EXPECT_FALSE(empty.document.Modified);
+  empty.Convert(KOI, WIN);
+  EXPECT_EQ(std::string(EncodingPaneText(empty.encoding)) + std::to_string(empty.editor.Repaints()), "---0");
 
-  Window w("abc");
-  w.editor.Select(3, 3);
-  w.editor.Type(W("д"));
-  ASSERT_TRUE(w.editor.CanUndo());
-  w.Convert(EncodingCode::WIN, EncodingCode::MAC);
-  EXPECT_FALSE(w.editor.CanUndo());
-}
-
-TEST(WholeTextConversion, GenericRewriteMayChangeTheLength) {
-  Window w("ab");
-  w.editor.SetReadOnly(true);
-  RewriteWholeOrSelection(w.editor, w.document, [](std::string& text) { text += text; });
-  EXPECT_EQ(w.editor.Text(), "abab");
-  EXPECT_TRUE(w.editor.ReadOnly());
-  EXPECT_EQ(w.editor.Caret(), 0);
+  Window doubled("ab", false, true);
+  RewriteWholeOrSelection(doubled.editor, doubled.document, [](std::string& text) { text += text; });
+  EXPECT_EQ(doubled.editor.Text(), "abab");
+  EXPECT_TRUE(doubled.editor.ReadOnly());
+  doubled.ExpectDoneAt(0);
 }
 
 TEST(SelectionRewrite, NeedsAWritableDocumentAndASelection) {
-  const auto reverse = [](std::string& text) { std::reverse(text.begin(), text.end()); };
-  for (bool read_only : {false, true}) {
-    Window w("hello");
-    w.editor.SetReadOnly(read_only);
-    if (read_only) w.editor.SelectAll();  // a selection alone is not enough
+  for (bool readOnly : {false, true}) {
+    Window w("hello", false, readOnly);
+    if (readOnly) w.editor.SelectAll();  // a selection alone is not enough
     EXPECT_FALSE(w.ChangeCase(CaseChange::Upper));
-    EXPECT_FALSE(RewriteSelection(w.editor, reverse));
+    EXPECT_FALSE(RewriteSelection(w.editor, [](std::string& text) { text = "x"; }));
     EXPECT_EQ(w.editor.Text(), "hello");
-    EXPECT_FALSE(w.document.Modified);
+    EXPECT_FALSE(w.document.Modified());
     EXPECT_EQ(w.editor.Repaints(), 0);
   }
-}
-
-TEST(SelectionRewrite, CaseChangeRewritesTheSelectionWithoutUndo) {
   Window w(W("один два три"));
   w.editor.Select(5, 8);
-  w.editor.Type("x");  // something undo could bring back
+  w.editor.Type("x");
   w.editor.Select(5, 10);
   EXPECT_TRUE(w.ChangeCase(CaseChange::Upper));
   EXPECT_EQ(w.editor.Text(), W("один X ТРИ"));
-  EXPECT_TRUE(w.document.Modified);
+  EXPECT_TRUE(w.document.Modified());
   EXPECT_FALSE(w.editor.CanUndo());
   w.ExpectDoneAt(10);
-}
-
-TEST(SelectionRewrite, MarginsAreReappliedInsideTheFrame) {
-  Window w("ab cd");
+  // Full-screen mode re-applies its margins inside the frame and leaves the caret at 0.
   w.editor.SelectAll();
-  // Full-screen mode re-applies its margins and leaves the caret at 0.
-  const auto reapply = [&] {
-    EXPECT_TRUE(TransformBusy());
-    EXPECT_EQ(w.editor.UpdateDepth(), 1);
+  EXPECT_TRUE(w.ChangeCase(CaseChange::Capitalize, [&] {
+    EXPECT_TRUE(TransformBusy() && w.editor.UpdateDepth() == 1);
     w.editor.Select(0, 0);
-  };
-  EXPECT_TRUE(w.ChangeCase(CaseChange::Capitalize, reapply));
-  EXPECT_EQ(w.editor.Text(), "Ab Cd");
+  }));
+  EXPECT_EQ(w.editor.Text(), W("Один X Три"));
   w.ExpectDoneAt(0);
 }
 
-TEST(CyclicCaseChange, WordAtTheCaretCyclesAndTheCaretStays) {
+TEST(CyclicCaseChange, TheWordAtTheCaretCyclesAndTheCaretStays) {
   Window w(W("one привет two"));
   w.editor.Select(6, 6);
   for (const char* expected : {"one Привет two", "one ПРИВЕТ two", "one привет two", "one Привет two"}) {
-    EXPECT_TRUE(w.Cycle());
+    EXPECT_TRUE(CycleCase(w.editor, w.tables.Case()));
     EXPECT_EQ(Win1251ToUtf8(w.editor.Text()), expected);
     w.ExpectDoneAt(6);
   }
-  EXPECT_TRUE(w.document.Modified);
+  EXPECT_TRUE(w.document.Modified());
   EXPECT_FALSE(w.editor.CanUndo());
-}
-
-TEST(CyclicCaseChange, WhichTextItWorksOn) {
-  const struct { const char* text; int anchor, caret; const char* expected; const char* why; } cases[] = {
-      {"abc def", 4, 4, "Abc def", "at a word's start: the word to its left"},
-      {"abc def", 0, 0, "Abc def", "at the start of the text"},
-      {"abc def", 7, 7, "abc Def", "at the end of the text"},
-      {"ab\ncd", 3, 3, "ab\nCd", "after a line break: from the caret on"},
-      {"ab\n\ncd", 4, 4, "ab\n\nCd", "on an empty line"},
-      {"ab  cd", 3, 3, "Ab  cd", "among blanks: the word before them"},
-      {"x, y", 2, 2, "x, y", "a mark and its blank: no letters, lower case changes nothing"},
-      {"", 0, 0, "", "empty text"},
-      {"Hello World", 0, 8, "HELLO WOrld", "a selection as it is; the caret ends after it"},
-  };
-  for (const auto& c : cases) {
-    Window w(c.text);
-    w.editor.Select(c.anchor, c.caret);
-    w.Cycle();
-    EXPECT_EQ(w.editor.Text(), c.expected) << c.why;
-    w.ExpectDoneAt(c.caret);
-  }
-}
-
-TEST(CyclicCaseChange, ReadOnlyAndEmptyDocumentsAreNotTouched) {
-  Window read_only("abc");
-  read_only.editor.SetReadOnly(true);
-  EXPECT_FALSE(read_only.Cycle());
-  EXPECT_EQ(read_only.editor.Repaints(), 0);
-  Window empty("");
-  EXPECT_FALSE(empty.Cycle());
-  EXPECT_FALSE(empty.document.Modified);
-  empty.ExpectDoneAt(0);
+  Window selected("Hello World");
+  selected.editor.Select(0, 8);
+  CycleCase(selected.editor, selected.tables.Case());
+  EXPECT_EQ(selected.editor.Text(), "HELLO WOrld") << "a selection as it is; the caret ends after it";
+  selected.ExpectDoneAt(8);
+  Window readOnly("abc", false, true), empty("");
+  EXPECT_FALSE(CycleCase(readOnly.editor, readOnly.tables.Case()) || CycleCase(empty.editor, empty.tables.Case()));
+  EXPECT_EQ(readOnly.editor.Repaints(), 0);
+  EXPECT_FALSE(empty.document.Modified());
 }
 
 TEST(TransformFrame, BusyIsAFlagWhileRepaintingNests) {
   test::FakeEditor editor("abc");
   BeginTransform(editor);
   BeginTransform(editor);
-  EXPECT_TRUE(TransformBusy());
   EndTransform(editor);
-  EXPECT_FALSE(TransformBusy());
-  EXPECT_EQ(editor.Repaints(), 0);
+  EXPECT_EQ(std::pair(TransformBusy(), editor.Repaints()), std::pair(false, 0)) << "the outer frame holds the repaint";
   editor.Select(1, 3);
   EndTransformCollapsed(editor);
-  EXPECT_EQ(editor.Repaints(), 1);
-  EXPECT_EQ(editor.Caret(), 3);
-  EXPECT_EQ(editor.SelLength(), 0);
+  EXPECT_EQ(std::tuple(editor.Repaints(), editor.Caret(), editor.SelLength()), std::tuple(1, 3, 0));
+}
+
+TEST(Detection, OnLoadAndOnRequestNameTheGuessConvertWhenToldAndKeepModified) {
+  using enum DetectOutcome;
+  const struct { std::string text; DirectConvert direct; bool readOnly; DetectOutcome outcome; std::string after; const char* pane; } cases[] = {
+      {Prose(WIN), DirectConvert::On, false, FoundWin, Prose(WIN), "WIN"},
+      {"", DirectConvert::On, false, FoundWin, "", "WIN"},
+      {Prose(KOI), DirectConvert::Off, false, AskToConvert, Prose(KOI), "KOI"},
+      {Prose(DOS), DirectConvert::On, false, Converted, Prose(WIN), "WIN"},
+      {Prose(MAC), DirectConvert::On, true, Converted, Prose(WIN), "WIN"},
+  };
+  for (const auto& c : cases) {
+    for (bool modified : {false, true}) {
+      Window onLoad(c.text, modified, c.readOnly), asked(c.text, modified, c.readOnly);
+      AutoDetectOnLoad(onLoad.editor, onLoad.document, onLoad.encoding, onLoad.tables, c.direct);
+      EXPECT_EQ(DetectOnRequest(asked.editor, asked.document, asked.encoding, asked.tables, c.direct), c.outcome);
+      for (const Window* w : {&onLoad, &asked}) {
+        EXPECT_EQ(w->editor.Text(), c.after) << c.pane;
+        EXPECT_EQ(EncodingPaneText(w->encoding), c.pane);
+        EXPECT_EQ(w->document.Modified(), modified);
+        EXPECT_EQ(w->editor.ReadOnly(), c.readOnly);
+        EXPECT_EQ(w->editor.ChangesWhileSuspended(), c.text == c.after ? 0 : 1) << "an unchanged text is not rewritten";
+        w->ExpectDoneAt(0);
+      }
+      if (c.outcome == AskToConvert) {  // the user says Yes
+        ConvertDetectedToWin(asked.editor, asked.document, asked.encoding, asked.tables);
+        EXPECT_EQ(asked.editor.Text() + std::string(EncodingPaneText(asked.encoding)), Prose(WIN) + "WIN");
+        EXPECT_EQ(asked.document.Modified(), modified);
+      }
+    }
+  }
 }
 
 }  // namespace

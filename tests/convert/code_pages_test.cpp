@@ -1,111 +1,127 @@
 #include "convert/code_pages.h"
-#include "config/conversion_settings.h"
 
 #include <gtest/gtest.h>
 
-#include "config/settings.h"
+#include <set>
+
+#include "config/conversion_settings.h"
 #include "convert/byte_map.h"
-#include "convert/conversion_tables.h"
-#include "support/published_code_pages.h"
+#include "convert/encoding_detection.h"
 #include "support/file_helpers.h"
+#include "support/published_code_pages.h"
+#include "support/russian_prose.h"
 
 namespace plumex {
 namespace {
 
-const Settings kDefaults;
-const CodePageTables kTables{
-    .StrWIN = kDefaults.StrWIN, .StrDOS = kDefaults.StrDOS, .StrKOI = kDefaults.StrKOI,
-    .StrMAC = kDefaults.StrMAC, .StrISO = kDefaults.StrISO};
+using enum EncodingCode;
 
-TEST(CodePageTables, EveryDefaultTableIsThePublishedCodePage) {
-  for (EncodingCode code : kAllEncodings)
-    EXPECT_EQ(TableOfCode(kTables, code), test::PublishedTable(code)) << EncodingName(code);
+const Settings kDefaults;
+const CodePageTables kTables{.StrWIN = kDefaults.StrWIN, .StrDOS = kDefaults.StrDOS, .StrKOI = kDefaults.StrKOI,
+                             .StrMAC = kDefaults.StrMAC, .StrISO = kDefaults.StrISO};
+
+ConversionTables TablesWith(int detectBuffer, std::string markers = kDefaults.WinDetectString) {
+  Settings s;
+  s.DetectBuffer = detectBuffer;
+  s.WinDetectString = std::move(markers);
+  return TablesFromSettings(s);
 }
 
-TEST(CodePageTables, EveryPairRoundTripsTheLettersAndLeavesOtherBytes) {
+TEST(CodePages, DefaultTablesArePublishedAndEveryPairMovesOnlyTheirLetters) {
   const ConversionTables tables = TablesFromSettings(kDefaults);
   const std::string all = test::AllBytes();
   for (EncodingCode x : kAllEncodings) {
+    EXPECT_EQ(TableOfCode(kTables, x), test::PublishedTable(x)) << EncodingName(x);
     for (EncodingCode y : kAllEncodings) {
-      const std::string& from = TableOfCode(kTables, x);
-      const std::string& to = TableOfCode(kTables, y);
-      EXPECT_EQ(tables.Conversion(x, y).Apply(from), to);
-      EXPECT_EQ(tables.Conversion(y, x).Apply(to), from);
-      // Bytes in neither table pass both ways untouched; ASCII always does.
-      const std::string back = tables.Conversion(y, x).Apply(tables.Conversion(x, y).Apply(all));
+      const std::string both = TableOfCode(kTables, x) + TableOfCode(kTables, y);
+      EXPECT_EQ(tables.Conversion(x, y).Apply(TableOfCode(kTables, x)), TableOfCode(kTables, y));
+      const std::string there = tables.Conversion(x, y).Apply(all);
+      const std::string back = tables.Conversion(y, x).Apply(there);
       for (std::size_t b = 0; b < 256; ++b) {
-        const bool in_either = from.find(all[b]) != std::string::npos || to.find(all[b]) != std::string::npos;
-        if (!in_either || b < 0x80) { EXPECT_EQ(back[b], all[b]) << b; }
-        if (b < 0x80) { EXPECT_EQ(tables.Conversion(x, y)[all[b]], all[b]); }
+        EXPECT_TRUE(b >= 0x80 || there[b] == all[b]) << "ASCII never changes";
+        EXPECT_TRUE(both.find(all[b]) != std::string::npos || back[b] == all[b]) << "bytes of neither table stay";
       }
     }
   }
-  // "Ђ" (0x80) is no letter in Windows-1251 but is "А" in DOS 866: it is not
-  // protected, so it does not come back.
-  EXPECT_EQ(MapBytes("\x80", kTables.StrWIN, kTables.StrDOS), "\x80");
-  EXPECT_EQ(MapBytes("\x80", kTables.StrDOS, kTables.StrWIN), "\xC0");
+  // "Ђ" (0x80) is no letter in Windows-1251 but "А" in DOS 866: not protected.
+  EXPECT_EQ(MapBytes("\x80", kTables.StrWIN, kTables.StrDOS) + MapBytes("\x80", kTables.StrDOS, kTables.StrWIN),
+            "\x80\xC0");
+  EXPECT_EQ(MapBytes(test::EncodeText("Привет", WIN), kTables.StrWIN, kTables.StrDOS), "\x8F\xE0\xA8\xA2\xA5\xE2");
 }
 
-TEST(MapBytes, LaterPositionWinsUnevenPairsMapOnlyCommonPositionsAnyLengthWorks) {
-  EXPECT_EQ(MapBytes("abc", "aa", "xy"), "ybc");
-  EXPECT_EQ(MapBytes("abc", "abc", "X"), "Xbc");
-  EXPECT_EQ(MapBytes("abc", "a", "XYZ"), "Xbc");
-  EXPECT_EQ(MapBytes("abc", "", "XYZ"), "abc");
-  const std::string all = test::AllBytes();
-  EXPECT_EQ(MapBytes(all, all, all), all);
-  EXPECT_EQ(ByteMap(), ByteMap::Between("abc", "abc"));
-  // The mapping works in steps of eight; lengths around a step must not
-  // leave bytes unmapped or write past the end.
+TEST(MapBytes, LaterPositionWinsAndUnevenPairsMapOnlyCommonPositions) {
+  const struct { const char *text, *from, *to, *mapped; } cases[] = {
+      {"abc", "aa", "xy", "ybc"}, {"abc", "abc", "X", "Xbc"}, {"abc", "a", "XYZ", "Xbc"}, {"abc", "", "XYZ", "abc"}};
+  for (const auto& c : cases) EXPECT_EQ(MapBytes(c.text, c.from, c.to), c.mapped) << c.from << " " << c.to;
+  // The mapping works in steps of eight: no length may leave bytes unmapped or write past the end.
   for (std::size_t length = 0; length < 40; ++length)
     EXPECT_EQ(MapBytes(std::string(length, 'a'), "a", "b"), std::string(length, 'b')) << length;
-  std::string in_place = all + all;
-  ByteMap::Between("\x01\xFF", "\xFF\x01").ApplyInPlace(in_place);
-  EXPECT_EQ(in_place.substr(0, 3), std::string("\x00\xFF\x02", 3));
-  EXPECT_EQ(in_place.substr(256 + 254), "\xFE\x01");
-  EXPECT_EQ(in_place[256 + 'q'], 'q');
+  std::string inPlace = test::AllBytes() + test::AllBytes();
+  ByteMap::Between("\x01\xFF", "\xFF\x01").ApplyInPlace(inPlace);
+  EXPECT_EQ(inPlace.substr(0, 3) + inPlace.substr(256 + 254), std::string("\x00\xFF\x02\xFE\x01", 5));
 }
 
-TEST(CodeOfTable, LastEqualTableWinsUnknownIsWinAndNamesRoundTrip) {
-  EXPECT_EQ(CodeOfTable(kTables, kTables.StrKOI), EncodingCode::KOI);
-  EXPECT_EQ(CodeOfTable(kTables, kTables.StrWIN), EncodingCode::WIN);
-  EXPECT_EQ(CodeOfTable(kTables, "nonsense"), EncodingCode::WIN);
-  CodePageTables same = kTables;
-  same.StrMAC = same.StrDOS;
-  EXPECT_EQ(CodeOfTable(same, same.StrDOS), EncodingCode::MAC);
-  same.StrISO = same.StrDOS;
-  EXPECT_EQ(CodeOfTable(same, same.StrDOS), EncodingCode::ISO);
-
-  const struct { EncodingCode code; const std::string* table; std::string_view name; int value; } cases[] = {
-      {EncodingCode::DOS, &kTables.StrDOS, "DOS", 0}, {EncodingCode::ISO, &kTables.StrISO, "ISO", 1},
-      {EncodingCode::KOI, &kTables.StrKOI, "KOI", 2}, {EncodingCode::MAC, &kTables.StrMAC, "MAC", 3},
-      {EncodingCode::WIN, &kTables.StrWIN, "WIN", 4},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(static_cast<int>(c.code), c.value);
-    EXPECT_EQ(TableOfCode(kTables, c.code), *c.table);
-    EXPECT_EQ(EncodingFromName(EncodingName(c.code)), c.code);
-    EXPECT_EQ(EncodingName(c.code), c.name);
+TEST(CodePages, CodesNamesAndTheLastEqualTable) {
+  const std::string_view names[] = {"DOS", "ISO", "KOI", "MAC", "WIN"};  // in the order of their codes
+  for (int value = 0; value < 5; ++value) {
+    const auto code = static_cast<EncodingCode>(value);
+    EXPECT_EQ(EncodingName(code), names[value]);
+    EXPECT_EQ(EncodingFromName(names[value]), code);
+    EXPECT_EQ(CodeOfTable(kTables, TableOfCode(kTables, code)), code);
   }
   EXPECT_EQ(TableOfCode(kTables, static_cast<EncodingCode>(9)), kTables.StrWIN);
-  EXPECT_EQ(EncodingFromName("koi"), EncodingCode::KOI);
-  EXPECT_EQ(EncodingFromName("Mac"), EncodingCode::MAC);
-  for (std::string_view bad : {"", "KO", "KOI8", "UTF8", "WIN ", "---"})
-    EXPECT_EQ(EncodingFromName(bad), std::nullopt) << bad;
+  EXPECT_EQ(CodeOfTable(kTables, "nonsense"), WIN);
+  EXPECT_EQ(EncodingFromName("koi"), KOI);
+  for (std::string_view bad : {"", "KO", "KOI8", "UTF8", "WIN ", "---"}) EXPECT_EQ(EncodingFromName(bad), std::nullopt);
+  // Hand-edited tables: equal ones are named by the last, uneven pairs map the common positions.
+  Settings edited;
+  edited.StrMAC = edited.StrISO = edited.StrDOS;
+  edited.StrKOI = edited.StrKOI.substr(0, 10);
+  const ConversionTables tables = TablesFromSettings(edited);
+  EXPECT_EQ(tables.NameOfTarget(MAC), ISO);
+  const std::string koi = tables.Conversion(WIN, KOI).Apply(edited.StrWIN);
+  EXPECT_EQ(koi, edited.StrKOI + edited.StrWIN.substr(10)) << "never reads past the shorter table";
 }
 
-TEST(ConversionTables, UnevenOrEqualHandEditedTables) {
-  Settings edited;
-  edited.StrKOI = edited.StrKOI.substr(0, 10);
-  edited.StrDOS += "\x01\x02";
-  edited.StrMAC = edited.StrISO;
-  const ConversionTables tables = TablesFromSettings(edited);
-  const std::string& win = edited.StrWIN;
-  const std::string koi = tables.Conversion(EncodingCode::WIN, EncodingCode::KOI).Apply(win);
-  EXPECT_EQ(koi.substr(0, 10), edited.StrKOI);
-  EXPECT_EQ(koi.substr(10), win.substr(10)) << "never reads past the shorter table";
-  EXPECT_EQ(tables.Conversion(EncodingCode::DOS, EncodingCode::WIN).Apply("\x01\x02"), "\x01\x02");
-  EXPECT_EQ(tables.NameOfTarget(EncodingCode::KOI), EncodingCode::KOI);
-  EXPECT_EQ(tables.NameOfTarget(EncodingCode::MAC), EncodingCode::ISO) << "the last equal table names it";
+TEST(EncodingDetection, MarkersAreEINOInBothCasesOfEveryCodePage) {
+  const ConversionTables tables = TablesWith(1024);
+  for (std::size_t order = 0; order < kDetectionOrder.size(); ++order) {
+    std::set<int> expected, markers;
+    for (char16_t ch : test::DecodeUtf8("еиноЕИНО")) expected.insert(test::PublishedByte(kDetectionOrder[order], ch));
+    for (int b = 0; b < 256; ++b)
+      if ((tables.Detector().MarkerBits(static_cast<unsigned char>(b)) >> order) & 1) markers.insert(b);
+    EXPECT_EQ(markers, expected) << EncodingName(kDetectionOrder[order]);
+  }
+}
+
+TEST(EncodingDetection, TiesSampleSizeAndHandEditedSettings) {
+  const struct { std::string_view sample; EncodingCode expected; int buffer = 1024; std::string markers = "\xE5\xE8\xED\xEE"; } cases[] = {
+      {"", WIN}, {"English only.", WIN},
+      {"\xE5\xE8", WIN}, {"\x85\x88", DOS},  // WIN and MAC tie on small letters, DOS and MAC on capitals
+      {"\xA5\xCF", DOS}, {"\xCE\xD5", WIN}, {"\xC9\xD5", KOI}, {"\xE5\x85", MAC}, {"\xD5\xD8\xB5", ISO},
+      {std::string_view("\0\0\xA5", 3), DOS}, {"\xA5\xA5\xC9\xC9\xC9", DOS, 2}, {"\xA5\xA5\xC9\xC9\xC9", KOI, 5},
+      {"\xA5\xC5", WIN, 1024, ""}, {"qqq", WIN, 1024, "q"},  // marker letters outside the tables count as themselves
+  };
+  for (const auto& c : cases) EXPECT_EQ(DetectEncoding(c.sample, TablesWith(c.buffer, c.markers).Detector()), c.expected);
+  for (int bad : {0, -1, -2147483647 - 1}) EXPECT_EQ(TablesWith(bad).Detector().SampleLimit(), 1024u) << bad;
+  EXPECT_EQ(TablesWith(2147483647).Detector().SampleLimit(), 2147483647u);
+}
+
+TEST(EncodingDetection, RussianProseInEveryCodePageWholeOrInPieces) {
+  const ConversionTables tables = TablesWith(1024), small = TablesWith(200);
+  for (std::string_view prose : test::kRussianProse) {
+    // Mac shares its small markers with WIN and wins only by its capitals Е И Н О; else the tie goes to WIN.
+    const bool capital = test::EncodeText(prose, WIN).find_first_of("\xC5\xC8\xCD\xCE") != std::string::npos;
+    for (EncodingCode code : kAllEncodings) {
+      const std::string text = test::EncodeText(prose, code);
+      EXPECT_EQ(DetectEncoding(text, tables.Detector()), code == MAC && !capital ? WIN : code) << EncodingName(code);
+      MarkerTally whole(small.Detector()), pieces(small.Detector());  // past its limit of 200
+      whole.Add(text);
+      for (std::size_t at = 0; at < text.size(); at += 7) pieces.Add(std::string_view(text).substr(at, 7));
+      EXPECT_EQ(pieces.Counts(), whole.Counts());
+      EXPECT_TRUE(pieces.Full());
+    }
+  }
 }
 
 }  // namespace
