@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 #include <random>
+#include <tuple>
 
 #include "config/conversion_settings.h"
 #include "convert/win1251.h"
@@ -21,10 +22,8 @@ std::string W(std::string_view utf8) { return Utf8ToWin1251(utf8); }
 
 constexpr std::size_t kNone = std::string::npos;
 constexpr SearchOptions kDown{};
-constexpr SearchOptions kUp{.direction = Direction::Up};
 constexpr SearchOptions kExact{.matchCase = MatchCase::Yes};
 constexpr SearchOptions kWord{.wholeWord = WholeWord::Yes};
-constexpr SearchOptions kWordUp{.wholeWord = WholeWord::Yes, .direction = Direction::Up};
 constexpr SearchOptions kCrLf{.lineBreak = LineBreak::CrLf};
 
 std::size_t FindAt(std::string_view text, std::string_view pattern, std::size_t from, const SearchOptions& o) {
@@ -37,7 +36,7 @@ std::size_t FindAt(std::string_view text, std::string_view pattern, std::size_t 
 TEST(TextSearch, FindsByExample) {
   const Settings s;
   const struct { std::string text, pattern; std::size_t from; SearchOptions options; std::size_t start; } cases[] = {
-      {"abc", "", 0, kDown, kNone}, {"abc", "", 3, kUp, kNone}, {"1.5", ",", 0, kDown, kNone},  // no case partner
+      {"abc", "", 0, kDown, kNone}, {"1.5", ",", 0, kDown, kNone},  // an empty pattern; a byte with no case partner
       {"--" + s.StrUpCase_Ru, s.StrLoCase_Ru, 0, kDown, 2}, {"--" + s.StrLoCase_Ru, s.StrUpCase_Ru, 0, kDown, 2},
       {"--" + s.StrUpCase_En, s.StrLoCase_En, 0, kDown, 2}, {s.StrUpCase_Ru, s.StrLoCase_Ru, 0, kExact, kNone},
       {"(cat) cat1 cat_ _cat", "cat", 2, kWord, kNone}, {W("бcat cat"), "cat", 0, kWord, 5},  // digits, '_', letters
@@ -124,7 +123,7 @@ TEST(TextSearch, HostilePatternsStayLinear) {
   // On the linear path, the first "aaaa-aaaa" is no whole word and the one sharing its last "aaaa" is.
   const std::string run(1000, 'a');
   EXPECT_EQ(FindAt(run + " xaaaa-aaaa-aaaa", "aaaa-aaaa", 0, kWord), 1007u);
-  EXPECT_EQ(FindAt("aaaa-aaaa-aaaax " + run, "aaaa-aaaa", 1016, kWordUp), 0u);
+  EXPECT_EQ(FindAt("aaaa-aaaa-aaaax " + run, "aaaa-aaaa", 1016, {.wholeWord = WholeWord::Yes, .direction = Direction::Up}), 0u);
   EXPECT_EQ(ReplaceAll(run + " xaaaa-aaaa-aaaa", "aaaa-aaaa", "#", kWord, Case()).text, run + " xaaaa-#");
 }
 
@@ -185,9 +184,9 @@ TEST(TextSearch, CharacterAndByteOffsetsAgree) {
     EXPECT_EQ(CharacterOffsetOf(text, LineBreak::CrLf, c.byte), std::clamp(c.character, 0LL, 6LL)) << c.byte;
   }
   EXPECT_EQ(CharacterOffsetOf(text, LineBreak::CrLf, 2), 1);  // between CR and LF: the pair's start
-  EXPECT_EQ(CharacterOffsetOf(text, LineBreak::CrLf, 99), 6);
-  EXPECT_EQ(ByteOffsetOf(text, LineBreak::Lf, 2) + ByteOffsetOf(text, LineBreak::Lf, 99), 2 + text.size());
-  EXPECT_EQ(CharacterOffsetOf(text, LineBreak::Lf, 3), 3);
+  EXPECT_EQ(std::tuple(ByteOffsetOf(text, LineBreak::Lf, 2), ByteOffsetOf(text, LineBreak::Lf, 99),
+                       CharacterOffsetOf(text, LineBreak::Lf, 3), CharacterOffsetOf(text, LineBreak::CrLf, 99)),
+            std::tuple(2u, text.size(), 3, 6));
 }
 
 TEST(TextSearch, WordAtCaretProposesTheWordNotItsBlanks) {
