@@ -27,7 +27,8 @@ void ReadEntries(const IniFile& file, Settings& settings, TableRole role) {
       value = file.ReadBool(entry.section, entry.key, value);
     } else if (const auto* field = std::get_if<TextField>(&entry.field)) {
       std::string& value = (*field)(settings);
-      value = file.ReadString(entry.section, entry.key, value);
+      value = role == TableRole::ConversionTable ? file.ReadExactString(entry.section, entry.key, value)
+                                                 : file.ReadString(entry.section, entry.key, value);
     }
   }
 }
@@ -37,8 +38,11 @@ void BringIntoRange(const SettingEntry& entry, Settings& settings) {
   if (const auto* field = std::get_if<IntField>(&entry.field)) {
     int& value = (*field)(settings);
     if (value >= limits.min && value <= limits.max) return;
-    value = entry.outOfRange == OutOfRange::UseDefault ? (*field)(BuiltIn())
-                                                       : std::clamp(value, limits.min, limits.max);
+    switch (entry.outOfRange) {
+      case OutOfRange::Clamp: value = std::clamp(value, limits.min, limits.max); break;
+      case OutOfRange::UseDefault: value = (*field)(BuiltIn()); break;
+      case OutOfRange::UseZero: value = 0; break;
+    }
   } else if (const auto* field = std::get_if<TextField>(&entry.field)) {
     std::string& value = (*field)(settings);
     const std::size_t length = value.size();
@@ -49,8 +53,6 @@ void BringIntoRange(const SettingEntry& entry, Settings& settings) {
 
 void BringAllIntoRange(Settings& settings) {
   for (const SettingEntry& entry : SettingsTable()) BringIntoRange(entry, settings);
-  // A map from a later to an earlier code is the same map typed the wrong way round.
-  if (settings.StartCharMap > settings.EndCharMap) std::swap(settings.StartCharMap, settings.EndCharMap);
 }
 
 // Upper- and lower-case strings pair up byte by byte; a pair of unequal

@@ -207,7 +207,8 @@ SettingsLoad LoadSettings(const IniFile& file, Settings& settings);
 
 // Re-reads only the conversion tables ([AUTODETECT] WinDetectString and
 // DetectBuffer, [ECODINGS], the [CASE] _Add pair, [LAYOUT]) from `source`,
-// such as a language file, keeping the current values where it has none.
+// such as a language file, keeping the current values where it has none or
+// where a table's characters did not all fit Windows-1251.
 void LoadTables(const IniFile& source, Settings& settings);
 
 // Writes every key of every section into `file`, keeping its other lines.

@@ -58,12 +58,12 @@ void ReadLayouts(const IniFile& source, Settings& settings,
   for (int i = 0; i < SlotsInUse(settings.LOCount); ++i) {
     const LayoutSlot& current = settings.Layouts[static_cast<std::size_t>(i)];
     LayoutSlot& slot = slots[static_cast<std::size_t>(i)];
-    slot.Name = Cut(source.ReadString(kSectionLayout, NumberKey(i), current.Name));
+    slot.Name = Cut(source.ReadExactString(kSectionLayout, NumberKey(i), current.Name));
     if (!keys.Claim(slot.Name)) break;
     // A renamed layout does not inherit the old one's identifier and keys.
     const bool same = slot.Name == current.Name;
-    slot.Id = Cut(source.ReadString(kSectionLayout, slot.Name, same ? current.Id : ""));
-    slot.Keys = source.ReadString(kSectionLayout, KeysKey(slot.Name), same ? current.Keys : "");
+    slot.Id = Cut(source.ReadExactString(kSectionLayout, slot.Name, same ? current.Id : ""));
+    slot.Keys = source.ReadExactString(kSectionLayout, KeysKey(slot.Name), same ? current.Keys : "");
     ++count;
   }
   if (count == 0) {

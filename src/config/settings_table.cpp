@@ -8,18 +8,34 @@ namespace {
 // The settings record's field of that name, as an accessor the table can hold.
 #define PLUMEX_FIELD(name) [](Settings& s) -> auto& { return s.name; }
 
+constexpr Limits kAnyValue{};
 constexpr Limits kAnyLength{0, INT_MAX};
 constexpr Limits kNotNegative{0, INT_MAX};
 constexpr Limits kByte{0, 255};
 constexpr Limits kColor{0, 0xFFFFFF};
-constexpr Limits kFontSize{1, 999};
 // Far beyond any screen, yet small enough for arithmetic on positions.
 constexpr Limits kPosition{-16384, 16384};
 constexpr Limits kWindowSide{100, 16384};
+// A glyph or a margin larger than the largest window (16384 pixels, and a
+// point is at least a pixel) shows no more than one of that size.
+constexpr Limits kFontSize{1, 16384};
+constexpr Limits kMargin{0, 16384};
+// The most characters the editor holds (EditorWidget::kMaxLength). No Tab
+// can insert more blanks, and no wheel notch can scroll more lines, than
+// that; the cap also bounds the memory the blanks take.
+constexpr Limits kEditorCapacity{0, 16777215};
 
 constexpr SettingEntry Int(std::string_view section, std::string_view key, IntField field,
                            Limits limits, OutOfRange outOfRange = OutOfRange::Clamp) {
-  return {section, key, field, limits, outOfRange};
+  SettingEntry entry{section, key, field, limits, outOfRange};
+  entry.offered = limits;
+  return entry;
+}
+
+// A setting whose dialog control offers less than the values it may hold.
+constexpr SettingEntry Offered(Limits offered, SettingEntry entry) {
+  entry.offered = offered;
+  return entry;
 }
 
 constexpr SettingEntry Bool(std::string_view section, std::string_view key, BoolField field) {
@@ -51,15 +67,18 @@ const auto kTable = std::to_array<SettingEntry>({
     Constant(kSectionGeneral, "ProgDate", "17.04.2004"),
 
     Text(E, "LastPath", PLUMEX_FIELD(LastPath)),
-    Int(E, "LinesToScroll", PLUMEX_FIELD(LinesToScroll), {1, 20}),
+    // 0 or less turns the wheel off.
+    Offered({1, 20}, Int(E, "LinesToScroll", PLUMEX_FIELD(LinesToScroll), kEditorCapacity)),
     Int(E, "DefCharSet", PLUMEX_FIELD(DefCharSet), kByte, OutOfRange::UseDefault),
     // Start-up adds one to it: the cap keeps that sum in range.
     Int(E, "Starts", PLUMEX_FIELD(Starts), {0, 1'000'000'000}),
     Int(E, "Language", PLUMEX_FIELD(Language), kNotNegative),
     Int(E, "Style", PLUMEX_FIELD(Style), kNotNegative),
-    Int(E, "AppearStyle", PLUMEX_FIELD(AppearStyle), {1, 5}),
+    // Schemes 1 to 5; another number names none and leaves the look as it is.
+    Int(E, "AppearStyle", PLUMEX_FIELD(AppearStyle), kAnyValue),
     Text(E, "DefExt", PLUMEX_FIELD(DefExt)),
-    Int(E, "SpaceTab", PLUMEX_FIELD(SpaceTab), {0, 64}),
+    // Blanks a Tab becomes; 0 or less, none.
+    Int(E, "SpaceTab", PLUMEX_FIELD(SpaceTab), kEditorCapacity),
     Int(E, "EditorLeft", PLUMEX_FIELD(EditorLeft), kPosition),
     Int(E, "EditorTop", PLUMEX_FIELD(EditorTop), kPosition),
     Int(E, "EditorWidth", PLUMEX_FIELD(EditorWidth), kWindowSide),
@@ -68,7 +87,8 @@ const auto kTable = std::to_array<SettingEntry>({
     Int(E, "SetsWidth", PLUMEX_FIELD(SetsWidth), {500, 16384}),
     Int(E, "SetsHeight", PLUMEX_FIELD(SetsHeight), {390, 16384}),
     Bool(E, "IsAutoSaving", PLUMEX_FIELD(IsAutoSaving)),
-    Int(E, "Mins", PLUMEX_FIELD(Mins), {1, 60}),
+    // The auto-save counter is compared with it: 0 or less never matches.
+    Offered({1, 60}, Int(E, "Mins", PLUMEX_FIELD(Mins), kNotNegative)),
     Bool(E, "IsNewWindow", PLUMEX_FIELD(IsNewWindow)),
     Bool(E, "IsSavePosition", PLUMEX_FIELD(IsSavePosition)),
     Bool(E, "IsWW", PLUMEX_FIELD(IsWW)),
@@ -88,13 +108,15 @@ const auto kTable = std::to_array<SettingEntry>({
     Bool(E, "IsMax", PLUMEX_FIELD(IsMax)),
     Bool(E, "IsRestoreCaret", PLUMEX_FIELD(IsRestoreCaret)),
     Bool(E, "IsConfirmSaveAs", PLUMEX_FIELD(IsConfirmSaveAs)),
-    Int(E, "CharsLimit", PLUMEX_FIELD(CharsLimit), {1, 999}),
-    Int(E, "LInd", PLUMEX_FIELD(LInd), {0, 9999}),
-    Int(E, "RInd", PLUMEX_FIELD(RInd), {0, 9999}),
+    // A column counted from 1: 0 or less never rings.
+    Offered({1, 999}, Int(E, "CharsLimit", PLUMEX_FIELD(CharsLimit), kNotNegative)),
+    Offered({0, 9999}, Int(E, "LInd", PLUMEX_FIELD(LInd), kMargin)),
+    Offered({0, 9999}, Int(E, "RInd", PLUMEX_FIELD(RInd), kMargin)),
     Bool(E, "MyIndent", PLUMEX_FIELD(MyIndent)),
     Bool(E, "IsIntegrIE", PLUMEX_FIELD(IsIntegrIE)),
     Bool(E, "UseSecondsDateTime", PLUMEX_FIELD(UseSecondsDateTime)),
-    Int(E, "EscFunction", PLUMEX_FIELD(EscFunction), {0, 2}),
+    // 0 none, 1 minimise, 2 exit; another value does nothing.
+    Offered({0, 2}, Int(E, "EscFunction", PLUMEX_FIELD(EscFunction), kAnyValue)),
     Bool(E, "IsBeepOff", PLUMEX_FIELD(IsBeepOff)),
     Int(E, "NormFontSize", PLUMEX_FIELD(NormFontSize), kFontSize),
     Bool(E, "IsDefReadOnly", PLUMEX_FIELD(IsDefReadOnly)),
@@ -107,7 +129,8 @@ const auto kTable = std::to_array<SettingEntry>({
     Bool(E, "IsChangeFindDlgPos", PLUMEX_FIELD(IsChangeFindDlgPos)),
     Int(E, "StartCharMap", PLUMEX_FIELD(StartCharMap), kByte),
     Int(E, "EndCharMap", PLUMEX_FIELD(EndCharMap), kByte),
-    Int(E, "BookmarkType", PLUMEX_FIELD(BookmarkType), {0, 1}),
+    // 1 a caret position; any other value a line, as the bookmark reads it.
+    Offered({0, 1}, Int(E, "BookmarkType", PLUMEX_FIELD(BookmarkType), kAnyValue)),
     Int(E, "Bookmark", PLUMEX_FIELD(Bookmark), kNotNegative),
     Bool(E, "UseAppFolder", PLUMEX_FIELD(UseAppFolder)),
     Bool(E, "UseTempFile", PLUMEX_FIELD(UseTempFile)),
@@ -115,7 +138,8 @@ const auto kTable = std::to_array<SettingEntry>({
     Bool(A, "IsAutoDetect", PLUMEX_FIELD(IsAutoDetect)),
     Bool(A, "IsDirectConvert", PLUMEX_FIELD(IsDirectConvert)),
     Bool(A, "IsDetectFormat", PLUMEX_FIELD(IsDetectFormat)),
-    // Detection without marker letters or without bytes to look at finds nothing.
+    // 0 bytes and no marker letters are how the first start tells a table
+    // not yet set: it takes the built-in one.
     Table(Int(A, "DetectBuffer", PLUMEX_FIELD(DetectBuffer), {1, INT_MAX}, OutOfRange::UseDefault)),
     Table({A, "WinDetectString", PLUMEX_FIELD(WinDetectString), {1, INT_MAX}, OutOfRange::UseDefault}),
 
@@ -152,8 +176,9 @@ const auto kTable = std::to_array<SettingEntry>({
     Bool(U, "Underline", PLUMEX_FIELD(UserStyle.Underline)),
     Bool(U, "StrikeOut", PLUMEX_FIELD(UserStyle.StrikeOut)),
 
-    // -1: the list was never set up.
-    Int(kSectionExts, "CountExts", PLUMEX_FIELD(CountExts), {-1, 9999}),
+    // -1: the list was never set up, install the defaults; any other value
+    // loads the list, as 0 does.
+    Int(kSectionExts, "CountExts", PLUMEX_FIELD(CountExts), {-1, INT_MAX}, OutOfRange::UseZero),
 
     Text(kSectionAdditional, "strSpecChars", PLUMEX_FIELD(strSpecChars)),
     Text(kSectionAdditional, "strHR", PLUMEX_FIELD(strHR)),
@@ -170,7 +195,7 @@ Limits AllowedRange(const Settings& settings, const int& field) {
   Settings& owner = const_cast<Settings&>(settings);
   for (const SettingEntry& entry : kTable) {
     const IntField* accessor = std::get_if<IntField>(&entry.field);
-    if (accessor != nullptr && &(*accessor)(owner) == &field) return entry.limits;
+    if (accessor != nullptr && &(*accessor)(owner) == &field) return entry.offered;
   }
   return {};
 }

@@ -29,14 +29,16 @@ using BoolField = bool& (*)(Settings&);
 using TextField = std::string& (*)(Settings&);
 using Field = std::variant<IntField, BoolField, TextField, std::string_view>;  // text: written, never read
 
-// For integers the allowed values, for texts the allowed lengths.
+// For integers the values a loaded one is brought into, for texts the
+// allowed lengths. Limits only bring a value into the meaning the program
+// gives it: a value outside them means the same as the one it becomes.
 struct Limits {
   int min = INT_MIN;
   int max = INT_MAX;
 };
 
 // What a value outside its limits becomes.
-enum class OutOfRange { Clamp, UseDefault };
+enum class OutOfRange { Clamp, UseDefault, UseZero };
 
 // Conversion tables come from the settings file only with the English
 // interface; a language file may bring its own, which are never saved.
@@ -49,12 +51,14 @@ struct SettingEntry {
   Limits limits;
   OutOfRange outOfRange = OutOfRange::Clamp;
   TableRole role = TableRole::Setting;
+  // What the settings dialog offers, which may be narrower than the limits.
+  Limits offered = {};
 };
 
 std::span<const SettingEntry> SettingsTable();
 
-// The limits of one integer field of `settings` (for example
-// AllowedRange(s, s.Mins) gives 1..60).
+// The values the settings dialog offers for one integer field of `settings`
+// (for example AllowedRange(s, s.Mins) gives 1..60).
 Limits AllowedRange(const Settings& settings, const int& field);
 
 }  // namespace plumex

@@ -1,16 +1,15 @@
 #include "platform/ini_file.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstdint>
 #include <limits>
-#include <optional>
 #include <sys/stat.h>
+
+#include "convert/win1251.h"
 
 namespace plumex {
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -43,18 +42,22 @@ std::string EncodeValue(std::string_view value) {
 
 bool IsBlankLine(std::string_view text) { return Trim(text).empty(); }
 
-// An optional sign and decimal digits that fit 32 bits; nothing else.
-std::optional<int> ParseInteger(std::string_view value) {
+// The leading number: blanks, an optional sign, then decimal digits up to
+// the first other character; none reads as 0. A number beyond 32 bits is
+// none at all, as if the key were missing. Digits are counted past the
+// limit without arithmetic, so a thousand nines cost one pass.
+std::optional<int> LeadingInteger(std::string_view value) {
+  value = Trim(value);
   const bool negative = value.starts_with('-');
-  const std::string_view digits = negative || value.starts_with('+') ? value.substr(1) : value;
-  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
-    return std::nullopt;
-  std::int64_t magnitude = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
-  if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
-  const std::int64_t number = negative ? -magnitude : magnitude;
-  if (number < std::numeric_limits<std::int32_t>::min() || number > std::numeric_limits<std::int32_t>::max())
-    return std::nullopt;
+  if (negative || value.starts_with('+')) value.remove_prefix(1);
+  std::int64_t number = 0;
+  for (const char c : value) {
+    if (c < '0' || c > '9') break;
+    number = number * 10 + (c - '0');
+    if (number > std::int64_t{1} << 31) return std::nullopt;
+  }
+  if (negative) number = -number;
+  if (number > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
   return static_cast<int>(number);
 }
 
@@ -70,21 +73,28 @@ std::string IniFile::FoldName(std::string_view name) {
 IniFile IniFile::Parse(std::string_view bytes) {
   IniFile file;
   file.sections_.emplace_back();
-  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
-  while (!bytes.empty()) {
-    const std::size_t end = bytes.find_first_of("\r\n");
-    if (end == std::string_view::npos) {
-      file.AddLine(bytes);
-      break;
-    }
-    file.AddLine(bytes.substr(0, end));
-    const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
-    bytes.remove_prefix(end + (crlf ? 2 : 1));
+  const IniText decoded = DecodeIniText(bytes);
+  file.encoding_ = decoded.encoding;
+  std::string_view text = decoded.text;
+  while (!text.empty()) {
+    const std::size_t end = text.find_first_of("\r\n");
+    file.AddDecodedLine(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    text.remove_prefix(end + (crlf ? 2 : 1));
   }
   return file;
 }
 
-void IniFile::AddLine(std::string_view text) {
+// Lines of a marked file arrive as UTF-8; a line whose characters do not all
+// come back from Windows-1251 lost some of them.
+void IniFile::AddDecodedLine(std::string_view text) {
+  if (encoding_ == IniEncoding::Win1251) return AddLine(text, false);
+  const std::string bytes = Utf8ToWin1251(text);
+  AddLine(bytes, Win1251ToUtf8(bytes) != text);
+}
+
+void IniFile::AddLine(std::string_view text, bool lossy) {
   const std::string_view trimmed = Trim(text);
   const std::size_t close = trimmed.find(']');
   if (trimmed.starts_with('[') && close != std::string_view::npos) {
@@ -97,6 +107,7 @@ void IniFile::AddLine(std::string_view text) {
   }
   Section& section = sections_.back();
   Line line{std::string(text)};
+  line.lossy = lossy;
   const std::size_t equals = text.find('=');
   if (!trimmed.starts_with(';') && equals != std::string_view::npos) {
     const std::string_view key = Trim(text.substr(0, equals));
@@ -146,7 +157,7 @@ std::string IniFile::Serialize() const {
       bytes += "\r\n";
     }
   }
-  return bytes;
+  return EncodeIniText(bytes, encoding_);
 }
 
 IoStatus IniFile::Save(const std::string& path) const { return WriteFileAtomically(path, Serialize()); }
@@ -173,16 +184,24 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
   return std::string(line == nullptr ? fallback : ValueOf(*line));
 }
 
-int IniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
+std::string IniFile::ReadExactString(std::string_view section, std::string_view key,
+                                     std::string_view fallback) const {
   const Line* line = FindKey(section, key);
-  if (line == nullptr) return fallback;
-  return ParseInteger(ValueOf(*line)).value_or(fallback);
+  return std::string(line == nullptr || line->lossy ? fallback : ValueOf(*line));
+}
+
+std::optional<int> IniFile::IntegerValue(std::string_view section, std::string_view key) const {
+  const Line* line = FindKey(section, key);
+  if (line == nullptr || ValueOf(*line).empty()) return std::nullopt;
+  return LeadingInteger(ValueOf(*line));
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
+  return IntegerValue(section, key).value_or(fallback);
 }
 
 bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
-  const Line* line = FindKey(section, key);
-  if (line == nullptr) return fallback;
-  const std::optional<int> number = ParseInteger(ValueOf(*line));
+  const std::optional<int> number = IntegerValue(section, key);
   return number ? *number != 0 : fallback;
 }
 

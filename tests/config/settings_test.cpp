@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
+#include "config/settings_store.h"
 #include "config/settings_table.h"
+#include "support/file_helpers.h"
+#include "support/temp_dir.h"
 
 namespace plumex {
 namespace {
@@ -22,7 +26,6 @@ std::string ValueText(const SettingEntry& entry, const Settings& settings) {
 void ExpectSameSettings(const Settings& actual, const Settings& expected) {
   for (const SettingEntry& entry : SettingsTable())
     EXPECT_EQ(ValueText(entry, actual), ValueText(entry, expected)) << entry.section << "/" << entry.key;
-  EXPECT_EQ(actual.Layouts, expected.Layouts);
   EXPECT_TRUE(actual == expected) << "a field outside the table differs";
 }
 
@@ -32,20 +35,52 @@ Settings Loaded(const std::string& bytes) {
   return settings;
 }
 
+IniFile Saved(const Settings& settings, TableSource tables = TableSource::SettingsFile, const std::string& old = "") {
+  IniFile file = IniFile::Parse(old);
+  SaveSettings(settings, file, tables);
+  return IniFile::Parse(file.Serialize());
+}
+
+// The first start writes every key, each listed once, in the file's order;
+// LastPath only when it is to be restored, SpaceTab as what the Tab key
+// inserts, the font character sets in one byte.
+TEST(Settings, MissingFileGivesTheBuiltInSettingsAndAFirstStartThatWritesEveryKey) {
+  Settings settings;
+  settings.Mins = 44;
+  EXPECT_TRUE(LoadSettings(IniFile(), settings).firstStart);
+  ExpectSameSettings(settings, Settings());
+  IniFile file = Saved(settings);
+  std::set<std::string> keys;
+  for (const SettingEntry& entry : SettingsTable()) {
+    EXPECT_EQ(file.ReadString(entry.section, entry.key, "<missing>"), ValueText(entry, settings)) << entry.key;
+    EXPECT_TRUE(keys.insert(IniFile::FoldName(entry.section) + "/" + IniFile::FoldName(entry.key)).second) << entry.key;
+  }
+  EXPECT_EQ(file.SectionNames(), (std::vector<std::string>{"GENERAL", "EDITOR", "AUTODETECT", "ECODINGS", "CASE",
+                                                           "LAYOUT", "PRINT_FONT", "USER_STYLE", "EXTS", "ADDITIONAL"}));
+  EXPECT_EQ(file.Keys("LAYOUT"), (std::vector<std::string>{"LOCount", "1", "En", "StrLO_En", "2", "Ru", "StrLO_Ru"}));
+
+  settings.LastPath = "/home/user/texts/";
+  settings.TabSpaces = "  ";
+  settings.PrintFont.Charset = 0x1CC;
+  settings.UserStyle.Charset = -1;
+  file = Saved(settings);
+  EXPECT_EQ(file.ReadString("EDITOR", "LastPath", "?") + file.ReadString("EDITOR", "SpaceTab", ""), "2");
+  EXPECT_EQ(file.ReadInteger("PRINT_FONT", "Charset", 0) + file.ReadInteger("USER_STYLE", "Charset", 0), 0xCC + 0xFF);
+  settings.RestoreLastPath = true;
+  EXPECT_EQ(Saved(settings).ReadString("EDITOR", "LastPath", ""), settings.LastPath);
+}
+
 // Every keyed field away from its default, texts with blanks, quotes,
 // semicolons, backslashes and high bytes.
-Settings EverythingChanged() {
+TEST(Settings, EveryFieldSurvivesASaveAndALoad) {
   Settings s;
   for (const SettingEntry& entry : SettingsTable()) {
-    if (const auto* field = std::get_if<IntField>(&entry.field)) {
-      int& value = (*field)(s);
-      value = value != entry.limits.min ? entry.limits.min : entry.limits.max;
-    } else if (const auto* field = std::get_if<BoolField>(&entry.field)) {
-      bool& value = (*field)(s);
-      value = !value;
-    } else if (const auto* field = std::get_if<TextField>(&entry.field)) {
+    if (const auto* field = std::get_if<IntField>(&entry.field))
+      (*field)(s) = (*field)(s) != entry.limits.min ? entry.limits.min : entry.limits.max;
+    else if (const auto* field = std::get_if<BoolField>(&entry.field))
+      (*field)(s) = !(*field)(s);
+    else if (const auto* field = std::get_if<TextField>(&entry.field))
       (*field)(s) = " \"" + std::string(entry.section) + "\" ;\\" + std::string(entry.key) + "\xE9\xFF ";
-    }
   }
   s.RestoreLastPath = true;
   s.TabSpaces.assign(static_cast<std::size_t>(s.SpaceTab), ' ');
@@ -53,243 +88,130 @@ Settings EverythingChanged() {
   s.Layouts = {{{"Aa", "0000040A", "abc"}, {"B b", "0000040B", " \"x\" "}, {"\xD1\xF0", "00000C1A", "\xE0\xE1\xE2"}}};
   s.CaseUpperAll = s.StrUpCase_En + s.StrUpCase_Ru + s.StrUpCase_Add;
   s.CaseLowerAll = s.StrLoCase_En + s.StrLoCase_Ru + s.StrLoCase_Add;
-  return s;
+  ExpectSameSettings(Loaded(Saved(s).Serialize()), s);
+  std::string junk;  // and a hostile file loads without harm
+  for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919) % 256);
+  const Settings hostile = Loaded("[EDITOR]\n" + junk + "\n[LAYOUT]\nLOCount=3\n" + junk);
+  EXPECT_EQ(hostile.TabSpaces.size(), static_cast<std::size_t>(hostile.SpaceTab));
+  EXPECT_TRUE(Loaded(Saved(hostile).Serialize()) == hostile);
 }
 
-std::string Saved(const Settings& settings, TableSource tables = TableSource::SettingsFile,
-                  const std::string& original = "") {
-  IniFile file = IniFile::Parse(original);
-  SaveSettings(settings, file, tables);
-  return file.Serialize();
-}
-
-TEST(Settings, MissingFileGivesTheBuiltInSettingsAndAFirstStart) {
-  Settings s = EverythingChanged();
-  EXPECT_TRUE(LoadSettings(IniFile(), s).firstStart);
-  ExpectSameSettings(s, Settings());
-  // The code page tables and the layouts' keys themselves are checked where they are used.
-  EXPECT_EQ(s.CaseUpperAll.size(), 70u);
-  EXPECT_EQ(s.StrWIN, s.StrUpCase_Ru + s.StrLoCase_Ru);
-  EXPECT_EQ(s.LOCount, 2);
-  EXPECT_EQ(s.Layouts[0].Name + s.Layouts[0].Id + s.Layouts[1].Name + s.Layouts[1].Id, "En00000409Ru00000419");
-  EXPECT_EQ(s.Layouts[0].Keys.size(), s.Layouts[1].Keys.size());
-}
-
-TEST(Settings, FirstSaveWritesEveryKeyOfEverySection) {
-  Settings settings = Loaded("");
-  const std::string bytes = Saved(settings);
-  EXPECT_TRUE(bytes.starts_with("[GENERAL]\r\nProgName=Plumex\r\nProgVer=1.91\r\nProgDate=17.04.2004\r\n"));
-  const IniFile file = IniFile::Parse(bytes);
-  for (const SettingEntry& entry : SettingsTable())
-    EXPECT_EQ(file.ReadString(entry.section, entry.key, "<missing>"), ValueText(entry, settings))
-        << entry.section << "/" << entry.key;
-  EXPECT_EQ(file.SectionNames(),
-            (std::vector<std::string>{"GENERAL", "EDITOR", "AUTODETECT", "ECODINGS", "CASE", "LAYOUT",
-                                      "PRINT_FONT", "USER_STYLE", "EXTS", "ADDITIONAL"}));
-  EXPECT_EQ(file.Keys("LAYOUT"),
-            (std::vector<std::string>{"LOCount", "1", "En", "StrLO_En", "2", "Ru", "StrLO_Ru"}));
-  EXPECT_EQ(file.ReadString("LAYOUT", "StrLO_Ru", ""), settings.Layouts[1].Keys);
-}
-
-TEST(Settings, FirstStartIsAStartCountBelowOne) {
-  const std::pair<const char*, bool> cases[] = {{"0", true}, {"-4", true}, {"junk", true}, {"1", false}};
-  for (const auto& [starts, first] : cases) {
-    Settings settings;
-    EXPECT_EQ(LoadSettings(IniFile::Parse(std::string("[EDITOR]\nStarts=") + starts), settings).firstStart, first)
-        << starts;
-    EXPECT_GE(settings.Starts, 0);
-  }
-}
-
-TEST(Settings, EveryFieldSurvivesASaveAndALoad) {
-  const Settings changed = EverythingChanged();
-  for (const SettingEntry& entry : SettingsTable()) {
-    if (std::holds_alternative<std::string_view>(entry.field)) continue;
-    EXPECT_NE(ValueText(entry, changed), ValueText(entry, Settings())) << entry.key << " kept its default";
-  }
-  ExpectSameSettings(Loaded(Saved(changed)), changed);
-}
-
-TEST(Settings, LastPathIsKeptOnlyWhenItIsToBeRestored) {
-  Settings settings = Loaded("");
-  settings.LastPath = "/home/user/texts/";
-  EXPECT_EQ(Loaded(Saved(settings)).LastPath, "");
-  settings.RestoreLastPath = true;
-  EXPECT_TRUE(Loaded(Saved(settings)) == settings);
-}
-
-TEST(Settings, TabReplacementFollowsSpaceTab) {
-  const std::pair<const char*, std::size_t> cases[] = {{"-3", 0}, {"1", 1}, {"2000000000", 64}, {"x", 6}};
-  for (const auto& [value, blanks] : cases) {
-    const Settings settings = Loaded(std::string("[EDITOR]\nSpaceTab=") + value + "\n");
-    EXPECT_EQ(settings.TabSpaces, std::string(blanks, ' ')) << value;
-    EXPECT_EQ(settings.SpaceTab, static_cast<int>(blanks)) << value;
-    EXPECT_EQ(IniFile::Parse(Saved(settings)).ReadInteger("EDITOR", "SpaceTab", -1), static_cast<int>(blanks));
-  }
-  Settings settings = Loaded("");
-  settings.TabSpaces = "  ";  // what the Tab key inserts is what is remembered
-  EXPECT_EQ(IniFile::Parse(Saved(settings)).ReadInteger("EDITOR", "SpaceTab", -1), 2);
-}
-
-// "Key=value": the key's value after loading `lines` under `section`.
-std::string LoadedValue(std::string_view section, std::string_view key, const std::string& lines) {
-  const Settings settings = Loaded("[" + std::string(section) + "]\n" + lines);
-  for (const SettingEntry& entry : SettingsTable())
-    if (entry.section == section && entry.key == key) return std::string(key) + "=" + ValueText(entry, settings);
-  return "no such key";
-}
-
-TEST(Settings, HandEditedValuesAreBroughtIntoRange) {
-  const struct { const char* section; const char* lines; std::string expected; } cases[] = {
-      {"EDITOR", "LinesToScroll=0", "LinesToScroll=1"},    {"EDITOR", "LinesToScroll=99", "LinesToScroll=20"},
-      {"EDITOR", "LinesToScroll=abc", "LinesToScroll=3"},  {"EDITOR", "CharsLimit=5000", "CharsLimit=999"},
-      {"EDITOR", "RInd=10000", "RInd=9999"},               {"EDITOR", "AppearStyle=9", "AppearStyle=5"},
-      {"EDITOR", "EscFunction=3", "EscFunction=2"},        {"EDITOR", "BookmarkType=5", "BookmarkType=1"},
-      {"EDITOR", "Bookmark=-7", "Bookmark=0"},             {"EDITOR", "Style=-2147483648", "Style=0"},
-      {"EDITOR", "Starts=2147483647", "Starts=1000000000"}, {"EDITOR", "SetsWidth=10", "SetsWidth=500"},
-      {"EDITOR", "EditorHeight=99999999", "EditorHeight=16384"},
-      {"EDITOR", "EditorLeft=-2147483648", "EditorLeft=-16384"},
-      {"EDITOR", "NormFontSize=0", "NormFontSize=1"},      {"EDITOR", "DefCharSet=300", "DefCharSet=204"},
-      {"EDITOR", "StartCharMap=-1", "StartCharMap=0"},
-      {"EDITOR", "StartCharMap=300\nEndCharMap=255", "StartCharMap=255"},
-      {"EDITOR", "StartCharMap=200\nEndCharMap=100", "StartCharMap=100"},
-      {"EDITOR", "StartCharMap=200\nEndCharMap=100", "EndCharMap=200"},
-      {"EDITOR", "IsWW=0", "IsWW=0"}, {"EDITOR", "IsWW=yes", "IsWW=1"}, {"EDITOR", "IsDC=7", "IsDC=1"},
-      {"AUTODETECT", "DetectBuffer=0", "DetectBuffer=1024"}, {"AUTODETECT", "DetectBuffer=-5", "DetectBuffer=1024"},
-      {"AUTODETECT", "DetectBuffer=5", "DetectBuffer=5"},
-      {"AUTODETECT", "WinDetectString=", "WinDetectString=\xE5\xE8\xED\xEE"},
-      {"PRINT_FONT", "Charset=256", "Charset=204"}, {"PRINT_FONT", "Size=0", "Size=1"},
-      {"PRINT_FONT", "Color=-1", "Color=0"},        {"USER_STYLE", "Size=100000", "Size=999"},
-      {"USER_STYLE", "BackColor=16777216", "BackColor=15727868"},
-      {"EXTS", "CountExts=-5", "CountExts=-1"},     {"EXTS", "CountExts=-1", "CountExts=-1"},
-      {"LAYOUT", "LOCount=2147483647", "LOCount=2"},
+// A hand-edited value is read as the INI layer reads it, then brought into
+// the meaning the program gives that key and no further: the wheel stays
+// off, an unknown Esc action stays unknown (and does nothing).
+TEST(Settings, HandEditedValuesKeepTheirMeaningThroughLoadAndSave) {
+  constexpr const char *E = "EDITOR", *A = "AUTODETECT", *U = "USER_STYLE", *X = "EXTS", *C = "16777215";
+  const struct { const char *section, *key, *stored, *loaded, *saved; } cases[] = {
+      {E, "LinesToScroll", "0", "0", "0"},  {E, "LinesToScroll", "-4", "0", "0"},  {E, "LinesToScroll", "99", "99", "99"},
+      {E, "LinesToScroll", "2147483647", C, C},  {E, "EscFunction", "3", "3", "3"},  {E, "EscFunction", "-1", "-1", "-1"},
+      {E, "SpaceTab", "-3", "0", "0"},      {E, "SpaceTab", "2147483647", C, C},  {E, "AppearStyle", "0", "0", "0"},
+      {E, "AppearStyle", "9", "9", "9"},    {E, "Mins", "0", "0", "0"},            {E, "Mins", "90", "90", "90"},
+      {E, "CharsLimit", "0", "0", "0"},     {E, "CharsLimit", "5000", "5000", "5000"},  {E, "RInd", "20000", "16384", "16384"},
+      {E, "BookmarkType", "5", "5", "5"},   {E, "Bookmark", "-7", "0", "0"},       {E, "SetsWidth", "10", "500", "500"},
+      {E, "Starts", "2147483647", "1000000000", "1000000000"},  {E, "EditorLeft", "-2147483648", "-16384", "-16384"},
+      {E, "NormFontSize", "0", "1", "1"},   {U, "Size", "100000", "16384", "16384"},  {E, "StartCharMap", "300", "255", "255"},
+      {E, "EndCharMap", "10", "10", "10"},  // below StartCharMap: an empty map, as asked
+      {E, "IsWW", "yes", "0", "0"},         {E, "IsWW", "", "1", "1"},             {A, "DetectBuffer", "0", "1024", "1024"},
+      {A, "DetectBuffer", "5", "5", "5"},   {A, "WinDetectString", "", "\xE5\xE8\xED\xEE", "\xE5\xE8\xED\xEE"},
+      {"PRINT_FONT", "Charset", "256", "204", "204"},  {U, "BackColor", "16777216", "15727868", "15727868"},
+      {X, "CountExts", "-5", "0", "0"},     {X, "CountExts", "-1", "-1", "-1"},    {"LAYOUT", "LOCount", "99", "2", "2"},
   };
   for (const auto& c : cases) {
-    const std::string key = c.expected.substr(0, c.expected.find('='));
-    EXPECT_EQ(LoadedValue(c.section, key, c.lines), c.expected) << c.section << ": " << c.lines;
+    const std::string where = std::string(c.key) + "=" + c.stored;
+    const Settings settings = Loaded("[" + std::string(c.section) + "]\n" + where + "\n");
+    std::string loaded = "<no such key>";
+    for (const SettingEntry& entry : SettingsTable())
+      if (entry.section == c.section && entry.key == c.key) loaded = ValueText(entry, settings);
+    EXPECT_EQ(loaded, c.loaded) << where;
+    EXPECT_EQ(Saved(settings).ReadString(c.section, c.key, ""), c.saved) << where;
+    EXPECT_EQ(settings.TabSpaces.size(), static_cast<std::size_t>(settings.SpaceTab)) << where;
   }
-}
-
-TEST(Settings, DialogReadsItsLimitsFromTheTable) {
-  const Settings s;
-  const std::pair<const int*, std::pair<int, int>> cases[] = {
-      {&s.Mins, {1, 60}}, {&s.LInd, {0, 9999}}, {&s.PrintFont.Charset, {0, 255}},
-  };
-  for (const auto& [field, range] : cases)
-    EXPECT_EQ(std::make_pair(AllowedRange(s, *field).min, AllowedRange(s, *field).max), range);
-  const int elsewhere = 0;
-  EXPECT_EQ(AllowedRange(s, elsewhere).min, Limits().min);
-}
-
-TEST(Settings, NoKeyIsListedTwice) {
-  std::set<std::string> keys;
-  for (const SettingEntry& entry : SettingsTable())
-    EXPECT_TRUE(keys.insert(IniFile::FoldName(entry.section) + "/" + IniFile::FoldName(entry.key)).second)
-        << entry.section << "/" << entry.key;
+  Settings settings;
+  const std::pair<const char*, bool> starts[] = {{"0", true}, {"-4", true}, {"junk", true}, {"1", false}};
+  for (const auto& [value, first] : starts)
+    EXPECT_EQ(LoadSettings(IniFile::Parse(std::string("[EDITOR]\nStarts=") + value), settings).firstStart, first);
+  // The settings dialog offers its own ranges, from the same table.
+  const std::pair<const int*, std::pair<int, int>> offered[] = {
+      {&settings.Mins, {1, 60}}, {&settings.LinesToScroll, {1, 20}}, {&settings.EscFunction, {0, 2}}};
+  for (const auto& [field, range] : offered)
+    EXPECT_EQ(std::make_pair(AllowedRange(settings, *field).min, AllowedRange(settings, *field).max), range);
 }
 
 TEST(Settings, AtMostThreeLayoutsAndOnlyUsableOnesAreKept) {
-  const struct { const char* bytes; int count; const char* firstName; } cases[] = {
-      {"[LAYOUT]\nLOCount=0\n1=Aa\n", 2, "En"},
-      {"[LAYOUT]\nLOCount=2\n1=\n2=Ru\n", 2, "En"},
-      {"[LAYOUT]\nLOCount=2\n1=2\n", 2, "En"},         // its keys would overwrite layout 2's name
-      {"[LAYOUT]\nLOCount=2\n1=LOCount\n", 2, "En"},   // would overwrite the count
-      {"[LAYOUT]\nLOCount=2\n1=a=b\n", 2, "En"},       // cannot be a key
-      {"[LAYOUT]\nLOCount=2\n1=;x\n", 2, "En"},        // would be a comment
-      {"[LAYOUT]\nLOCount=3\n1=Aa\n2=aA\n3=Bb\n", 1, "Aa"},  // names differ only in case
-      {"[LAYOUT]\nLOCount=3\n1=Aa\n2=Bb\n3=\n", 2, "Aa"},
-      {"[LAYOUT]\nLOCount=1\n1=Aa\n", 1, "Aa"},
-      {"[LAYOUT]\nLOCount=3\n1=Aa\n2=Bb\n", 2, "Aa"},  // "3" missing: slot 3 was empty
-      {"[LAYOUT]\n1=x\n2=StrLO_x\n", 1, "x"},          // layout 2's identifier key is layout 1's row
-      {"[LAYOUT]\nLOCount=7\n3=Ua\nUa=00000422\nStrLO_Ua=\xE9\xF6\xF3\n4=Xx\nXx=1\nStrLO_Xx=x\n", 3, "En"},
+  const struct { const char* lines; int count; const char* firstName; } cases[] = {
+      {"LOCount=0\n1=Aa", 2, "En"},           {"LOCount=2\n1=\n2=Ru", 2, "En"},
+      {"LOCount=2\n1=2", 2, "En"},            // its keys would overwrite layout 2's name
+      {"LOCount=2\n1=LOCount", 2, "En"},      // would overwrite the count
+      {"LOCount=2\n1=a=b", 2, "En"},          {"LOCount=2\n1=;x", 2, "En"},  // no key; a comment
+      {"LOCount=3\n1=Aa\n2=aA\n3=Bb", 1, "Aa"},  // names differ only in case
+      {"LOCount=3\n1=Aa\n2=Bb\n3=", 2, "Aa"},    {"LOCount=1\n1=Aa", 1, "Aa"},
+      {"LOCount=3\n1=Aa\n2=Bb", 2, "Aa"},        // "3" missing: slot 3 was empty
+      {"1=x\n2=StrLO_x", 1, "x"},                // layout 2's identifier key is layout 1's row
+      {"LOCount=7\n3=Ua\nUa=00000422\nStrLO_Ua=\xE9\xF6\xF3\n4=Xx\nXx=1\nStrLO_Xx=x", 3, "En"},
   };
   for (const auto& c : cases) {
-    const Settings settings = Loaded(c.bytes);
-    EXPECT_EQ(settings.LOCount, c.count) << c.bytes;
-    EXPECT_EQ(settings.Layouts[0].Name, c.firstName) << c.bytes;
-    for (int i = settings.LOCount; i < kMaxLayouts; ++i)
-      EXPECT_TRUE(settings.Layouts[i] == LayoutSlot{}) << c.bytes << " slot " << i;
-    for (int i = 0; i < settings.LOCount; ++i) EXPECT_FALSE(settings.Layouts[i].Name.empty()) << c.bytes;
-    EXPECT_TRUE(Loaded(Saved(settings)) == settings) << c.bytes;
+    const Settings settings = Loaded(std::string("[LAYOUT]\n") + c.lines);
+    EXPECT_EQ(settings.LOCount, c.count) << c.lines;
+    EXPECT_EQ(settings.Layouts[0].Name, c.firstName) << c.lines;
+    for (int i = 0; i < kMaxLayouts; ++i)
+      EXPECT_EQ(settings.Layouts[i] == LayoutSlot{}, i >= settings.LOCount) << c.lines << " slot " << i;
+    EXPECT_TRUE(Loaded(Saved(settings).Serialize()) == settings) << c.lines;
   }
-  // A renamed layout has only what the file gives it.
-  const Settings renamed = Loaded("[LAYOUT]\n1=Qq\n");
-  EXPECT_EQ(renamed.Layouts[0].Id, "");
-  EXPECT_EQ(renamed.Layouts[0].Keys, "");
+  // A renamed layout has only what the file gives it; names and identifiers
+  // are cut to 255 characters.
+  const std::string name(300, 'n');
+  const Settings renamed = Loaded("[LAYOUT]\n1=" + name + "\n" + name.substr(0, 255) + "=" + std::string(400, '9'));
+  EXPECT_EQ(renamed.Layouts[0], (LayoutSlot{name.substr(0, 255), std::string(255, '9'), ""}));
   EXPECT_EQ(renamed.Layouts[1], Settings().Layouts[1]);
 }
 
-TEST(Settings, LayoutNamesAndIdentifiersAreCutTo255) {
-  const std::string name(300, 'n');
-  const Settings settings =
-      Loaded("[LAYOUT]\n1=" + name + "\n" + name.substr(0, 255) + "=" + std::string(400, '9') + "\n");
-  EXPECT_EQ(settings.Layouts[0].Name, name.substr(0, 255));
-  EXPECT_EQ(settings.Layouts[0].Id, std::string(255, '9'));
-}
-
-TEST(Settings, CaseTablesPairOnlyEqualLengths) {
-  const Settings settings = Loaded("[CASE]\nStrUpCase_En=ABC\nStrLoCase_En=ab\nStrUpCase_Add=\nStrLoCase_Add=\xB3\n");
-  EXPECT_EQ(settings.CaseUpperAll, "AB" + settings.StrUpCase_Ru);
-  EXPECT_EQ(settings.CaseLowerAll, "ab" + settings.StrLoCase_Ru);
-  EXPECT_EQ(settings.StrUpCase_En, "ABC") << "the stored text itself is kept";
-}
-
-TEST(Settings, LanguageTablesNeverReachTheSettingsFile) {
-  const std::string original =
-      "[AUTODETECT]\nWinDetectString=abc\nDetectBuffer=77\n[ECODINGS]\nStrWIN=w\n"
-      "[CASE]\nStrUpCase_Add=U\n[LAYOUT]\nLOCount=1\n1=Xx\nXx=1\nStrLO_Xx=x\n";
+// A language file (here in UTF-8, as some are saved) brings only its tables,
+// and of those only the ones whose characters all fit Windows-1251; they
+// never reach the settings file, which keeps its own. Case pairs of unequal
+// length are cut to the shorter, so positions keep pairing.
+TEST(Settings, LanguageTablesReplaceOnlyTablesAndNeverReachTheSettingsFile) {
+  const std::string original = "[EDITOR]\nMins=9\n[AUTODETECT]\nWinDetectString=abc\nDetectBuffer=77\n[ECODINGS]\n"
+                               "StrWIN=w\n[CASE]\nStrUpCase_En=ABC\nStrLoCase_En=ab\nStrUpCase_Add=U\n"
+                               "[LAYOUT]\nLOCount=1\n1=Xx\nXx=1\nStrLO_Xx=x\n";
   Settings settings = Loaded(original);
-  settings.StrWIN = "from a language";
-  settings.DetectBuffer = 5;
-  settings.StrLoCase_Add = "language";
-  settings.Layouts[0] = {"Zz", "2", "z"};
+  LoadTables(IniFile::Parse("\xEF\xBB\xBF[EDITOR]\nMins=30\n[ECODINGS]\nStrKOI=k\nStrMAC=m\xE4\xB8\xAD\n"
+                            "[CASE]\nStrUpCase_Add=\xD0\x86\nStrLoCase_Add=\xD1\x96\nStrUpCase_En=no\n"
+                            "[AUTODETECT]\nDetectBuffer=-1\nWinDetectString=\xD0\xB0\n"
+                            "[LAYOUT]\nLOCount=3\n2=Ru\n3=Ua\nUa=00000422\nStrLO_Ua=u\n"),
+             settings);
+  EXPECT_EQ(settings.Mins + settings.DetectBuffer, 9 + 1024);
+  EXPECT_EQ(settings.StrKOI + settings.StrWIN + settings.WinDetectString, "kw\xE0");
+  EXPECT_EQ(settings.StrMAC, Settings().StrMAC) << "a table with a character 1251 lacks";
+  EXPECT_EQ(settings.StrUpCase_En, "ABC") << "not a table; kept whole";
+  EXPECT_EQ(settings.Layouts[2], (LayoutSlot{"Ua", "00000422", "u"}));
+  EXPECT_EQ(settings.CaseUpperAll + "|" + settings.CaseLowerAll,
+            "AB" + settings.StrUpCase_Ru + "\xB2|ab" + settings.StrLoCase_Ru + "\xB3");
+
   settings.Mins = 7;
-  const IniFile file = IniFile::Parse(Saved(settings, TableSource::LanguageFile, original));
-  EXPECT_EQ(file.ReadString("ECODINGS", "StrWIN", ""), "w");
-  EXPECT_EQ(file.ReadInteger("AUTODETECT", "DetectBuffer", 0), 77);
-  EXPECT_EQ(file.ReadString("AUTODETECT", "WinDetectString", ""), "abc");
-  EXPECT_FALSE(file.HasKey("ECODINGS", "StrDOS"));
-  EXPECT_FALSE(file.HasKey("CASE", "StrLoCase_Add"));
+  const IniFile file = Saved(settings, TableSource::LanguageFile, original);
+  EXPECT_EQ(file.ReadString("ECODINGS", "StrWIN", "") + file.ReadString("AUTODETECT", "WinDetectString", ""), "wabc");
+  EXPECT_EQ(file.ReadInteger("AUTODETECT", "DetectBuffer", 0) + file.ReadInteger("EDITOR", "Mins", 0), 77 + 7);
+  EXPECT_FALSE(file.HasKey("ECODINGS", "StrKOI") || file.HasKey("CASE", "StrLoCase_Add") || file.HasKey("LAYOUT", "Ua"));
   EXPECT_EQ(file.ReadString("LAYOUT", "1", ""), "Xx");
-  EXPECT_FALSE(file.HasKey("LAYOUT", "Zz"));
-  EXPECT_EQ(file.ReadInteger("EDITOR", "Mins", 0), 7);
   EXPECT_TRUE(file.HasKey("AUTODETECT", "IsAutoDetect"));
 }
 
-TEST(Settings, LanguageFileReplacesOnlyItsTables) {
-  Settings settings = Loaded("[EDITOR]\nMins=9\n");
-  const IniFile language = IniFile::Parse(
-      "[EDITOR]\nMins=30\n[ECODINGS]\nStrKOI=k\n[CASE]\nStrUpCase_Add=\xB2\nStrLoCase_Add=\xB3\n"
-      "StrUpCase_En=no\n[AUTODETECT]\nDetectBuffer=-1\n[LAYOUT]\nLOCount=3\n3=Ua\nUa=00000422\nStrLO_Ua=u\n");
-  LoadTables(language, settings);
-  EXPECT_EQ(settings.Mins, 9);
-  EXPECT_EQ(settings.StrKOI, "k");
-  EXPECT_EQ(settings.StrDOS, Settings().StrDOS);
-  EXPECT_EQ(settings.StrUpCase_En, Settings().StrUpCase_En);
-  EXPECT_EQ(settings.DetectBuffer, 1024);
-  EXPECT_EQ(settings.LOCount, 3);
-  EXPECT_EQ(settings.Layouts[0], Settings().Layouts[0]);
-  EXPECT_EQ(settings.Layouts[2], (LayoutSlot{"Ua", "00000422", "u"}));
-  EXPECT_EQ(settings.CaseUpperAll, settings.StrUpCase_En + settings.StrUpCase_Ru + "\xB2");
-}
-
-TEST(Settings, FontCharsetsAreSavedAsOneByte) {
-  Settings settings = Loaded("");
-  settings.PrintFont.Charset = 0x1CC;
-  settings.UserStyle.Charset = -1;
-  const IniFile file = IniFile::Parse(Saved(settings));
-  EXPECT_EQ(file.ReadInteger("PRINT_FONT", "Charset", 0), 0xCC);
-  EXPECT_EQ(file.ReadInteger("USER_STYLE", "Charset", 0), 0xFF);
-}
-
-TEST(Settings, HostileFileLoadsWithoutHarm) {
-  std::string junk;
-  for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919) % 256);
-  const Settings settings = Loaded("[EDITOR]\n" + junk + "\n[LAYOUT]\nLOCount=3\n" + junk);
-  EXPECT_GE(settings.LOCount, 1);
-  EXPECT_LE(settings.LOCount, kMaxLayouts);
-  EXPECT_LE(settings.TabSpaces.size(), 64u);
-  EXPECT_TRUE(Loaded(Saved(settings)) == settings);
+// A settings file that cannot be read (IniFile.LoadTellsMissingLoadedAndFailedApart
+// tells which) gives the built-in settings and is never written over.
+TEST(SettingsStore, AFileThatCannotBeReadIsNeverWrittenOverAndLoadingWritesNothing) {
+  test::TempDir dir;
+  std::filesystem::create_directory(dir / "folder.ini");
+  SettingsStore store;
+  Settings settings;
+  settings.Mins = 33;
+  EXPECT_FALSE(store.Load(dir / "folder.ini", settings).firstStart);
+  EXPECT_TRUE(store.LoadFailed() && !store.LoadError().empty());
+  EXPECT_EQ(settings.Mins, Settings().Mins);
+  const IoStatus saved = store.Save(settings, TableSource::SettingsFile);
+  EXPECT_TRUE(!saved && !saved.error.empty() && std::filesystem::is_directory(dir / "folder.ini"));
+  EXPECT_FALSE(SettingsStore().Save(Settings(), TableSource::SettingsFile)) << "nothing was loaded";
+  EXPECT_TRUE(SettingsStore().Load(dir / "new.ini", settings).firstStart);
+  EXPECT_FALSE(std::filesystem::exists(dir / "new.ini"));
 }
 
 }  // namespace
