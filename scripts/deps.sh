@@ -2,7 +2,8 @@
 # Installs the Debian packages Plumex builds with, when any is missing.
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+          libx11-dev x11-xkb-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

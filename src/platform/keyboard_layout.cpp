@@ -2,16 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cstdlib>
-#include <ctime>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace plumex {
 namespace {
@@ -27,7 +18,8 @@ constexpr LayoutName kLayoutNames[] = {
     {"00000410", "it"}, {"00000415", "pl"}, {"0000043F", "kz"},
 };
 
-constexpr char kTool[] = "setxkbmap";
+// XKB keeps at most four groups, whatever the list names.
+constexpr int kMaxGroups = 4;
 
 bool SameHex(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -35,47 +27,27 @@ bool SameHex(std::string_view a, std::string_view b) {
   });
 }
 
-bool IsExecutableFile(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
-}
-
-// The tool's full path from PATH; empty folders in PATH (the current folder)
-// are not searched, so a document's folder never supplies the tool.
-std::string FindTool() {
-  const char* path = std::getenv("PATH");
-  if (path == nullptr) return {};
-  std::string_view rest = path;
-  while (!rest.empty()) {
-    const std::size_t colon = rest.find(':');
-    const std::string_view folder = rest.substr(0, colon);
-    rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
-    if (folder.empty()) continue;
-    std::string candidate = std::string(folder) + "/" + kTool;
-    if (IsExecutableFile(candidate)) return candidate;
+// Field `index` of NUL-ended fields; empty when there are fewer.
+std::string_view Field(std::string_view fields, int index) {
+  for (; index > 0; --index) {
+    const std::size_t end = fields.find('\0');
+    if (end == std::string_view::npos) return {};
+    fields.remove_prefix(end + 1);
   }
-  return {};
+  return fields.substr(0, fields.find('\0'));
 }
 
-bool HasDisplay() {
-  const char* display = std::getenv("DISPLAY");
-  return display != nullptr && *display != '\0';
+// A layout entry without blanks or a variant in parentheses ("ru(phonetic)").
+std::string_view BareLayout(std::string_view entry) {
+  entry = entry.substr(0, entry.find('('));
+  while (!entry.empty() && entry.front() == ' ') entry.remove_prefix(1);
+  while (!entry.empty() && entry.back() == ' ') entry.remove_suffix(1);
+  return entry;
 }
 
-// Starts the tool with its output silenced; returns its process id, or -1.
-pid_t Spawn(const std::string& tool, const std::string& layout) {
-  posix_spawn_file_actions_t actions;
-  if (posix_spawn_file_actions_init(&actions) != 0) return -1;
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  std::string name = kTool;
-  std::string argument = layout;
-  char* argv[] = {name.data(), argument.data(), nullptr};
-  pid_t pid = -1;
-  if (posix_spawn(&pid, tool.c_str(), &actions, nullptr, argv, environ) != 0) pid = -1;
-  posix_spawn_file_actions_destroy(&actions);
-  return pid;
+bool IsSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
 }
 
 }  // namespace
@@ -86,33 +58,23 @@ std::string XkbLayoutName(std::string_view layoutId) {
   return {};
 }
 
-XkbKeyboardLayouts::~XkbKeyboardLayouts() { Reap(Wait::No); }
-
-void XkbKeyboardLayouts::Activate(const std::string& layoutId) {
-  lastRequest_ = layoutId;
-  Reap(Wait::Briefly);
-  const std::string layout = XkbLayoutName(layoutId);
-  if (layout.empty() || !HasDisplay()) return;
-  const std::string tool = FindTool();
-  if (tool.empty()) return;
-  const pid_t pid = Spawn(tool, layout);
-  if (pid > 0) running_.push_back(pid);
+std::optional<int> XkbGroupOf(std::string_view rulesNames, std::string_view layout) {
+  constexpr int kLayoutsField = 2;
+  std::string_view layouts = Field(rulesNames, kLayoutsField);
+  for (int group = 0; group < kMaxGroups && !layouts.empty(); ++group) {
+    const std::size_t comma = layouts.find(',');
+    if (BareLayout(layouts.substr(0, comma)) == layout) return group;
+    layouts = comma == std::string_view::npos ? std::string_view{} : layouts.substr(comma + 1);
+  }
+  return std::nullopt;
 }
 
-// Collects finished tools so none is left a zombie. Wait::Briefly gives a
-// still-running earlier request up to a tenth of a second to finish first.
-void XkbKeyboardLayouts::Reap(Wait wait) {
-  constexpr int kPolls = 20;
-  constexpr timespec kPollInterval{0, 5'000'000};
-  for (int poll = 0; !running_.empty(); ++poll) {
-    std::erase_if(running_, [](pid_t pid) {
-      int status = 0;
-      const pid_t done = waitpid(pid, &status, WNOHANG);
-      return done == pid || (done < 0 && errno != EINTR);
-    });
-    if (running_.empty() || wait == Wait::No || poll == kPolls) return;
-    nanosleep(&kPollInterval, nullptr);
-  }
+void XkbKeyboardLayouts::Activate(const std::string& layoutId) {
+  // XWayland's groups would reach X programs only, not the desktop.
+  if (IsSet("WAYLAND_DISPLAY") || !IsSet("DISPLAY") || server_ == nullptr) return;
+  const std::string layout = XkbLayoutName(layoutId);
+  if (layout.empty()) return;
+  if (const std::optional<int> group = XkbGroupOf(server_->RulesNames(), layout)) server_->LockGroup(*group);
 }
 
 }  // namespace plumex

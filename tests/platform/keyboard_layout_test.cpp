@@ -2,16 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
 #include <optional>
-#include <thread>
+#include <vector>
 
-#include "support/file_helpers.h"
 #include "support/scoped_env.h"
-#include "support/temp_dir.h"
 
 namespace plumex {
 namespace {
@@ -25,51 +19,43 @@ TEST(KeyboardLayout, WindowsIdentifiersToXkbNames) {
   for (const auto& [id, name] : cases) EXPECT_EQ(XkbLayoutName(id), name) << id;
 }
 
-TEST(KeyboardLayout, AsksTheToolOnlyForKnownLayoutsWithADisplay) {
-  // A stand-in setxkbmap that appends its argument to a log beside it.
-  test::TempDir dir;
-  const std::string folder = dir / "tools with 'quotes' and spaces";
-  std::filesystem::create_directory(folder);
-  test::WriteRaw(folder + "/setxkbmap", "#!/bin/sh\necho \"$1\" >> \"$(dirname \"$0\")/calls.log\"\n");
-  std::filesystem::permissions(folder + "/setxkbmap", std::filesystem::perms::owner_all);
-  const std::string path = folder + ":/usr/bin:/bin";
-  test::ScopedEnv pathEnv("PATH", path.c_str());
-  {
-    test::ScopedEnv noDisplay("DISPLAY", std::nullopt);
-    XkbKeyboardLayouts keyboard;
-    keyboard.Activate("00000409");  // no display: recorded, not sent
-    EXPECT_EQ(keyboard.lastRequest(), "00000409");
-  }
-  test::ScopedEnv display("DISPLAY", ":99");
-  XkbKeyboardLayouts keyboard;
-  keyboard.Activate("DEADBEEF");  // unknown: recorded, not sent
-  EXPECT_EQ(keyboard.lastRequest(), "DEADBEEF");
-  keyboard.Activate("00000419");
-  keyboard.Activate("00000409");
-  EXPECT_EQ(keyboard.lastRequest(), "00000409");
-  // The tool runs on its own: wait for both calls (or give up after a long while).
-  std::string log;
-  for (int attempt = 0; attempt < 2000 && std::count(log.begin(), log.end(), '\n') < 2; ++attempt) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    log = test::ReadRaw(folder + "/calls.log");
-  }
-  EXPECT_EQ(log, "ru\nus\n");
-}
+// The X server as the switch sees it: its rules names, and the groups locked.
+class FakeServer : public XkbServer {
+ public:
+  FakeServer(std::string names, std::vector<int>& locked) : names_(std::move(names)), locked_(locked) {}
+  std::string RulesNames() override { return names_; }
+  void LockGroup(int group) override { locked_.push_back(group); }
 
-TEST(KeyboardLayout, WithoutTheToolNothingFails) {
-  test::TempDir empty;
-  test::ScopedEnv pathEnv("PATH", empty.path().c_str());
-  test::ScopedEnv display("DISPLAY", ":99");
-  XkbKeyboardLayouts keyboard;
-  keyboard.Activate("00000419");
-  EXPECT_EQ(keyboard.lastRequest(), "00000419");
+ private:
+  std::string names_;
+  std::vector<int>& locked_;
+};
 
-  // A tool that is no program, and an empty PATH entry (the current folder).
-  test::WriteRaw(empty / "setxkbmap", "not a program");
-  const std::string path = ":" + empty.path();
-  test::ScopedEnv oddPath("PATH", path.c_str());
-  keyboard.Activate("00000409");
-  EXPECT_EQ(keyboard.lastRequest(), "00000409");
+TEST(KeyboardLayout, SwitchesOnlyAmongTheConfiguredLayoutsOnX) {
+  using S = std::string;
+  using namespace std::string_literals;  // "..."s keeps the NUL bytes
+  const S usRu = "evdev\0pc105\0us,ru\0\0grp:alt_shift_toggle\0"s;
+  const std::optional<S> x = ":0", none;
+  const struct { std::optional<S> display, wayland; S names; const char* id; std::vector<int> locked; } cases[] = {
+      {x, none, usRu, "00000419", {1}},   {x, none, usRu, "00000409", {0}},
+      {x, none, usRu, "00000422", {}},    // ua is not set up: the keyboard stays
+      {x, none, usRu, "DEADBEEF", {}},    {x, none, "", "00000419", {}},
+      {x, ":0", usRu, "00000419", {}},    // Wayland
+      {none, none, usRu, "00000419", {}}, {S(""), none, usRu, "00000419", {}},
+      {x, S(""), usRu, "00000419", {1}},  // an empty WAYLAND_DISPLAY is no Wayland
+      {x, none, "r\0m\0 de , ru(phonetic),ua\0"s, "00000419", {1}},
+      {x, none, "r\0m\0us,,ua"s, "00000422", {2}},
+      {x, none, "r\0m\0us,de,fr,gb,ru\0"s, "00000419", {}},  // past the fourth group
+      {x, none, "r\0m\0ru"s, "00000419", {0}},  {x, none, "ru,us", "00000419", {}},
+      {x, none, "r\0m\0"s, "00000419", {}},  {x, none, "r\0m\0rus\0"s, "00000419", {}},
+  };
+  for (const auto& c : cases) {
+    test::ScopedEnv display("DISPLAY", c.display);
+    test::ScopedEnv wayland("WAYLAND_DISPLAY", c.wayland);
+    std::vector<int> locked;
+    XkbKeyboardLayouts(std::make_unique<FakeServer>(c.names, locked)).Activate(c.id);
+    EXPECT_EQ(locked, c.locked) << c.id << " in " << c.names.substr(c.names.find('\0') + 1);
+  }
 }
 
 }  // namespace
