@@ -1,17 +1,16 @@
-// The Text menu's rewrites through the real window: what they do to the text,
-// the modified flag, read-only documents, the caret and the encoding pane.
+// The Text menu's rewrites through the real window: each action's code pages
+// and case change, the modified flag, read-only texts and the encoding pane.
+// The rewrites themselves are tested in tests/commands.
 #include <QAction>
 
-#include "app/status_bar.h"
 #include "config/settings.h"
 #include "convert/byte_map.h"
-#include "gui/window_fixture.h"
 #include "convert/win1251.h"
+#include "gui/window_fixture.h"
 
 namespace plumex {
 namespace {
 
-using test::ReadRaw;
 using test::WriteRaw;
 
 const std::string kWin = Utf8ToWin1251("Привет, мир! Съешь же ещё этих мягких французских булок.");
@@ -23,121 +22,81 @@ class ConvertFlow : public test::WindowTest {
   QString Pane() { return window->statusPanes()->encoding()->text(); }
 };
 
-TEST_F(ConvertFlow, WholeTextKeepsAnUnmodifiedDocumentUnmodified) {
-  MainWindow& w = Open(kWin);
-  editor().Select(5, 5);
-  w.action(ActionId::WinToDos)->trigger();
-  EXPECT_EQ(editor().Text(), In(Settings().StrDOS));
-  EXPECT_FALSE(w.document().Modified);
-  EXPECT_FALSE(w.windowTitle().contains("[Modified]"));
-  EXPECT_EQ(editor().SelStart(), 0);
-  EXPECT_EQ(editor().SelLength(), 0);
-  EXPECT_EQ(Pane(), "DOS");
-
-  w.action(ActionId::DosToWin)->trigger();
-  EXPECT_EQ(editor().Text(), kWin);
-  EXPECT_EQ(Pane(), "WIN");
+TEST_F(ConvertFlow, EachActionConvertsBetweenItsOwnCodePagesAndKeepsTheModifiedFlag) {
+  const Settings s;
+  const struct { ActionId id; std::string from, to; const char* pane; } cases[] = {
+      {ActionId::DosToWin, In(s.StrDOS), kWin, "WIN"}, {ActionId::KoiToWin, In(s.StrKOI), kWin, "WIN"},
+      {ActionId::MacToWin, In(s.StrMAC), kWin, "WIN"}, {ActionId::IsoToWin, In(s.StrISO), kWin, "WIN"},
+      {ActionId::WinToDos, kWin, In(s.StrDOS), "DOS"}, {ActionId::WinToKoi, kWin, In(s.StrKOI), "KOI"},
+      {ActionId::WinToMac, kWin, In(s.StrMAC), "MAC"}, {ActionId::WinToIso, kWin, In(s.StrISO), "ISO"},
+  };
+  for (const auto& c : cases) {
+    MainWindow& w = Open(c.from);
+    editor().Select(5, 5);
+    w.action(c.id)->trigger();
+    EXPECT_EQ(editor().Text(), c.to) << w.action(c.id)->text().toStdString();
+    EXPECT_EQ(Pane(), c.pane);
+    EXPECT_FALSE(w.windowTitle().contains("[Modified]"));
+    EXPECT_EQ(editor().SelStart(), 0);
+    Restart();
+  }
+  Start();
+  window->action(ActionId::WinToMac)->trigger();
+  EXPECT_EQ(Pane(), "---") << "an empty text has no code page";
 }
 
-TEST_F(ConvertFlow, AModifiedDocumentStaysModifiedAndUndoCannotGoBack) {
+TEST_F(ConvertFlow, UnsavedEditsStayModifiedThroughAConversionEvenOfAReadOnlyText) {
   MainWindow& w = Open(kWin);
   Type("x");
-  w.action(ActionId::WinToKoi)->trigger();
-  EXPECT_TRUE(w.document().Modified);
-  EXPECT_EQ(editor().Text(), "x" + In(Settings().StrKOI));
-  w.action(ActionId::Undo)->trigger();
-  EXPECT_EQ(editor().Text(), "x" + In(Settings().StrKOI));
-}
-
-TEST_F(ConvertFlow, ReadOnlyDocumentsAreConvertedAndStayReadOnly) {
-  MainWindow& w = Open(In(Settings().StrISO), {"/r"});
-  w.action(ActionId::IsoToWin)->trigger();
-  EXPECT_EQ(editor().Text(), kWin);
-  EXPECT_TRUE(editor().ReadOnly());
-  EXPECT_FALSE(w.document().Modified);
-  EXPECT_TRUE(w.windowTitle().endsWith("[Read Only]"));
-}
-
-TEST_F(ConvertFlow, OnlyTheSelectionChanges) {
-  MainWindow& w = Open(kWin);
-  editor().Select(0, 6);  // "Привет"
-  w.action(ActionId::WinToDos)->trigger();
-  EXPECT_EQ(editor().Text(), "\x8F\xE0\xA8\xA2\xA5\xE2" + kWin.substr(6));
-  EXPECT_EQ(editor().SelStart(), 6);
-  EXPECT_EQ(editor().SelLength(), 0);
-}
-
-TEST_F(ConvertFlow, EmptyTextIsLeftAlone) {
-  MainWindow& w = Start();
-  w.action(ActionId::WinToMac)->trigger();
-  EXPECT_EQ(editor().Text(), "");
-  EXPECT_EQ(Pane(), "---");
-  EXPECT_FALSE(w.document().Modified);
-}
-
-TEST_F(ConvertFlow, CaseChangesNeedASelectionAndAWritableText) {
-  MainWindow& w = Open(kWin);
-  w.action(ActionId::UpCase)->trigger();
-  EXPECT_EQ(editor().Text(), kWin);
-  EXPECT_FALSE(w.document().Modified);
-
-  editor().Select(0, 6);
-  w.action(ActionId::UpCase)->trigger();
-  EXPECT_EQ(editor().Text().substr(0, 6), Utf8ToWin1251("ПРИВЕТ"));
-  EXPECT_TRUE(w.document().Modified);
-  EXPECT_EQ(editor().SelStart(), 6);
-  EXPECT_EQ(editor().SelLength(), 0);
-
   w.action(ActionId::RO)->trigger();
-  editor().Select(0, 6);
-  w.action(ActionId::LoCase)->trigger();
-  EXPECT_EQ(editor().Text().substr(0, 6), Utf8ToWin1251("ПРИВЕТ"));
+  w.action(ActionId::WinToKoi)->trigger();
+  EXPECT_EQ(editor().Text(), "x" + In(Settings().StrKOI));
+  EXPECT_TRUE(editor().ReadOnly());
+  EXPECT_TRUE(w.document().Modified());
+  EXPECT_TRUE(w.windowTitle().endsWith("[Read Only]"));
+  w.action(ActionId::RO)->trigger();
+  w.action(ActionId::Undo)->trigger();
+  EXPECT_EQ(editor().Text(), "x" + In(Settings().StrKOI)) << "a conversion cannot be undone";
+  prompter.answers = {Answer::Cancel};
+  EXPECT_FALSE(w.close());
 }
 
-TEST_F(ConvertFlow, CyclicCaseChangesTheWordAtTheCaret) {
-  MainWindow& w = Open(Utf8ToWin1251("ёлка и ель"));
-  editor().Select(2, 2);
-  w.action(ActionId::CaseCyc)->trigger();
-  EXPECT_EQ(editor().Text(), Utf8ToWin1251("Ёлка и ель"));
-  EXPECT_EQ(editor().SelStart(), 2);
-  w.action(ActionId::CaseCyc)->trigger();
-  EXPECT_EQ(editor().Text(), Utf8ToWin1251("ЁЛКА и ель"));
+TEST_F(ConvertFlow, CaseActionsChangeTheSelectionOrTheWordAtTheCaret) {
+  const struct { ActionId id; int from, to; const char* after; } cases[] = {
+      {ActionId::UpCase, 0, 6, "ЁЛКА И ель"}, {ActionId::LoCase, 0, 6, "ёлка и ель"},
+      {ActionId::InvertCase, 0, 6, "ёЛКА И ель"}, {ActionId::CapWords, 0, 6, "Ёлка И ель"},
+      {ActionId::CaseCyc, 2, 2, "ЁЛКА и ель"}, {ActionId::UpCase, 2, 2, "Ёлка и ель"},
+  };
+  MainWindow& w = Open(Utf8ToWin1251("Ёлка и ель"));
+  for (const auto& c : cases) {
+    editor().Load(Utf8ToWin1251("Ёлка и ель"));
+    editor().Select(c.from, c.to);
+    w.action(c.id)->trigger();
+    EXPECT_EQ(editor().Text(), Utf8ToWin1251(c.after)) << c.after;
+  }
 }
 
-TEST_F(ConvertFlow, DetectionOnLoadNamesTheCodePage) {
-  Open(In(Settings().StrKOI));
-  EXPECT_EQ(Pane(), "KOI");
-  EXPECT_EQ(editor().Text(), In(Settings().StrKOI));
-  EXPECT_FALSE(window->document().Modified);
-}
-
-TEST_F(ConvertFlow, DirectConversionOnLoadLeavesTheDocumentUnmodified) {
-  WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=2\r\n[AUTODETECT]\r\nIsDirectConvert=1\r\n");
-  MainWindow& w = Open(In(Settings().StrDOS));
-  EXPECT_EQ(editor().Text(), kWin);
-  EXPECT_EQ(Pane(), "WIN");
-  EXPECT_FALSE(w.document().Modified);
-  EXPECT_TRUE(prompter.questions.isEmpty());
-}
-
-TEST_F(ConvertFlow, DetectCommandAsksBeforeConverting) {
+TEST_F(ConvertFlow, DetectionNamesTheCodePageOnLoadAndConvertsWhenAskedOrSet) {
   MainWindow& w = Open(In(Settings().StrKOI));
-  prompter.yesNo = {false};
-  w.action(ActionId::Detect)->trigger();
-  ASSERT_EQ(prompter.questions.size(), 1);
-  EXPECT_EQ(prompter.questions[0],
-            "Detected encoding is KOI.\r\n\r\nDo you want to convert text into WIN-1251?");
-  EXPECT_EQ(editor().Text(), In(Settings().StrKOI));
   EXPECT_EQ(Pane(), "KOI");
-
-  prompter.yesNo = {true};
+  EXPECT_EQ(editor().Text(), In(Settings().StrKOI));
+  prompter.yesNo = {false, true};
+  w.action(ActionId::Detect)->trigger();
+  EXPECT_EQ(prompter.questions, QStringList({"Detected encoding is KOI.\r\n\r\nDo you want to convert text into WIN-1251?"}));
+  EXPECT_EQ(editor().Text(), In(Settings().StrKOI));
   w.action(ActionId::Detect)->trigger();
   EXPECT_EQ(editor().Text(), kWin);
   EXPECT_EQ(Pane(), "WIN");
-  EXPECT_FALSE(w.document().Modified);
-
+  EXPECT_FALSE(w.document().Modified());
   w.action(ActionId::Detect)->trigger();
   EXPECT_EQ(prompter.infos, QStringList({"Detected encoding is WIN-1251."}));
+  Restart();
+
+  WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=2\r\n[AUTODETECT]\r\nIsDirectConvert=1\r\n");
+  Open(In(Settings().StrDOS));
+  EXPECT_EQ(editor().Text(), kWin);
+  EXPECT_EQ(Pane(), "WIN");
+  EXPECT_FALSE(window->document().Modified());
 }
 
 TEST_F(ConvertFlow, EditedTablesChangeWhatTheCommandsDo) {

@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextCursor>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -17,7 +16,6 @@
 
 #include "commands/find_replace_dialog.h"
 #include "convert/conversion_tables.h"
-#include "gui/fakes.h"
 #include "platform/editor_widget.h"
 #include "convert/win1251.h"
 
@@ -134,8 +132,8 @@ TEST_F(FindReplaceTest, EverySearchSeesTheTextAsItIsNow) {
   EXPECT_EQ(Selection(), std::pair(8, 11));
 
   editor->Select(0, 0);
-  QTest::keyClicks(editor, "q");  // typing
-  editor->undo();
+  QTest::keyClicks(editor->focusProxy(), "q");  // typing
+  editor->Undo();
   editor->Select(0, 0);
   finder->FindNext();
   EXPECT_EQ(Selection(), std::pair(0, 3));
@@ -195,7 +193,7 @@ TEST_F(FindReplaceTest, ReplaceAllCountsAndPlacesTheCaret) {
     ReplaceIn(c.text, c.what, c.with);
     editor->Select(c.selStart, c.selEnd);
     Part<QRadioButton>(kReplace, c.direction)->setChecked(true);
-    QSignalSpy changes(editor, &QPlainTextEdit::textChanged);
+    QSignalSpy changes(editor, &EditorWidget::textChanged);
     Click(kReplace, "replaceAll");
     EXPECT_EQ(editor->Text(), c.after) << c.text;
     EXPECT_EQ(info, Count(c.count)) << c.text;
@@ -207,7 +205,7 @@ TEST_F(FindReplaceTest, ReplaceAllCountsAndPlacesTheCaret) {
 
 TEST_F(FindReplaceTest, ReplaceAllWithoutAMatchChangesNothing) {
   ReplaceIn("abc abc", "xyz", "q");
-  QSignalSpy changes(editor, &QPlainTextEdit::textChanged);
+  QSignalSpy changes(editor, &EditorWidget::textChanged);
   Click(kReplace, "replaceAll");
   EXPECT_EQ(info, kNotFound);
   Search(kReplace, "");  // an empty search text does nothing at all
@@ -266,7 +264,10 @@ TEST_F(FindReplaceTest, CloseDialogsWritesTheWorkSoFarBeforeItReturns) {
 
 TEST_F(FindReplaceTest, AChangeFromElsewhereAbandonsTheRun) {
   ReplaceIn(BigText(), "a", "b");
-  QTimer::singleShot(0, &window, [&] { QTextCursor(editor->document()).insertText(QStringLiteral("Z")); });
+  QTimer::singleShot(0, &window, [&] {
+    editor->Select(0, 0);
+    editor->ReplaceSelection("Z", UndoMode::Record);
+  });
   Click(kReplace, "replaceAll");
   EXPECT_FALSE(finder->ReplaceAllRunning());
   EXPECT_EQ(editor->Text(), "Z" + BigText()) << "only the other change is in the text";
@@ -281,9 +282,9 @@ TEST_F(FindReplaceTest, TheBoxMovesOffTheMatch) {
   editor->Load(text + "target\r\n");
   finder->ShowFind();
   Search(kFind, "target");
-  QTextCursor at(editor->document());
-  at.setPosition(12 * 5);
-  const QPoint match = editor->viewport()->mapToGlobal(editor->cursorRect(at).topLeft());
+  editor->Select(60, 60);
+  const QPoint match = editor->SelectionEnds().first;
+  editor->Select(0, 0);
   Box(kFind)->move(match - QPoint(10, 10));
   QApplication::processEvents();
   ASSERT_TRUE(Box(kFind)->frameGeometry().contains(match));

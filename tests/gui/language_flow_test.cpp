@@ -1,13 +1,11 @@
 // Interface languages and hot keys as the window shows and runs them.
 #include <QAction>
 #include <QDialog>
-#include <QMenu>
 #include <QMenuBar>
 #include <filesystem>
 
-#include "app/status_bar.h"
-#include "gui/window_fixture.h"
 #include "convert/win1251.h"
+#include "gui/window_fixture.h"
 
 namespace plumex {
 namespace {
@@ -22,7 +20,8 @@ class LanguageFlow : public test::WindowTest {
     WriteRaw(home / "Lang/russian.lng",
              Utf8ToWin1251("[LANGUAGE]\r\nLanguage=Русский\r\nLanguageCode=ru\r\nEnglishName=Russian\r\n"
                            "mmFile=Файл\r\naNew=Новый\r\ntTitleModified=[Изменён]\r\n"
-                           "aFind=Найти...\r\naGoTo=Перейти...\r\nhWW=Перенос\r\n"));
+                           "aFind=Найти...\r\naGoTo=Перейти...\r\nhWW=Перенос\r\nstrHelp=Справка: F1\r\n"
+                           "[SETS_FORM]\r\nSetsWidth=640\r\n"));
   }
   std::vector<std::string> Hotkeys() {
     std::vector<std::string> lines;
@@ -38,24 +37,26 @@ class LanguageFlow : public test::WindowTest {
 
 TEST_F(LanguageFlow, ALanguageFileRetitlesTheWindowAndCtrlPad1BringsEnglishBack) {
   WriteRussian();
-  WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=2\r\nLanguage=1\r\n");
+  WriteSettings("Language=1\r\n");
   MainWindow& w = Open("x");
-  EXPECT_EQ(w.menuBar()->actions().first()->text(), "Файл");
-  EXPECT_EQ(w.action(ActionId::New)->text(), "Новый\tCtrl+N");
-  EXPECT_EQ(w.action(ActionId::Open)->text(), "Open...\tCtrl+O");  // missing key: English
+  EXPECT_EQ(Caption(w.menuBar()->actions().first()), "Файл");
+  EXPECT_EQ(Caption(w.action(ActionId::New)), "Новый\tCtrl+N");
+  EXPECT_EQ(Caption(w.action(ActionId::Open)), "Open...\tCtrl+O");  // missing key: English
   Type("y");
   EXPECT_TRUE(w.windowTitle().endsWith("[Изменён]"));
   EXPECT_EQ(w.findChild<QDialog*>("findDialog")->windowTitle(), "Найти");
   EXPECT_EQ(w.findChild<QDialog*>("goToDialog")->windowTitle(), "Перейти...");
   EXPECT_EQ(w.statusPanes()->indicator(Indicator::WordWrap)->toolTip(), "Перенос");
+  EXPECT_EQ(w.settingsDialog()->width(), 640) << "the language's size for its settings dialog";
 
-  QTest::keyClick(w.editor(), Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier);
-  EXPECT_EQ(w.menuBar()->actions().first()->text(), "File");
-  EXPECT_EQ(w.action(ActionId::New)->text(), "New\tCtrl+N");
+  Key(Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier);
+  EXPECT_EQ(Caption(w.menuBar()->actions().first()), "File");
+  EXPECT_EQ(Caption(w.action(ActionId::New)), "New\tCtrl+N");
   EXPECT_TRUE(w.windowTitle().endsWith("[Modified]"));
   EXPECT_EQ(w.findChild<QDialog*>("findDialog")->windowTitle(), "Find");
   EXPECT_EQ(w.statusPanes()->indicator(Indicator::WordWrap)->toolTip(), "Word Wrap - Ctrl+W");
   EXPECT_EQ(w.settings().Language, 0);
+  EXPECT_EQ(w.settingsDialog()->width(), 640) << "English keeps the size it finds";
   EXPECT_EQ(editor().Text(), "yx") << "Ctrl+pad 1 ran DOS -> WIN too";
 }
 
@@ -67,7 +68,19 @@ TEST_F(LanguageFlow, HelpFilesAreOfferedOnlyWhenThere) {
   ASSERT_TRUE(w.action(ActionId::History)->isEnabled());
   w.action(ActionId::History)->trigger();
   EXPECT_EQ(launcher.started, QStringList({QString::fromStdString(home / "history.txt")}));
-  EXPECT_EQ(w.statusPanes()->info()->text(), "  Press F1 to get help");
+}
+
+TEST_F(LanguageFlow, TheFirstStartsSayWhereHelpIsAgainAfterALanguageChange) {
+  WriteRussian();
+  for (const auto& [starts, hinted] : {std::pair{"10", true}, std::pair{"11", false}}) {
+    WriteRaw(settingsPath(), "[EDITOR]\r\nLanguage=1\r\nStarts=" + std::string(starts) + "\r\n");
+    Start();
+    EXPECT_EQ(Info(), hinted ? "  Справка: F1" : "") << starts;
+    window->statusPanes()->info()->clear();
+    Key(Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier);  // back to English
+    EXPECT_EQ(Info(), hinted ? "  Press F1 to get help" : "") << starts;
+    Restart();
+  }
 }
 
 TEST_F(LanguageFlow, ReboundKeysRunTheirNewActionsOnly) {
@@ -77,12 +90,12 @@ TEST_F(LanguageFlow, ReboundKeysRunTheirNewActionsOnly) {
   WriteHotkeys(keys);
   MainWindow& w = Open("abc def");
   editor().Select(0, 3);
-  QTest::keyClick(w.editor(), Qt::Key_U, Qt::ControlModifier);  // the old key
+  Key(Qt::Key_U, Qt::ControlModifier);  // the old key
   EXPECT_EQ(editor().Text(), "abc def");
   editor().Select(0, 3);
-  QTest::keyClick(w.editor(), Qt::Key_K, Qt::ControlModifier);
+  Key(Qt::Key_K, Qt::ControlModifier);
   EXPECT_EQ(editor().Text(), "ABC def");
-  EXPECT_EQ(w.action(ActionId::UpCase)->text(), "UPPER CASE\tCtrl+K");
+  EXPECT_EQ(Caption(w.action(ActionId::UpCase)), "UPPER CASE\tCtrl+K");
 }
 
 TEST_F(LanguageFlow, AKeyTheEditorKnowsRunsTheActionBoundToIt) {
@@ -92,7 +105,7 @@ TEST_F(LanguageFlow, AKeyTheEditorKnowsRunsTheActionBoundToIt) {
   WriteHotkeys(keys);
   MainWindow& w = Open("abc");
   editor().Select(0, 3);
-  QTest::keyClick(w.editor(), Qt::Key_C, Qt::ControlModifier);
+  Key(Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(editor().Text(), "ABC");
 }
 

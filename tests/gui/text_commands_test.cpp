@@ -1,16 +1,14 @@
 // Transliteration and layout repair through the window, and the list files
 // behind them.
 #include <QAction>
-#include <QMenu>
 
 #include "config/list_files.h"
-#include "gui/window_fixture.h"
 #include "convert/win1251.h"
+#include "gui/window_fixture.h"
 
 namespace plumex {
 namespace {
 
-using test::ReadRaw;
 using test::WriteRaw;
 
 class TextCommands : public test::WindowTest {};
@@ -18,51 +16,41 @@ class TextCommands : public test::WindowTest {};
 TEST_F(TextCommands, FirstStartWritesTheListFilesWithTheirDefaults) {
   Start();
   for (AuxList list : kAuxLists) {
-    const std::string path = home / std::string(AuxListFileName(list));
-    ListFile file(path);
+    ListFile file(home / std::string(AuxListFileName(list)));
     file.Load({});
-    EXPECT_EQ(file.lines(), AuxListDefaults(list)) << path;
+    EXPECT_EQ(file.lines(), AuxListDefaults(list)) << AuxListFileName(list);
   }
 }
 
-TEST_F(TextCommands, TranslitBothWaysKeepsTheModifiedFlag) {
-  const std::string russian = Utf8ToWin1251("Щука");
-  MainWindow& w = Open(russian);
-  w.action(ActionId::ToTrans)->trigger();
-  const std::string latin = editor().Text();
-  EXPECT_NE(latin, russian);
-  EXPECT_TRUE(latin.find("Sh") != std::string::npos) << latin;
-  EXPECT_FALSE(w.document().Modified);
-  w.action(ActionId::FromTrans)->trigger();
-  EXPECT_EQ(editor().Text(), russian);
-  EXPECT_EQ(editor().SelStart(), 0);
-}
-
-TEST_F(TextCommands, TranslitRewritesReadOnlyTextAndItStaysReadOnly) {
-  MainWindow& w = Open(Utf8ToWin1251("Жук"), {"/r"});
-  w.action(ActionId::ToRuslit)->trigger();
-  EXPECT_EQ(editor().Text().substr(0, 3), "}|{");
-  EXPECT_TRUE(editor().ReadOnly());
-  EXPECT_FALSE(w.document().Modified);
-  w.action(ActionId::FromRuslit)->trigger();
-  EXPECT_EQ(editor().Text(), Utf8ToWin1251("Жук"));
+TEST_F(TextCommands, TransliterationGoesBothWaysOverReadOnlyTextsAndKeepsTheModifiedFlag) {
+  const struct { ActionId to, back; const char* russian; const char* mark; } pairs[] = {
+      {ActionId::ToTrans, ActionId::FromTrans, "Щука", "Sh"}, {ActionId::ToRuslit, ActionId::FromRuslit, "Жук", "}|{"}};
+  for (const auto& p : pairs) {
+    const std::string russian = Utf8ToWin1251(p.russian);
+    MainWindow& w = Open(russian, {"/r"});
+    w.action(p.to)->trigger();
+    EXPECT_EQ(editor().Text().find(p.mark), 0u) << editor().Text();
+    w.action(p.back)->trigger();
+    EXPECT_EQ(editor().Text(), russian);
+    EXPECT_TRUE(editor().ReadOnly());
+    EXPECT_FALSE(w.document().Modified());
+    Restart();
+  }
 }
 
 TEST_F(TextCommands, AHandEditedTableIsTakenUpAtTheNextStart) {
   Start();
-  window->close();
-  window.reset();
+  Restart();
   WriteRaw(home / "translit.ini", Utf8ToWin1251("ж=zh\r\nу=oo\r\n"));
   Open(Utf8ToWin1251("жук"));
   window->action(ActionId::ToTrans)->trigger();
   EXPECT_EQ(editor().Text(), Utf8ToWin1251("zhooк"));
 }
 
-TEST_F(TextCommands, LayoutRepairMapsTheSelectionAndSwitchesTheKeyboard) {
+TEST_F(TextCommands, LayoutRepairMapsAWritableSelectionAndSwitchesTheKeyboard) {
   MainWindow& w = Open("ghbdtn? vbh!");
-  EXPECT_EQ(w.action(ActionId::LO_12)->text(), "En -> Ru\tCtrl+[");
+  EXPECT_EQ(Caption(w.action(ActionId::LO_12)), "En -> Ru\tCtrl+[");
   EXPECT_FALSE(w.action(ActionId::LO_13)->isVisible());
-
   w.action(ActionId::LO_12)->trigger();  // no selection: nothing happens
   EXPECT_EQ(editor().Text(), "ghbdtn? vbh!");
   EXPECT_TRUE(keyboard.activated.empty());
@@ -70,21 +58,18 @@ TEST_F(TextCommands, LayoutRepairMapsTheSelectionAndSwitchesTheKeyboard) {
   editor().Select(0, 12);
   w.action(ActionId::LO_12)->trigger();
   EXPECT_EQ(editor().Text(), Utf8ToWin1251("привет, мир!"));
-  EXPECT_TRUE(w.document().Modified);
+  EXPECT_TRUE(w.document().Modified());
   EXPECT_EQ(editor().SelStart(), 12);
   EXPECT_EQ(keyboard.activated, std::vector<std::string>({"00000419"}));
-
   editor().Select(0, 6);
   w.action(ActionId::LO_21)->trigger();
   EXPECT_EQ(editor().Text().substr(0, 6), "ghbdtn");
-}
 
-TEST_F(TextCommands, LayoutRepairLeavesReadOnlyTextAlone) {
-  MainWindow& w = Open("ghbdtn", {"/r"});
+  w.action(ActionId::RO)->trigger();
   editor().Select(0, 6);
   w.action(ActionId::LO_12)->trigger();
-  EXPECT_EQ(editor().Text(), "ghbdtn");
-  EXPECT_TRUE(keyboard.activated.empty());
+  EXPECT_EQ(editor().Text().substr(0, 6), "ghbdtn");
+  EXPECT_EQ(keyboard.activated.size(), 2u);
 }
 
 TEST_F(TextCommands, AThirdLayoutShowsFourMoreRepairs) {
@@ -94,7 +79,7 @@ TEST_F(TextCommands, AThirdLayoutShowsFourMoreRepairs) {
            "\r\n3=Xx\r\nXx=00000000\r\nStrLO_Xx=xyz\r\n");
   MainWindow& w = Open("abc");
   EXPECT_TRUE(w.action(ActionId::LO_13)->isVisible());
-  EXPECT_EQ(w.action(ActionId::LO_32)->text(), "Xx -> Ru\tShift+Ctrl+Alt+]");
+  EXPECT_EQ(Caption(w.action(ActionId::LO_32)), "Xx -> Ru\tShift+Ctrl+Alt+]");
   editor().SelectAll();
   w.action(ActionId::LO_13)->trigger();
   EXPECT_EQ(editor().Text(), "xyz");
