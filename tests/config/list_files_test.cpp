@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include "convert/translit.h"
+#include "config/recent_list.h"
 #include "convert/win1251.h"
 #include "support/file_helpers.h"
 #include "support/temp_dir.h"
@@ -17,54 +16,17 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-Lines LoadedLines(const std::string& path, const Lines& defaults = {}) {
-  ListFile file(path);
-  file.Load(defaults);
-  return file.lines();
-}
-
-TEST(ListFiles, MissingFileStartsWithTheBuiltInListAndIsCreatedAtSave) {
-  const std::pair<AuxList, const char*> files[] = {{AuxList::Signature, "signature.ini"},
-                                                   {AuxList::Translit, "translit.ini"},
-                                                   {AuxList::Ruslit, "ruslit.ini"},
-                                                   {AuxList::Tools, "tools.ini"},
-                                                   {AuxList::Exts, "exts.ini"}};
-  ASSERT_EQ(std::size(files), kAuxLists.size());
-  for (const auto& [list, name] : files) EXPECT_EQ(AuxListFileName(list), name);
-
-  test::TempDir temp;
-  const std::string dir = temp / "Program Files \"Plumex\" 'copy'/";
-  fs::create_directory(dir);
-  for (AuxList list : kAuxLists) {
-    ListFile file(dir + std::string(AuxListFileName(list)));
-    file.Load(AuxListDefaults(list));
-    EXPECT_EQ(file.lines(), AuxListDefaults(list)) << file.path();
-    ASSERT_TRUE(file.Save()) << file.path();
-    EXPECT_EQ(LoadedLines(file.path(), {"not used: the file exists now"}), AuxListDefaults(list)) << file.path();
-  }
-  EXPECT_EQ(test::ReadRaw(dir + "signature.ini"), "Hello World!\r\n");
-  EXPECT_EQ(test::ReadRaw(dir + "tools.ini"),
-            "Calculator=%WinPath%calc.exe\r\nExplorer=%WinPath%explorer.scf\r\nClipboard=%WinPath%clipbrd.exe\r\n");
-  EXPECT_EQ(test::ReadRaw(dir + "exts.ini"), "");
-  EXPECT_EQ(AuxListDefaults(AuxList::Translit), BuiltInTranslitLines());
-  EXPECT_EQ(AuxListDefaults(AuxList::Ruslit), BuiltInRuslitLines());
-}
-
-std::string AllButLineEnds() {
+// Any line end reads; every other byte, blanks and all, comes back as it was,
+// and a file that exists, even empty, is never replaced by the built-in list.
+TEST(ListFiles, EveryLineEndStyleReadsAndEveryOtherByteRoundTrips) {
   std::string bytes = test::AllBytes();
   std::erase_if(bytes, [](char c) { return c == '\r' || c == '\n'; });
-  return bytes;
-}
-
-TEST(ListFiles, EveryLineEndStyleReadsAndEveryOtherByteRoundTrips) {
   const std::string signature = Utf8ToWin1251("Подпись: Иван Петров");
   const struct { std::string bytes; Lines lines; } cases[] = {
-      {"", {}},  // an empty list (say, no signature), not the built-in one
-      {"a\r\nb\r\n", {"a", "b"}},  {"a\nb\n", {"a", "b"}},  {"a\rb\r", {"a", "b"}},  {"a\rb", {"a", "b"}},
-      {"a\r\n\r\nb\r\n\r\n", {"a", "", "b", ""}},  {"\n\n\n", {"", "", ""}},
-      {"a\n\rb", {"a", "", "b"}},  {"a\r\r\nb", {"a", "", "b"}},  {" x = y \t\r\n", {" x = y \t"}},
-      {"first\r\n\r\n" + signature + "\r\n   \r\n" + AllButLineEnds() + "\r\n",
-       {"first", "", signature, "   ", AllButLineEnds()}},
+      {"", {}},  {"a\r\nb\r\n", {"a", "b"}},  {"a\nb\n", {"a", "b"}},  {"a\rb\r", {"a", "b"}},  {"a\rb", {"a", "b"}},
+      {"a\r\n\r\nb\r\n\r\n", {"a", "", "b", ""}},  {"\n\n\n", {"", "", ""}},  {"a\n\rb", {"a", "", "b"}},
+      {"a\r\r\nb", {"a", "", "b"}},  {" x = y \t\r\n", {" x = y \t"}},
+      {"first\r\n\r\n" + signature + "\r\n   \r\n" + bytes + "\r\n", {"first", "", signature, "   ", bytes}},
   };
   test::TempDir dir;
   for (const auto& c : cases) {
@@ -72,115 +34,127 @@ TEST(ListFiles, EveryLineEndStyleReadsAndEveryOtherByteRoundTrips) {
     ListFile file(dir / "list.ini");
     file.Load({"default"});
     EXPECT_EQ(file.lines(), c.lines) << c.bytes;
-    EXPECT_TRUE(file.Save());
-    fs::remove(dir / "copy.ini");
     ListFile copy(dir / "copy.ini");
-    copy.Load({});
     copy.SetLines(file.lines());
     ASSERT_TRUE(copy.Save());
     std::string expected;
     for (const std::string& line : c.lines) expected += line + "\r\n";
     EXPECT_EQ(test::ReadRaw(dir / "copy.ini"), expected);
   }
+  // Line ends inside given lines split them, so the list reads back as saved.
+  ListFile split(dir / "split.ini");
+  split.SetLines({"one\r\ntwo", "", "three\rfour", "five\nsix"});
+  EXPECT_EQ(split.lines(), (Lines{"one", "two", "", "three", "four", "five", "six"}));
 }
 
-// Loads with defaults, then saves: both the load and the save must leave the file alone.
-void ExpectUntouched(const std::string& path, const Lines& defaults) {
-  ListFile file(path);
-  file.Load(defaults);
-  EXPECT_TRUE(file.lines().empty()) << "the list stays as it was";
-  EXPECT_FALSE(file.Save());
-  file.SetLines(file.lines());  // the dialog handing back what it showed
-  EXPECT_FALSE(file.Save());
-}
-
-TEST(ListFiles, AFileThatCannotBeReadIsNotOverwritten) {
+// Save writes only a list the user changed: an unchanged one leaves the file
+// as the user last wrote it. A file that cannot be read (a folder in its
+// place, one far too big to be a list) leaves the list as it was, and is
+// written over only with new lines.
+TEST(ListFiles, OnlyAChangedListIsWrittenOverItsFile) {
   test::TempDir dir;
-  fs::create_directory(dir / "translit.ini");
-  ExpectUntouched(dir / "translit.ini", BuiltInTranslitLines());
-  EXPECT_TRUE(fs::is_directory(dir / "translit.ini"));
-
-  const std::string big = dir / "ruslit.ini";  // far too big to be a list
-  test::WriteRaw(big, "");
-  ASSERT_EQ(truncate(big.c_str(), 64 << 20), 0);
-  ExpectUntouched(big, BuiltInRuslitLines());
-  EXPECT_EQ(fs::file_size(big), 64u << 20);
-}
-
-TEST(ListFiles, AFileWeMayNotReadIsNotOverwritten) {
-  if (test::RunningAsRoot()) GTEST_SKIP() << "root reads every file";
-  test::TempDir dir;
-  const std::string locked = dir / "tools.ini";
-  test::WriteRaw(locked, "Mine=/usr/bin/mine\r\n");
-  ASSERT_EQ(chmod(locked.c_str(), 0200), 0);
-  ExpectUntouched(locked, AuxListDefaults(AuxList::Tools));
-  chmod(locked.c_str(), 0600);
-  EXPECT_EQ(test::ReadRaw(locked), "Mine=/usr/bin/mine\r\n");
-}
-
-TEST(ListFiles, EditedLinesReplaceAFileThatCouldNotBeRead) {
-  test::TempDir dir;
-  fs::create_directory(dir / "signature.ini");
-  ListFile signature(dir / "signature.ini");
-  signature.Load({"Hello World!"});
-  fs::remove(dir / "signature.ini");
-  signature.SetLines({"Best regards"});
-  ASSERT_TRUE(signature.Save());
-  EXPECT_EQ(test::ReadRaw(dir / "signature.ini"), "Best regards\r\n");
-}
-
-TEST(ListFiles, AnUnchangedListLeavesTheFileAsTheUserLastWroteIt) {
-  test::TempDir dir;
-  const std::string path = dir / "signature.ini";
-  test::WriteRaw(path, "old\n");
-  ListFile list(path);
-  list.Load({});
-  test::WriteRaw(path, "edited by hand\r\n");  // meanwhile, elsewhere
-  ASSERT_TRUE(list.Save());
-  EXPECT_EQ(test::ReadRaw(path), "edited by hand\r\n");
-  list.SetLines({"new"});
-  ASSERT_TRUE(list.Save());
-  EXPECT_EQ(test::ReadRaw(path), "new\r\n");
-}
-
-TEST(ListFiles, LineEndsInsideGivenLinesSplitThem) {
-  test::TempDir dir;
-  ListFile file(dir / "signature.ini");
-  file.SetLines({"one\r\ntwo", "", "three\rfour", "five\nsix"});
-  EXPECT_EQ(file.lines(), (Lines{"one", "two", "", "three", "four", "five", "six"}));
-  ASSERT_TRUE(file.Save());
-  EXPECT_EQ(LoadedLines(file.path()), file.lines());
-}
-
-TEST(ListFiles, EqualsSignEscape) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"", ""}, {"no sign", "no sign"}, {"C:\\a=b\\c.txt", "C:\\a#ravno#b\\c.txt"},
-      {"==", "#ravno##ravno#"}, {"=x=", "#ravno#x#ravno#"},
-  };
-  for (const auto& [plain, escaped] : cases) {
-    EXPECT_EQ(EscapeEquals(plain), escaped);
-    EXPECT_EQ(UnescapeEquals(escaped), plain);
+  fs::create_directory(dir / "folder.ini");
+  test::WriteRaw(dir / "big.ini", "");
+  ASSERT_EQ(truncate((dir / "big.ini").c_str(), 64 << 20), 0);
+  for (const char* name : {"folder.ini", "big.ini"}) {
+    ListFile file(dir / name);
+    file.Load({"default"});
+    EXPECT_TRUE(file.lines().empty()) << name;
+    file.SetLines(file.lines());  // the dialog handing back what it showed
+    EXPECT_FALSE(file.Save()) << name;
   }
-  EXPECT_EQ(UnescapeEquals(EscapeEquals("x#ravno#y")), "x=y") << "the escape itself reads as =";
-  EXPECT_EQ(UnescapeEquals("#RAVNO# #ravno #ravno"), "#RAVNO# #ravno #ravno") << "case-sensitive, whole";
-  EXPECT_EQ(UnescapeEquals("#ravno#ravno#"), "=ravno#");
+  EXPECT_TRUE(fs::is_directory(dir / "folder.ini"));
+  EXPECT_EQ(fs::file_size(dir / "big.ini"), 64u << 20);
+  ListFile edited(dir / "big.ini");
+  edited.Load({});
+  edited.SetLines({"Best regards"});
+  ASSERT_TRUE(edited.Save());
+  EXPECT_EQ(test::ReadRaw(dir / "big.ini"), "Best regards\r\n");
+
+  test::WriteRaw(dir / "signature.ini", "old\n");
+  ListFile list(dir / "signature.ini");
+  list.Load({});
+  test::WriteRaw(dir / "signature.ini", "edited by hand\r\n");  // meanwhile, elsewhere
+  ASSERT_TRUE(list.Save());
+  EXPECT_EQ(test::ReadRaw(dir / "signature.ini"), "edited by hand\r\n");
 }
 
-TEST(ListFiles, FolderMacrosInAnyLetterCase) {
+TEST(ListFiles, EqualsSignEscapeFolderMacrosAndBuiltInLists) {
+  const std::pair<const char*, const char*> escapes[] = {
+      {"", ""}, {"no sign", "no sign"}, {"C:\\a=b\\c.txt", "C:\\a#ravno#b\\c.txt"}, {"=x=", "#ravno#x#ravno#"}};
+  for (const auto& [plain, escaped] : escapes) EXPECT_EQ(UnescapeEquals(EscapeEquals(plain)), plain);
+  for (const auto& [plain, escaped] : escapes) EXPECT_EQ(EscapeEquals(plain), escaped);
+  EXPECT_EQ(UnescapeEquals(EscapeEquals("x#ravno#y")), "x=y") << "the escape itself reads as =";
+  EXPECT_EQ(UnescapeEquals("#RAVNO# #ravno #ravno#ravno#"), "#RAVNO# #ravno =ravno#") << "case-sensitive, whole";
+
   const FolderMacros folders{"C:\\WINDOWS\\", "C:\\WINDOWS\\system32\\", "C:\\Program Files\\"};
   const std::pair<const char*, const char*> cases[] = {
-      {"%WinPath%calc.exe", "C:\\WINDOWS\\calc.exe"},
-      {"%winpath%calc.exe", "C:\\WINDOWS\\calc.exe"},
-      {"%SysPath%clipbrd.exe", "C:\\WINDOWS\\system32\\clipbrd.exe"},
+      {"%winpath%calc.exe", "C:\\WINDOWS\\calc.exe"},  {"%SysPath%clipbrd.exe", "C:\\WINDOWS\\system32\\clipbrd.exe"},
       {"%pfpath%Tool\\tool.exe %WinPath%", "C:\\Program Files\\Tool\\tool.exe C:\\WINDOWS\\"},
-      {"100% sure %Unknown% %WinPath", "100% sure %Unknown% %WinPath"},
-      {"%%WinPath%%", "%C:\\WINDOWS\\%"},
-      {"", ""},
-      {"%", "%"},
+      {"100% sure %Unknown% %WinPath", "100% sure %Unknown% %WinPath"},  {"%%WinPath%%", "%C:\\WINDOWS\\%"},
+      {"", ""},  {"%", "%"},
   };
   for (const auto& [text, expanded] : cases) EXPECT_EQ(ExpandFolderMacros(text, folders), expanded) << text;
   const FolderMacros tricky{"%SysPath%", "never", ""};
   EXPECT_EQ(ExpandFolderMacros("%WinPath%x%PFPath%", tricky), "%SysPath%x") << "no second pass";
+  // The built-in lists a missing file starts with (written at once: TextCommands.FirstStartWritesTheListFiles...).
+  EXPECT_EQ(AuxListDefaults(AuxList::Signature), Lines{"Hello World!"});
+  EXPECT_TRUE(AuxListDefaults(AuxList::Exts).empty());
+  std::string tools;
+  for (const std::string& line : AuxListDefaults(AuxList::Tools)) tools += ExpandFolderMacros(line, folders) + "|";
+  EXPECT_EQ(tools, "Calculator=C:\\WINDOWS\\calc.exe|Explorer=C:\\WINDOWS\\explorer.scf|Clipboard=C:\\WINDOWS\\clipbrd.exe|");
+}
+
+// Ten newest first, once each, kept across starts: RecentFlow.TheTenNewestFilesNewestFirstAndKeptAcrossStarts;
+// unreadable files: ListFiles.OnlyAChangedListIsWrittenOverItsFile.
+TEST(RecentList, AddingEmptiesTheCaretAndTellsLetterCaseApart) {
+  test::TempDir dir;
+  RecentList recent(dir / "recent.ini");
+  recent.AddToRecent("/b.txt");
+  recent.AddToRecent("/a.txt");
+  recent.RememberCaret("/b.txt", 42);
+  recent.RememberCaret("/a.txt", 7);
+  recent.AddToRecent("/a.txt");  // to the top again, its caret value emptied
+  recent.AddToRecent("/B.txt");
+  recent.AddToRecent("/bad\nname.txt");  // no path with a line break is stored
+  recent.RememberCaret("/bad\r\nname.txt", 3);
+  ASSERT_TRUE(recent.Save());
+  EXPECT_EQ(test::ReadRaw(dir / "recent.ini"), "/B.txt=\r\n/a.txt=\r\n/b.txt=42\r\n");
+  RecentList missing(dir / "nowhere/recent.ini");
+  missing.Load();
+  EXPECT_TRUE(missing.Empty());
+}
+
+TEST(RecentList, CaretValuesEscapesAndMenuItems) {
+  test::TempDir dir;
+  test::WriteRaw(dir / "recent.ini",
+                 "/a/plain.txt=1534\r\n\r\n/a/bare.txt\r\n/a/word.txt=abc\r\n/a/minus.txt=-5\r\n/a/huge.txt=99999999999\r\n"
+                 "/a/spaced.txt= 12\r\n/a/plus.txt=+4\r\n/a/first.txt=5\r\n/a/first.txt=6\r\n/a/Case.txt=8\r\n"
+                 "/my docs/a#ravno#b \"c\".txt=3\r\n");
+  RecentList recent(dir / "recent.ini");
+  recent.Load();
+  const std::pair<const char*, int> carets[] = {
+      {"/a/plain.txt", 1534}, {"/a/bare.txt", 0},  {"/a/word.txt", 0}, {"/a/minus.txt", 0}, {"/a/huge.txt", 0},
+      {"/a/spaced.txt", 0},   {"/a/plus.txt", 0},  {"/a/absent.txt", 0}, {"/a/first.txt", 5}, {"/a/case.txt", 0},
+      {"/my docs/a=b \"c\".txt", 3},
+  };
+  for (const auto& [path, caret] : carets) EXPECT_EQ(recent.RememberedCaret(path), caret) << path;
+  const std::vector<RecentEntry> entries = recent.MenuEntries();
+  ASSERT_EQ(entries.size(), 11u) << "a blank line is no file";
+  EXPECT_EQ(entries[1], (RecentEntry{2, "/a/bare.txt"})) << "an item opens its own line";
+  EXPECT_EQ(entries[10], (RecentEntry{11, "/my docs/a=b \"c\".txt"}));
+
+  recent.RememberCaret("/a/new=.txt", 9);
+  EXPECT_EQ(recent.Lines().back(), "/a/new#ravno#.txt=9") << "an unlisted path is appended";
+  recent.RememberCaret("/a/new=.txt", -3);
+  EXPECT_EQ(recent.Lines().back(), "/a/new#ravno#.txt=0");
+
+  std::string text;
+  for (int i = 0; i < 5000; ++i) text += "/f" + std::to_string(i) + "=1\r\n";
+  test::WriteRaw(dir / "recent.ini", text);
+  recent.Load();
+  EXPECT_EQ(recent.MenuEntries().size(), kRecentLoadLimit) << "a huge file is cut to its first lines";
+  EXPECT_EQ(recent.RememberedCaret("/f99"), 1);
 }
 
 }  // namespace
