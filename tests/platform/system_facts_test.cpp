@@ -25,7 +25,6 @@ TEST(SystemFacts, SettingsFileNameKeepsTheUserInsideTheFolder) {
   };
   for (const auto& [user, file] : cases) EXPECT_EQ(SettingsFileNameFor(user), file);
   EXPECT_FALSE(UserName().empty());
-  EXPECT_EQ(SettingsFileName(), SettingsFileNameFor(UserName()));
 }
 
 TEST(SystemFacts, PlumexHomeWinsAndIsCreated) {
