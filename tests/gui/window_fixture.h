@@ -6,28 +6,76 @@
 #include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <deque>
 #include <memory>
+#include <ostream>
 
 #include "app/main_window.h"
 #include "app/status_bar.h"
-#include "gui/fakes.h"
 #include "platform/editor_widget.h"
+#include "platform/instance_launcher.h"
+#include "platform/keyboard_layout.h"
+#include "platform/prompter.h"
 #include "platform/system_facts.h"
 #include "support/file_helpers.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace plumex::test {
+
+// The user at the boxes: each queue answers in turn; an empty one cancels or says No.
+class FakePrompter : public Prompter {
+ public:
+  std::deque<Answer> answers;
+  std::deque<bool> yesNo;
+  std::deque<QStringList> openChoices;
+  std::deque<QString> saveChoices;
+  QStringList questions, errors, infos;
+  int saveDialogs = 0;
+
+  Answer AskYesNoCancel(const QString& text) override { questions << text; return Take(answers, Answer::Cancel); }
+  bool AskYesNo(const QString& text, bool) override { questions << text; return Take(yesNo, false); }
+  void ShowError(const QString& text) override { errors << text; }
+  void ShowInfo(const QString& text) override { infos << text; }
+  QStringList ChooseFilesToOpen(const QString&) override { return Take(openChoices, {}); }
+  QString ChooseFileToSave(const QString&, const QString&) override { ++saveDialogs; return Take(saveChoices, {}); }
+
+ private:
+  template <typename T>
+  static T Take(std::deque<T>& queue, T none) {
+    if (queue.empty()) return none;
+    T value = queue.front();
+    queue.pop_front();
+    return value;
+  }
+};
+
+class FakeKeyboard : public KeyboardLayouts {
+ public:
+  std::vector<std::string> activated;
+  void Activate(const std::string& layoutId) override { activated.push_back(layoutId); }
+};
+
+class FakeLauncher : public InstanceLauncher {
+ public:
+  QStringList started, opened;
+  void StartInstance(const QString& path) override { started << path; }
+  void OpenUrl(const QString& url) override { opened << url; }
+};
 
 class WindowTest : public ::testing::Test {
  protected:
   // Past the first start, so the first-start settings dialog stays shut.
   void SetUp() override { WriteSettings(""); }
+  void TearDown() override {
+    if (window) Restart();
+  }
 
   // The settings file of a later start, with these lines under [EDITOR].
-  void WriteSettings(const std::string& lines) {
-    WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=1\r\n" + lines);
-  }
+  void WriteSettings(const std::string& lines) { WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=1\r\n" + lines); }
 
   MainWindow& Start(std::vector<std::string> args = {}) {
     window = std::make_unique<MainWindow>(ParseCommandLine(args),
@@ -36,14 +84,12 @@ class WindowTest : public ::testing::Test {
     QApplication::processEvents();  // the first activation opens the file
     return *window;
   }
-
-  // Starts with a file of these bytes, after any switches in `extra`.
+  // Starts with text.txt of these bytes, after any switches in `extra`.
   MainWindow& Open(const std::string& bytes, std::vector<std::string> extra = {}) {
     WriteRaw(path(), bytes);
     extra.push_back(path());
     return Start(extra);
   }
-
   // Closes the window as the user would, answering No to a save question.
   void Restart() {
     prompter.answers = {Answer::No};
@@ -57,19 +103,13 @@ class WindowTest : public ::testing::Test {
   QWidget* area() { return editor().focusProxy(); }
   QWidget* viewport() { return static_cast<QAbstractScrollArea*>(area())->viewport(); }
   QString Info() { return window->statusPanes()->info()->text(); }
+  void Run(ActionId id) { window->action(id)->trigger(); }
+  void Type(const QString& text) { QTest::keyClicks(area(), text); }
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(area(), key, modifiers); }
   // An item's caption and key as read, without the mark of its accelerator.
   static QString Caption(const QAction* item) { return item->text().remove(QLatin1Char('&')); }
-  void Type(const QString& text) { QTest::keyClicks(area(), text); }
-  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(area(), key, modifiers);
-  }
 
-  void TearDown() override {
-    if (window) Restart();
-  }
-
-  TempDir home;
-  TempDir files;
+  TempDir home, files;
   ScopedEnv homeEnv{"HOME", home.path()};  // untitled texts start here
   FakePrompter prompter;
   FakeLauncher launcher;

@@ -1,5 +1,5 @@
-// The window's own keys and the editor's mouse, driven as a user would.
-#include <QAction>
+// The window's own keys, its edit commands and the editor's mouse, driven as a
+// user would.
 #include <QClipboard>
 #include <QMenu>
 #include <QScrollBar>
@@ -11,16 +11,22 @@
 namespace plumex {
 namespace {
 
-using test::WriteRaw;
-
 class WindowKeys : public test::WindowTest {
  protected:
   void Press(const char* keyText) {
     const QKeyCombination key = ShortcutsFor(ParseKeyText(keyText)).front()[0];
     Key(key.key(), key.keyboardModifiers());
   }
-  int Scrolled() { return static_cast<QAbstractScrollArea*>(area())->verticalScrollBar()->value(); }
-  QString Position() { return window->statusPanes()->position()->text(); }
+  int TopLine() { return static_cast<QAbstractScrollArea*>(area())->verticalScrollBar()->value(); }
+  int CaretLine() { return editor().LineFromChar(editor().SelStart()); }
+  // A read-only text of 300 lines in a window that shows some of them.
+  void OpenLongText(std::vector<std::string> switches) {
+    std::string text;
+    for (int i = 0; i < 300; ++i) text += "line " + std::to_string(i) + "\r\n";
+    Open(text, std::move(switches));
+    window->resize(400, 300);
+    QApplication::processEvents();
+  }
 };
 
 TEST_F(WindowKeys, KeysOfActionsThatCannotRunNeverEditTheText) {
@@ -39,10 +45,10 @@ TEST_F(WindowKeys, KeysOfActionsThatCannotRunNeverEditTheText) {
 
   // With no key bound to any action, the text area's own emacs-style
   // commands and Alt with a letter no menu takes must not edit it either.
-  WriteRaw(home / "hotkeys.ini", std::string(Actions().size(), '\n'));
+  test::WriteRaw(home / "hotkeys.ini", std::string(Actions().size(), '\n'));
   Open("abcdef");
-  for (const char* key : {"Ctrl+D", "Ctrl+H", "Ctrl+K", "Ctrl+U", "Ctrl+W", "Ctrl+Y", "Ctrl+V", "Ctrl+T",
-                          "Ctrl+B", "Ctrl+J", "Ctrl+M", "Alt+Q", "Alt+X", "Alt+1", "Shift+Alt+Z"}) {
+  for (const char* key : {"Ctrl+D", "Ctrl+H", "Ctrl+K", "Ctrl+U", "Ctrl+W", "Ctrl+Y", "Ctrl+V", "Ctrl+T", "Ctrl+B",
+                          "Ctrl+J", "Ctrl+M", "Alt+Q", "Alt+X", "Alt+1", "Shift+Alt+Z"}) {
     editor().Select(3, 3);
     Press(key);
     EXPECT_EQ(editor().Text(), "abcdef") << key;
@@ -50,22 +56,35 @@ TEST_F(WindowKeys, KeysOfActionsThatCannotRunNeverEditTheText) {
 }
 
 TEST_F(WindowKeys, ScrollingAReadOnlyTextTakesTheCaretAndThePositionPaneAlong) {
-  std::string text;
-  for (int i = 0; i < 300; ++i) text += "line " + std::to_string(i) + "\r\n";
-  Open(text, {"/r"});
-  window->resize(400, 300);
-  QApplication::processEvents();
+  OpenLongText({"/r"});
   editor().ScrollLines(40);
-  EXPECT_EQ(editor().LineFromChar(editor().SelStart()), Scrolled());
-  EXPECT_EQ(Position(), "41 : 1");
+  EXPECT_EQ(CaretLine(), 40);
+  EXPECT_EQ(window->statusPanes()->position()->text(), "41 : 1");
   QWheelEvent notch(QPointF(5, 5), viewport()->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
                     Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(viewport(), &notch);
-  EXPECT_EQ(Scrolled(), 43) << "three lines a notch";
-  EXPECT_EQ(Position(), "44 : 1");
+  EXPECT_EQ(TopLine(), 43) << "three lines a notch";
+  EXPECT_EQ(window->statusPanes()->position()->text(), "44 : 1");
 }
 
-TEST_F(WindowKeys, EscapeDoesWhatTheSettingSays) {
+TEST_F(WindowKeys, ReadOnlyKeysScrollLikeAViewerWhereWritableOnesEdit) {
+  OpenLongText({});
+  const std::string text = editor().Text();
+  Type("d");
+  Key(Qt::Key_Backspace, Qt::AltModifier);  // undoes
+  EXPECT_EQ(editor().Text(), text);
+  Run(ActionId::RO);
+  Key(Qt::Key_Space);
+  EXPECT_GT(CaretLine(), 3);
+  EXPECT_EQ(CaretLine(), TopLine());
+  Key(Qt::Key_Backspace);
+  EXPECT_EQ(CaretLine(), 0);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(TopLine(), 1);
+  EXPECT_EQ(editor().Text(), text);
+}
+
+TEST_F(WindowKeys, EscapeDoesWhatTheSettingSaysClosingTheFindBoxBeforeTheWindow) {
   MainWindow& w = Start();
   w.settings().EscFunction = 0;
   Key(Qt::Key_Escape);
@@ -75,6 +94,10 @@ TEST_F(WindowKeys, EscapeDoesWhatTheSettingSays) {
   EXPECT_TRUE(w.isMinimized());
   w.showNormal();
   w.settings().EscFunction = 2;
+  Run(ActionId::Find);
+  Key(Qt::Key_Escape);
+  EXPECT_FALSE(w.findChild<QWidget*>("findDialog")->isVisible());
+  EXPECT_TRUE(w.isVisible());
   Key(Qt::Key_Escape);
   EXPECT_FALSE(w.isVisible());
 }
@@ -83,63 +106,60 @@ TEST_F(WindowKeys, KeypadKeysNeverRunTheirMainKeyboardTwins) {
   // Ctrl+0 is From Translit on the whole text; Ctrl+pad 0 must not be.
   const std::string text = "Shchuka i ryba";
   Open(text);
-  Key(Qt::Key_0, Qt::ControlModifier | Qt::KeypadModifier);  // normal size, 10
-  Key(Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier);
-  EXPECT_EQ(editor().Text(), text);
-  EXPECT_EQ(editor().FontSize(), 10);
-  Key(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
-  EXPECT_EQ(editor().FontSize(), 11);
-  Key(Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
-  Key(Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
-  EXPECT_EQ(editor().FontSize(), 9);
+  const Qt::KeyboardModifiers pad = Qt::ControlModifier | Qt::KeypadModifier;
+  const struct { Qt::Key key; int size; } presses[] = {
+      {Qt::Key_0, 10}, {Qt::Key_1, 10}, {Qt::Key_Plus, 11}, {Qt::Key_Minus, 10}, {Qt::Key_Minus, 9}};
+  for (const auto& p : presses) {
+    Key(p.key, pad);
+    EXPECT_EQ(editor().FontSize(), p.size) << p.key;
+  }
   EXPECT_EQ(editor().Text(), text);
   Key(Qt::Key_0, Qt::ControlModifier);  // the real Ctrl+0 still works
   EXPECT_NE(editor().Text(), text);
 }
 
-TEST_F(WindowKeys, TypographicInsertsAndTabBlanksNeedAWritableText) {
+TEST_F(WindowKeys, InsertOverwritesTypographicInsertsAndTabBlanksNeedAWritableText) {
   WriteSettings("IsReplaceTabs=1\r\nSpaceTab=2\r\n");
-  MainWindow& w = Open("ab");
+  MainWindow& w = Open("abc");
   editor().Select(1, 1);
   Key(Qt::Key_Minus, Qt::ControlModifier | Qt::AltModifier);
   Key(Qt::Key_Apostrophe, Qt::ControlModifier | Qt::AltModifier);
   Key(Qt::Key_Tab);
-  EXPECT_EQ(editor().Text(), "a\x97'  b");
+  EXPECT_EQ(editor().Text(), "a\x97'  bc");
   EXPECT_EQ(editor().SelStart(), 5);
-  w.action(ActionId::RO)->trigger();
-  Key(Qt::Key_Minus, Qt::ControlModifier | Qt::AltModifier);
-  Key(Qt::Key_Tab);
-  EXPECT_EQ(editor().Text(), "a\x97'  b");
-}
-
-TEST_F(WindowKeys, ReadOnlyKeysScrollLikeAViewerAndAltBackspaceUndoes) {
-  std::string text;
-  for (int i = 0; i < 300; ++i) text += "line " + std::to_string(i) + "\r\n";
-  MainWindow& w = Open(text);
-  w.resize(400, 300);
-  QApplication::processEvents();
-  Type("d");
-  Key(Qt::Key_Backspace, Qt::AltModifier);
-  EXPECT_EQ(editor().Text(), text);
-  w.action(ActionId::RO)->trigger();
-  Key(Qt::Key_Space);
-  EXPECT_GT(editor().LineFromChar(editor().SelStart()), 3);
-  EXPECT_GT(Scrolled(), 0);
-  Key(Qt::Key_Backspace);
-  EXPECT_EQ(editor().LineFromChar(editor().SelStart()), 0);
-  Key(Qt::Key_Down);
-  EXPECT_EQ(Scrolled(), 1);
-  EXPECT_EQ(editor().Text(), text);
-}
-
-TEST_F(WindowKeys, InsertSwitchesOverwriteAndItsIndicator) {
-  MainWindow& w = Open("abc");
   Key(Qt::Key_Insert);
   EXPECT_FALSE(w.statusPanes()->IndicatorOn(Indicator::Insert));
-  Type("XY");
-  EXPECT_EQ(editor().Text(), "XYc");
+  Type("X");
+  EXPECT_EQ(editor().Text(), "a\x97'  Xc");
   Key(Qt::Key_Insert);
   EXPECT_TRUE(w.statusPanes()->IndicatorOn(Indicator::Insert));
+  Run(ActionId::RO);
+  Key(Qt::Key_Minus, Qt::ControlModifier | Qt::AltModifier);
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(editor().Text(), "a\x97'  Xc");
+}
+
+TEST_F(WindowKeys, DeleteLineTakesAWholeLineWrappedOrNotAndIsUndoableUnlessReadOnly) {
+  const std::string text = "one\r\n" + std::string(2000, 'w') + "\r\nthree";
+  Open(text);
+  ASSERT_TRUE(editor().WordWrap()) << "a long wrapped line is still one line";
+  editor().Select(1500, 1500);
+  Run(ActionId::DelLine);
+  EXPECT_EQ(editor().Text(), "one\r\nthree");
+  Run(ActionId::Undo);
+  EXPECT_EQ(editor().Text(), text);
+  Run(ActionId::RO);
+  Run(ActionId::DelLine);
+  EXPECT_EQ(editor().Text(), text);
+}
+
+TEST_F(WindowKeys, TheBookmarkComesBackToItsLine) {
+  Open("a\r\nb\r\nc\r\nd");
+  editor().Select(4, 4);  // "c"
+  Run(ActionId::SetBook);
+  editor().Select(0, 0);
+  Run(ActionId::GoToBook);
+  EXPECT_EQ(CaretLine(), 2);
 }
 
 TEST_F(WindowKeys, ALeftClickOpensSafeLinksAndARightClickOffersToCopyOne) {
@@ -156,7 +176,7 @@ TEST_F(WindowKeys, ALeftClickOpensSafeLinksAndARightClickOffersToCopyOne) {
   EXPECT_TRUE(w.action(ActionId::CopyURL)->isEnabled());
   EXPECT_TRUE(w.menu(MenuId::EditorPopup)->isVisible());
   w.menu(MenuId::EditorPopup)->hide();
-  w.action(ActionId::CopyURL)->trigger();
+  Run(ActionId::CopyURL);
   EXPECT_EQ(QApplication::clipboard()->text(), "http://example.org");
   EXPECT_EQ(launcher.opened.size(), 1);
 }
