@@ -56,7 +56,7 @@ QStringList LocalFiles(const QMimeData* data) {
 
 MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
     : commandLine_(std::move(commandLine)),
-      prompter_(Given<Prompter, DialogPrompter>(services.prompter, ownPrompter_, this)),
+      prompter_(Given<Prompter, DialogPrompter>(services.prompter, ownPrompter_, this, BoxButtonCaption(BoxButtonText))),
       launcher_(Given<InstanceLauncher, ProcessLauncher>(services.launcher, ownLauncher_)),
       keyboard_(Given<KeyboardLayouts, XkbKeyboardLayouts>(services.keyboard, ownKeyboard_)),
       profile_(services.programFolder.empty() ? ProgramFolder() : services.programFolder),

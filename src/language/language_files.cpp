@@ -9,7 +9,6 @@
 #include "config/settings_table.h"
 #include "platform/data_files.h"
 #include "platform/file_io.h"
-#include "convert/win1251.h"
 #include "language/language_table.h"
 
 namespace plumex {
@@ -17,7 +16,6 @@ namespace {
 
 constexpr std::string_view kLanguageSection = "LANGUAGE";
 constexpr std::string_view kDialogSection = "SETS_FORM";
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kEnglish = "English";
 
 char FoldChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -48,26 +46,6 @@ std::string Capped(std::string text) {
   return text;
 }
 
-bool FitsWin1251(std::string_view utf8) { return Win1251ToUtf8(Utf8ToWin1251(utf8)) == utf8; }
-
-// A UTF-8 language file as if written in Windows-1251. Texts keep what they
-// can ("?" for the rest); a table that does not fit is left out, since a
-// changed letter would convert text wrongly.
-IniFile FromUtf8(const IniFile& utf8) {
-  IniFile out;
-  for (const std::string& section : utf8.SectionNames()) {
-    const std::string folded = IniFile::FoldName(section);
-    const bool texts = folded == IniFile::FoldName(kLanguageSection) ||
-                       folded == IniFile::FoldName(kDialogSection);
-    for (const std::string& key : utf8.Keys(section)) {
-      const std::string value = utf8.ReadString(section, key, "");
-      if (!texts && !(FitsWin1251(section) && FitsWin1251(key) && FitsWin1251(value))) continue;
-      out.WriteString(Utf8ToWin1251(section), Utf8ToWin1251(key), Utf8ToWin1251(value));
-    }
-  }
-  return out;
-}
-
 // Looked at before opening: opening a pipe would wait for a writer.
 bool IsLanguageFile(const std::string& path) {
   struct stat st {};
@@ -81,9 +59,7 @@ std::optional<IniFile> ReadLanguageFile(const std::string& path) {
   if (!IsLanguageFile(path)) return std::nullopt;
   ReadResult read = ReadFileBytes(path, kLanguageFileLimit);
   if (!read.status) return std::nullopt;
-  IniFile file = IniFile::Parse(read.bytes);
-  if (std::string_view(read.bytes).starts_with(kUtf8Mark)) return FromUtf8(file);
-  return file;
+  return IniFile::Parse(read.bytes);
 }
 
 std::vector<std::string> LanguageFileNames(const std::string& folder) {

@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <climits>
 
 #include "convert/win1251.h"
 #include "platform/links.h"
@@ -168,7 +169,9 @@ class TextArea : public QPlainTextEdit {
     view_.wheelRemainder_ += event->angleDelta().y();
     const int notches = view_.wheelRemainder_ / 120;
     view_.wheelRemainder_ %= 120;
-    view_.ScrollLines(-notches * view_.linesToScroll_);
+    // A hand-edited LinesToScroll may be huge; the bar stops at its ends.
+    const long long lines = static_cast<long long>(notches) * view_.linesToScroll_;
+    view_.ScrollLines(static_cast<int>(std::clamp(-lines, -1LL * INT_MAX, 1LL * INT_MAX)));
   }
 
   void dragEnterEvent(QDragEnterEvent* event) override {
@@ -371,7 +374,8 @@ void EditorWidget::SetOverwrite(bool on) {
 
 void EditorWidget::ScrollLines(int lines) {
   QScrollBar* bar = area_->verticalScrollBar();
-  bar->setValue(bar->value() + lines);
+  const long long to = static_cast<long long>(bar->value()) + lines;
+  bar->setValue(static_cast<int>(std::clamp<long long>(to, bar->minimum(), bar->maximum())));
 }
 
 void EditorWidget::ScrollToPercent(int percent) {
