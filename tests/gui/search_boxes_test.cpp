@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "commands/find_replace.h"
 #include "commands/find_replace_dialog.h"
@@ -78,7 +79,7 @@ class FindReplaceTest : public BoxTest {
       [this](const QString& text) { info = text; });
 };
 
-TEST_F(FindReplaceTest, FindProposesTheWordAtTheCaretOrTheSelectionThenFindsOnward) {
+TEST_F(FindReplaceTest, FindProposesTheWordAtTheCaretOrTheSelectionAndSearchesAsTheBoxSays) {
   editor->Load("alpha beta alpha beta");
   editor->Select(2, 2);
   info = QStringLiteral("old message");
@@ -92,6 +93,16 @@ TEST_F(FindReplaceTest, FindProposesTheWordAtTheCaretOrTheSelectionThenFindsOnwa
   editor->Select(6, 10);
   finder->ShowFind();
   EXPECT_EQ(Part<QLineEdit>(Find(), "findText")->text(), "beta");
+
+  editor->Load(Utf8ToWin1251("Ёлка ёлка ЁЛКА\r\nёлка"));  // a line break is one character
+  editor->Select(14, 14);
+  Search(Find(), QString::fromUtf8("ёлка"));
+  Part<QRadioButton>(Find(), "up")->setChecked(true);
+  EXPECT_EQ(NextMatch(), Range(10, 14));
+  Part<QCheckBox>(Find(), "matchCase")->setChecked(true);
+  EXPECT_EQ(NextMatch(), Range(5, 9));
+  Part<QRadioButton>(Find(), "down")->setChecked(true);
+  EXPECT_EQ(NextMatch(), Range(15, 19));
 }
 
 TEST_F(FindReplaceTest, FindNextRepeatsTheLastSearchAfterTheBoxClosedOnTheTextAsItIsNow) {
@@ -117,19 +128,6 @@ TEST_F(FindReplaceTest, FindNextRepeatsTheLastSearchAfterTheBoxClosedOnTheTextAs
   editor->Select(0, 0);
   finder->FindNext();
   EXPECT_EQ(Selection(), Range(0, 3));
-}
-
-TEST_F(FindReplaceTest, UpwardsAndMatchCaseOnCyrillicAndLineBreaksAsOneCharacter) {
-  editor->Load(Utf8ToWin1251("Ёлка ёлка ЁЛКА\r\nёлка"));
-  editor->Select(14, 14);
-  finder->ShowFind();
-  Search(Find(), QString::fromUtf8("ёлка"));
-  Part<QRadioButton>(Find(), "up")->setChecked(true);
-  EXPECT_EQ(NextMatch(), Range(10, 14));
-  Part<QCheckBox>(Find(), "matchCase")->setChecked(true);
-  EXPECT_EQ(NextMatch(), Range(5, 9));
-  Part<QRadioButton>(Find(), "down")->setChecked(true);
-  EXPECT_EQ(NextMatch(), Range(15, 19));
 }
 
 TEST_F(FindReplaceTest, ReplaceSelectsTheNextMatchAndReplaceAllCountsAndPlacesTheCaretWithoutUndo) {
@@ -181,32 +179,33 @@ TEST_F(FindReplaceTest, NoMatchAnEmptySearchOrAReadOnlyTextChangesNothing) {
 }
 
 TEST_F(FindReplaceTest, ALongReplaceAllStopsAtTheCloseOfItsBoxOrAChangeFromElsewhereKeepingItsWork) {
-  ReplaceIn(kBigText, "a", "b");
-  QTimer::singleShot(0, Replace(), &QDialog::reject);
-  Click(Replace(), "replaceAll");
-  EXPECT_FALSE(finder->ReplaceAllRunning());
-  std::string text = editor->Text();
+  // Runs Replace All over the big text; `meanwhile` comes in between two of its rounds.
+  const auto replaceAllWith = [this](const std::function<void()>& meanwhile) {
+    ReplaceIn(kBigText, "a", "b");
+    QTimer::singleShot(0, &window, meanwhile);
+    Click(Replace(), "replaceAll");
+    EXPECT_FALSE(finder->ReplaceAllRunning());
+    return editor->Text();
+  };
+  std::string text = replaceAllWith([this] { Replace()->reject(); });
   const auto replaced = std::count(text.begin(), text.end(), 'b');
   EXPECT_TRUE(replaced > 0 && replaced < kBigLines) << replaced;
   EXPECT_EQ(info, Count(static_cast<int>(replaced)));
   EXPECT_EQ(text.find('a'), static_cast<std::size_t>(replaced) * 10 + 8) << "done from the top down";
 
-  ReplaceIn(kBigText, "a", "b");
-  QTimer::singleShot(0, &window, [&] {
+  std::string seen;
+  text = replaceAllWith([&] {
     finder->CloseDialogs();  // as the window's close does, before asking to save
-    text = editor->Text();
+    seen = editor->Text();
   });
-  Click(Replace(), "replaceAll");
-  EXPECT_NE(text.find('b'), std::string::npos) << "the work so far is written before CloseDialogs returns";
-  EXPECT_EQ(text, editor->Text()) << "nothing more is written after the close";
+  EXPECT_NE(seen.find('b'), std::string::npos) << "the work so far is written before CloseDialogs returns";
+  EXPECT_EQ(seen, text) << "nothing more is written after the close";
 
-  ReplaceIn(kBigText, "a", "b");
-  QTimer::singleShot(0, &window, [&] {
+  text = replaceAllWith([this] {
     editor->Select(0, 0);
     editor->ReplaceSelection("Z", UndoMode::Record);
   });
-  Click(Replace(), "replaceAll");
-  EXPECT_EQ(editor->Text(), "Z" + kBigText) << "only the other change is in the text";
+  EXPECT_EQ(text, "Z" + kBigText) << "only the other change is in the text";
   EXPECT_EQ(info, Count(0));
   EXPECT_TRUE(Part<QPushButton>(Replace(), "replaceAll")->isEnabled());
 }
