@@ -128,6 +128,9 @@ constexpr HandlerRow kHandlers[] = {
     {DefExts, nullptr},
     {ClearExts, nullptr},
     {ClearRecent, [](P& p) { p.files.ClearRecent(); }},
+    {Utf8ToWin, [](P& p) { p.text.Utf8ToWin(); }},
+    {WinToUtf8, [](P& p) { p.text.WinToUtf8(); }},
+    {RepairMojibake, [](P& p) { p.text.RepairMojibake(TextCommands::Ask::No); }},
 };
 
 static_assert(std::size(kHandlers) == static_cast<std::size_t>(ActionId::Count));

@@ -26,6 +26,12 @@ bool PromptingDocumentDialogs::ConfirmOverwrite(const std::string& path) {
   return prompter_.AskYesNo(question, true);
 }
 
+bool PromptingDocumentDialogs::ConfirmLossySave(std::size_t count) {
+  return prompter_.AskYesNo(LossyText(count) + "\r\n\r\n" + Tr("strLossySave"), true);
+}
+
+QString LossyText(std::size_t count) { return QString::number(count) + ' ' + Tr("strLossy1"); }
+
 void PromptingDocumentDialogs::ShowError(const std::string& message) {
   prompter_.ShowError(QString::fromStdString(message));
 }

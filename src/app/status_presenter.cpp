@@ -7,7 +7,6 @@
 #include "commands/document.h"
 #include "commands/status_texts.h"
 #include "config/recent_list.h"
-#include "convert/encoding_state.h"
 #include "language/language_table.h"
 #include "language/qt_language.h"
 #include "platform/editor_widget.h"
@@ -33,8 +32,14 @@ void StatusPresenter::RefreshStatus() {
   const QString position = BytesToQString(PositionText(line, column, length));
   status_.position()->setText(position);
   status_.position()->setToolTip(Tr("hLineCol") + '\n' + position);
+  // Only a caret that moved is remembered: a refresh after Clear Recent must
+  // not put the file straight back.
   const std::string& name = document_.State().FileName;
-  if (!name.empty() && name != kUntitledName) recent_.RememberCaret(document_.Path(), end);
+  if (!name.empty() && name != kUntitledName && (end != rememberedCaret_ || document_.Path() != rememberedPath_)) {
+    recent_.RememberCaret(document_.Path(), end);
+    rememberedCaret_ = end;
+    rememberedPath_ = document_.Path();
+  }
   RefreshTitle();
   ShowPercent();
 }
@@ -50,9 +55,7 @@ void StatusPresenter::RefreshSize() {
   status_.size()->setToolTip(Tr("hStat1") + '\n' + Tr("hStat2"));
 }
 
-void StatusPresenter::ShowEncoding(const EncodingState& encoding) {
-  status_.encoding()->setText(QString::fromLatin1(EncodingPaneText(encoding)));
-}
+void StatusPresenter::ShowEncoding(const QString& name) { status_.encoding()->setText(name); }
 
 void StatusPresenter::ShowInfo(const QString& text) { status_.info()->setText(text); }
 

@@ -2,6 +2,7 @@
 // Keeps the caption and the status panes in step with the text. Refresh runs
 // on every keystroke, so it reads only the caret and counts, never the text.
 #include <QString>
+#include <string>
 
 class QAction;
 class QMainWindow;
@@ -12,7 +13,6 @@ class Document;
 class EditorWidget;
 class RecentList;
 class StatusBar;
-struct EncodingState;
 
 class StatusPresenter {
  public:
@@ -28,7 +28,7 @@ class StatusPresenter {
   void RefreshStatus();
   void RefreshSize();
   void ShowPercent();
-  void ShowEncoding(const EncodingState& encoding);
+  void ShowEncoding(const QString& name);
   void ShowInfo(const QString& text);
   void Retranslate();
 
@@ -39,6 +39,8 @@ class StatusPresenter {
   const Document& document_;
   RecentList& recent_;
   QAction* percentItem_ = nullptr;
+  int rememberedCaret_ = -1;
+  std::string rememberedPath_;
 };
 
 }  // namespace plumex

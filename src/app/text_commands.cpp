@@ -8,6 +8,9 @@
 #include "commands/document.h"
 #include "commands/status_texts.h"
 #include "commands/transform_frame.h"
+#include "convert/mojibake.h"
+#include "convert/utf8.h"
+#include "app/document_dialogs.h"
 #include "language/qt_language.h"
 #include "platform/editor_widget.h"
 #include "platform/prompter.h"
@@ -40,7 +43,9 @@ TextCommands::TextCommands(EditorWidget& editor, Document& document, Profile& pr
       prompter_(prompter),
       keyboard_(keyboard) {}
 
-void TextCommands::ShowEncoding() { status_.ShowEncoding(encoding_); }
+void TextCommands::ShowEncoding() {
+  status_.ShowEncoding(document_.Utf8() ? QStringLiteral("UTF-8") : QString::fromLatin1(EncodingPaneText(encoding_)));
+}
 
 void TextCommands::ForgetEncoding() {
   encoding_ = EncodingState();
@@ -64,7 +69,9 @@ void TextCommands::ChangeCase(CaseChange change) {
 void TextCommands::CycleCase() { plumex::CycleCase(editor_, profile_.tables().Case()); }
 
 void TextCommands::DetectOnLoad() {
-  if (profile_.settings().IsAutoDetect) {
+  encoding_ = EncodingState();
+  // A file read as UTF-8 is already what it is.
+  if (profile_.settings().IsAutoDetect && !document_.Utf8()) {
     const BusyCursor busy;
     AutoDetectOnLoad(editor_, document_, encoding_, profile_.tables(), DirectConvertOf(profile_.settings()));
   }
@@ -72,6 +79,11 @@ void TextCommands::DetectOnLoad() {
 }
 
 void TextCommands::Detect() {
+  if (RepairMojibake(Ask::Yes)) return;
+  if (document_.Utf8()) {
+    prompter_.ShowInfo(Tr("strDetected") + QStringLiteral(" UTF-8."));
+    return;
+  }
   const DetectOutcome outcome = [this] {
     const BusyCursor busy;
     return DetectOnRequest(editor_, document_, encoding_, profile_.tables(), DirectConvertOf(profile_.settings()));
@@ -108,6 +120,54 @@ void TextCommands::InsertAtCaret(const std::string& bytes) {
   BeginTransform(editor_);
   editor_.ReplaceSelection(bytes, UndoMode::Skip);
   EndTransformCollapsed(editor_);
+}
+
+void TextCommands::Utf8ToWin() {
+  if (document_.Utf8()) {
+    if (document_.Lossy() > 0) {
+      if (!prompter_.AskYesNo(LossyText(document_.Lossy()) + "\r\n\r\n" + Tr("strLossySave"), true)) return;
+      document_.AcceptLossy();
+    }
+    document_.SetUtf8(false);
+  } else {
+    const std::string held = editor_.SelLength() > 0 ? editor_.SelectedText() : editor_.Text();
+    // Text that is not UTF-8 is no UTF-8 misread; it stays as it is.
+    if (ClassifyUtf8(held) != Utf8Form::Utf8) return;
+    const FromUtf8 decoded = DecodeUtf8(held);
+    if (decoded.unrepresentable > 0 &&
+        !prompter_.AskYesNo(LossyText(decoded.unrepresentable) + "\r\n\r\n" + Tr("strLossySave"), true))
+      return;
+    RewriteWholeOrSelection(editor_, document_, [](std::string& text) { text = DecodeUtf8(text).bytes; });
+  }
+  encoding_ = EncodingState();
+  ShowEncoding();
+}
+
+void TextCommands::WinToUtf8() {
+  document_.SetUtf8(true);
+  ShowEncoding();
+}
+
+bool TextCommands::RepairMojibake(Ask ask) {
+  // A file read as UTF-8 that shows "?" may be Windows-1251 read as Latin-1:
+  // only the file as read can tell.
+  const MojibakeRepair repair = document_.LossyOriginal().empty()
+                                    ? FindMojibake(editor_.Text(), profile_.tables())
+                                    : FindLatinMojibake(document_.LossyOriginal());
+  if (repair.kind == Mojibake::None) return false;
+  if (ask == Ask::Yes) {
+    const std::string firstLine = repair.repaired.substr(0, repair.repaired.find_first_of("\r\n"));
+    const QString question = Tr("strMojibake") + "\r\n\r\n" + BytesToQString(firstLine.substr(0, 200)) +
+                             "\r\n\r\n" + Tr("strMojibakeAsk");
+    if (!prompter_.AskYesNo(question, false)) return true;
+  }
+  BeginTransform(editor_);
+  editor_.SelectAll();
+  editor_.ReplaceSelection(repair.repaired, UndoMode::Skip);
+  editor_.Select(0, 0);
+  EndTransform(editor_);
+  document_.AcceptLossy();
+  return true;
 }
 
 }  // namespace plumex

@@ -29,6 +29,16 @@ class TextCommands {
   void DetectOnLoad();
   void Detect();
   void Transliterate(TranslitTable TranslitTables::*table);
+  // UTF-8 and Windows-1251: a UTF-8 document is written as Windows-1251 from
+  // now on; otherwise the text (or the selection) is UTF-8 read as
+  // Windows-1251, and is decoded.
+  void Utf8ToWin();
+  // The document is written as UTF-8 from now on; the view stays.
+  void WinToUtf8();
+  // Undoes the damage of a wrong reading; with Ask::Yes only after the
+  // question that shows the repaired first line. Whether it found any.
+  enum class Ask { No, Yes };
+  bool RepairMojibake(Ask ask);
   void RepairLayout(LayoutAction which);
   // Typed in at the caret like a key of the user's, unless the text is
   // read-only.

@@ -1,7 +1,9 @@
 #include "commands/document.h"
 
 #include <filesystem>
+#include <utility>
 
+#include "convert/utf8.h"
 #include "convert/win1251.h"
 #include "language/language_table.h"
 #include "platform/file_io.h"
@@ -36,6 +38,8 @@ void Document::StartUntitled() {
   state_.Folder = WithSlash(settings_.RestoreLastPath ? settings_.LastPath : DesktopFolder());
   untitledWritten_.clear();
   justSaved_ = false;
+  utf8_ = utf8Mark_ = false;
+  AcceptLossy();
 }
 
 void Document::StartNamed(const std::string& folder, const std::string& fileName) {
@@ -44,6 +48,8 @@ void Document::StartNamed(const std::string& folder, const std::string& fileName
   state_.Modified = false;
   state_.AutoSaveHeld = false;
   state_.Untitled = false;
+  utf8_ = utf8Mark_ = false;
+  AcceptLossy();
 }
 
 void Document::SetName(const std::string& path) {
@@ -54,7 +60,17 @@ void Document::SetName(const std::string& path) {
 
 bool Document::Load(const std::string& path) {
   const auto limit = static_cast<std::size_t>(maxCharacters_);
-  ReadResult read = ReadFileBytes(path, 2 * limit);
+  ReadResult read = ReadFileBytes(path, 4 * limit);
+  // A UTF-8 file is read as what it is, whatever IsDirectConvert says.
+  const bool utf8 = read.status && settings_.IsAutoDetect && ClassifyUtf8(read.bytes) == Utf8Form::Utf8;
+  const bool mark = utf8 && std::string_view(read.bytes).starts_with(kUtf8Bom);
+  std::string original;
+  std::size_t lossy = 0;
+  if (utf8) {
+    FromUtf8 decoded = DecodeUtf8(std::string_view(read.bytes).substr(mark ? kUtf8Bom.size() : 0));
+    lossy = decoded.unrepresentable;
+    original = std::exchange(read.bytes, std::move(decoded.bytes));
+  }
   if (read.status && CharactersOf(read.bytes) > limit)
     read.status = {false, "\"" + path + "\": " + Said("strTooLarge1") + " " +
                               std::to_string(maxCharacters_) + " " + Said("strTooLarge2")};
@@ -64,6 +80,10 @@ bool Document::Load(const std::string& path) {
   }
   SetName(path);
   untitledWritten_.clear();
+  utf8_ = utf8;
+  utf8Mark_ = mark;
+  lossy_ = lossy;
+  original_ = lossy > 0 ? std::move(original) : std::string();
   editor_.Load(read.bytes);
   state_.Format = settings_.IsDetectFormat && editor_.TextRange(0, 4) == ".LOG" ? DocumentFormat::Log
                                                                               : DocumentFormat::Plain;
@@ -121,7 +141,7 @@ bool Document::ForeignUntitledFile() const {
 
 IoStatus Document::WriteInPlace() {
   saving_ = true;
-  IoStatus written = WriteFileAtomically(Path(), editor_.Text());
+  IoStatus written = WriteFileAtomically(Path(), FileBytes(editor_.Text()));
   saving_ = false;
   if (written) {
     if (state_.Untitled) untitledWritten_ = Path();
@@ -132,6 +152,11 @@ IoStatus Document::WriteInPlace() {
 
 bool Document::Save(SaveMode mode) {
   if (saving_) return false;
+  // Written over its own file, a text that shows "?" would lose characters.
+  if (lossy_ > 0) {
+    if (mode == SaveMode::Interactive) dialogs_.ShowError(LossyReason());
+    return false;
+  }
   if (ForeignUntitledFile()) return mode == SaveMode::Interactive && SaveAs();
   const IoStatus written = WriteInPlace();
   if (written) return true;
@@ -162,12 +187,14 @@ bool Document::SaveAs() {
     // The question is asked about the name that will really be written.
     const std::string path = WithDefaultExtension(chosen);
     if (settings_.IsConfirmSaveAs && FileExists(path) && !dialogs_.ConfirmOverwrite(path)) continue;
+    if (lossy_ > 0 && !dialogs_.ConfirmLossySave(lossy_)) return false;
     saving_ = true;
-    const bool ok = Write(path, editor_.Text(), SaveMode::Interactive);
+    const bool ok = Write(path, FileBytes(editor_.Text()), SaveMode::Interactive);
     saving_ = false;
     if (!ok) return false;
     SetName(path);
     state_.Untitled = false;
+    AcceptLossy();
     MarkSaved();
     return true;
   }
@@ -178,13 +205,35 @@ void Document::SaveSelectionAs() {
   if (chosen.empty()) return;
   const std::string path = WithDefaultExtension(chosen);
   if (settings_.IsConfirmSaveAs && FileExists(path) && !dialogs_.ConfirmOverwrite(path)) return;
+  if (lossy_ > 0 && !dialogs_.ConfirmLossySave(lossy_)) return;
   std::string text = editor_.SelectedText();
   // Every line of the selection ends with a line break, the last one too.
   const std::string_view lineBreak = LineBreakBytes(editor_.LineBreakStyle());
   if (!text.empty() && !std::string_view(text).ends_with(lineBreak)) text += lineBreak;
   // Written over the document's own file, the text on screen is no longer
   // what the file holds.
-  if (Write(path, text, SaveMode::Interactive) && path == Path()) Edited();
+  if (Write(path, FileBytes(std::move(text)), SaveMode::Interactive) && path == Path()) Edited();
+}
+
+std::string Document::FileBytes(std::string text) const {
+  if (!utf8_) return text;
+  return (utf8Mark_ ? std::string(kUtf8Bom) : std::string()) + EncodeUtf8(text);
+}
+
+std::string Document::LossyReason() const {
+  return std::to_string(lossy_) + " " + Said("strLossy1") + "\r\n" + Said("strLossy2");
+}
+
+void Document::SetUtf8(bool on) {
+  if (on == utf8_) return;
+  utf8_ = on;
+  utf8Mark_ = false;
+  justSaved_ = false;  // Save has the new form to write
+}
+
+void Document::AcceptLossy() {
+  lossy_ = 0;
+  original_.clear();
 }
 
 void Document::AutoSaveMinute(bool questionOnScreen) {
@@ -194,7 +243,7 @@ void Document::AutoSaveMinute(bool questionOnScreen) {
 }
 
 std::string Document::SaveOnFocusLoss() {
-  if (saving_ || !settings_.IsSaveFocus || editor_.ReadOnly() || (state_.Untitled && !state_.Modified) ||
+  if (saving_ || lossy_ > 0 || !settings_.IsSaveFocus || editor_.ReadOnly() || (state_.Untitled && !state_.Modified) ||
       ForeignUntitledFile())
     return {};
   const IoStatus written = WriteInPlace();

@@ -27,6 +27,8 @@ class DocumentDialogs {
   virtual std::string ChooseSavePath(const std::string& folder, const std::string& fileName) = 0;
   virtual bool ConfirmOverwrite(const std::string& path) = 0;
   virtual void ShowError(const std::string& message) = 0;
+  // Writing a text that shows "?" for `count` characters of its file.
+  virtual bool ConfirmLossySave(std::size_t count) = 0;
 };
 
 enum class SaveMode { Interactive, Silent };
@@ -43,6 +45,20 @@ class Document {
   std::string Path() const { return state_.Path(); }
   // Changed since the last save, or never saved: Save has work to do.
   bool Unsaved() const { return !justSaved_; }
+
+  // How the text is written: the bytes as they are, or encoded as UTF-8
+  // (a file read as UTF-8 keeps that form, and its byte-order mark).
+  bool Utf8() const { return utf8_; }
+  // Characters of the file Windows-1251 lacks, shown as "?"; while there are
+  // any, Save would lose them and is refused.
+  std::size_t Lossy() const { return lossy_; }
+  // The file as read, kept only while it cannot be held losslessly: a
+  // repair may still need it.
+  const std::string& LossyOriginal() const { return original_; }
+  // From now on the text is written in this form; what is shown stays.
+  void SetUtf8(bool on);
+  // The user accepted the "?" in the view: it is the text from now on.
+  void AcceptLossy();
 
   // A new empty text in the folder new texts start in.
   void StartUntitled();
@@ -92,6 +108,10 @@ class Document {
 
  private:
   bool Write(const std::string& path, const std::string& bytes, SaveMode mode);
+  // The text in the document's form: the bytes, or UTF-8 with its mark.
+  std::string FileBytes(std::string text) const;
+  // Save As over a lossy text asks first; false when the user said no.
+  std::string LossyReason() const;
   bool ForeignUntitledFile() const;
   // Writes the text to its own file and marks it saved when that worked.
   IoStatus WriteInPlace();
@@ -106,6 +126,10 @@ class Document {
   DocumentState state_;
   std::string untitledWritten_;  // the "Untitled.txt" this window saved
   std::string lastFocusSaveError_;
+  std::string original_;
+  std::size_t lossy_ = 0;
+  bool utf8_ = false;
+  bool utf8Mark_ = false;
   std::function<void()> saved_;
   int autoSaveMinutes_ = 0;
   bool justSaved_ = false;

@@ -219,6 +219,14 @@ constexpr LanguageText kEnglish[] = {
     // A file too big to open: the name, this, the limit, then the second text.
     {"strTooLarge1", "the file is larger than the editor's limit of"},
     {"strTooLarge2", "characters"},
+    // A UTF-8 file with characters Windows-1251 lacks: the count, then these.
+    {"strLossy1", "characters of this file are not in Windows-1251 and show as \"?\"."},
+    {"strLossy2", "The file stays unchanged: saving over it would lose them."},
+    {"strLossySave", "Write the text as shown, with \"?\" for them?"},
+    // Text damaged by a wrong reading: this, the repaired first line, the question.
+    {"strMojibake", "The text looks damaged by a wrong reading. Repaired, its first line reads:"},
+    {"strMojibakeAsk", "Repair it?"},
+    {"aRepairMojibake", "Repair Mojibake"},
 };
 
 }  // namespace

@@ -95,6 +95,9 @@ constexpr ActionRow kActions[] = {
     {DefExts, "actDefExts", "aDefExts", LanguageKey, "", NotBuilt},
     {ClearExts, "actClearExts", "aClearExts", LanguageKey, "", NotBuilt},
     {ClearRecent, "actClearRecent", "aClearRecent", LanguageKey, "Ctrl+Alt+F11"},
+    {Utf8ToWin, "actUtf8ToWin", "UTF-8 -> WIN-1251", Fixed, "", WaitsForReplaceAll},
+    {WinToUtf8, "actWinToUtf8", "WIN-1251 -> UTF-8", Fixed, "", WaitsForReplaceAll},
+    {RepairMojibake, "actRepairMojibake", "aRepairMojibake", LanguageKey, "", WaitsForReplaceAll},
 };
 
 static_assert(std::size(kActions) == static_cast<std::size_t>(ActionId::Count));

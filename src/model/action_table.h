@@ -23,6 +23,8 @@ enum class ActionId {
   LO_12, LO_21, LO_13, LO_31, LO_23, LO_32,
   Run, SendEMail, Settings, Help, History, Readme, HomePage, BugReport, About,
   DefExts, ClearExts, ClearRecent,
+  // Added after the stored 83, so hotkeys.ini keeps its lines.
+  Utf8ToWin, WinToUtf8, RepairMojibake,
   Count
 };
 

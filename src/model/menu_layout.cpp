@@ -31,8 +31,8 @@ constexpr MenuEntry kText[] = {A(WW), A(RO), kSep, S(MenuId::ConvertEncoding),
                                S(MenuId::CharactersCase), S(MenuId::RepairLayout)};
 constexpr MenuEntry kConvert[] = {A(DosToWin), A(KoiToWin), A(MacToWin), A(IsoToWin), kSep,
                                   A(WinToDos), A(WinToKoi), A(WinToMac), A(WinToIso), kSep,
-                                  A(ToTrans), A(FromTrans), kSep, A(ToRuslit), A(FromRuslit),
-                                  kSep, A(Detect)};
+                                  A(Utf8ToWin), A(WinToUtf8), kSep, A(ToTrans), A(FromTrans), kSep, A(ToRuslit), A(FromRuslit),
+                                  kSep, A(Detect), A(RepairMojibake)};
 constexpr MenuEntry kCase[] = {A(UpCase), A(LoCase), A(InvertCase), A(CapWords), kSep,
                                A(CaseCyc)};
 constexpr MenuEntry kLayout[] = {A(LO_12), A(LO_21), kSep, A(LO_13), A(LO_31), kSep,

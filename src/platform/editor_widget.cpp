@@ -227,6 +227,15 @@ EditorWidget::EditorWidget(QWidget* parent) : QWidget(parent), area_(new TextAre
   connect(area_, &QPlainTextEdit::updateRequest, this, &EditorWidget::HighlightVisibleLinks);
 }
 
+EditorWidget::~EditorWidget() {
+  // The area goes first: what it sends while it goes (a focus change, a
+  // last repaint) must not reach this half-destroyed widget.
+  disconnect(area_, nullptr, this, nullptr);
+  disconnect(area_->document(), nullptr, this, nullptr);
+  disconnect(area_->verticalScrollBar(), nullptr, this, nullptr);
+  delete area_;
+}
+
 void EditorWidget::SetKeyRules(std::function<bool(const QKeyEvent&)> boundToAction,
                                std::function<bool()> locked) {
   boundToAction_ = std::move(boundToAction);

@@ -24,6 +24,7 @@ class EditorWidget : public QWidget, public Editor {
   static constexpr int kMaxLength = 16777215;
 
   explicit EditorWidget(QWidget* parent = nullptr);
+  ~EditorWidget() override;
 
   std::string Text() const override;
   void Load(std::string_view bytes) override;

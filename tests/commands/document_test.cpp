@@ -37,6 +37,7 @@ struct FakeDialogs : DocumentDialogs {
   std::string ChooseSavePath(const std::string&, const std::string&) override { return Reply("save as"); }
   bool ConfirmOverwrite(const std::string& path) override { return Reply(path) == "Yes"; }
   void ShowError(const std::string& message) override { errors.push_back(message); }
+  bool ConfirmLossySave(std::size_t) override { return Reply("lossy") == "Yes"; }
 };
 
 class DocumentTest : public ::testing::Test {

@@ -28,6 +28,7 @@ struct NoDialogs : DocumentDialogs {
   std::string ChooseSavePath(const std::string&, const std::string&) override { return {}; }
   bool ConfirmOverwrite(const std::string&) override { return false; }
   void ShowError(const std::string&) override {}
+  bool ConfirmLossySave(std::size_t) override { return false; }
 };
 
 struct Window {

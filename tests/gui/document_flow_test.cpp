@@ -148,11 +148,7 @@ TEST_F(DocumentFlow, StatusPanesAndActionsFollowTheCaretAndReadOnlyModeAndTheFil
   EXPECT_FALSE(FileExists(w.document().Path()));
 }
 
-// Disabled: the window then aborts as it is destroyed (in a Debug build;
-// "plumex /p FILE" exits 134 too). ~QWidget takes the focus from the text
-// area after ~EditorWidget has run, and the area's updateRequest still calls
-// EditorWidget::HighlightVisibleLinks.
-TEST_F(DocumentFlow, DISABLED_PrintingWithoutAPrinterFailsAndCloses) {
+TEST_F(DocumentFlow, PrintingWithoutAPrinterFailsAndCloses) {
   if (!QPrinterInfo::defaultPrinterName().isEmpty()) GTEST_SKIP() << "a printer would print";
   MainWindow& w = Open("to paper", {"/p"});
   EXPECT_FALSE(w.isVisible());

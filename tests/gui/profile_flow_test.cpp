@@ -103,11 +103,7 @@ TEST_F(RecentFlow, TheCaretComesBackWhenAskedAndAVanishedFileStaysListedAndSaysW
   EXPECT_EQ(Items().size(), 1);
 }
 
-// Disabled: the open file comes straight back. Every action now ends with a
-// refresh of the status bar (MainWindow::ConnectActions), which remembers the
-// caret of the open file and so adds it to the list Clear Recent emptied;
-// recent.ini then keeps it.
-TEST_F(RecentFlow, DISABLED_ClearRecentEmptiesTheMenuAndTheFile) {
+TEST_F(RecentFlow, ClearRecentEmptiesTheMenuAndTheFile) {
   MainWindow& w = Open("x");
   Run(ActionId::ClearRecent);
   EXPECT_FALSE(w.menu(MenuId::Recent)->isEnabled());

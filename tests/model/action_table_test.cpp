@@ -12,12 +12,14 @@ namespace plumex {
 namespace {
 
 TEST(ActionTable, RowsStandInFileOrderWithTheirCaptions) {
-  ASSERT_EQ(Actions().size(), 83u);
+  // The 83 of hotkeys.ini's first lines, then the later ones after them.
+  ASSERT_EQ(Actions().size(), 86u);
   EXPECT_STREQ(Actions()[0].name, "actNew");
   EXPECT_STREQ(Actions()[0].defaultKey, "Ctrl+N");
   EXPECT_STREQ(Actions()[7].name, "actQPrint");
   EXPECT_STREQ(Actions()[7].defaultKey, "");
   EXPECT_STREQ(Actions()[82].name, "actClearRecent");
+  EXPECT_STREQ(Actions()[83].name, "actUtf8ToWin");
   EXPECT_EQ(FindAction("actDetect")->id, ActionId::Detect);
   EXPECT_EQ(FindAction("actNope"), nullptr);
 
