@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QMenu>
 
+#include "app/document_dialogs.h"
 #include "app/status_bar.h"
 #include "app/status_presenter.h"
 #include "app/text_commands.h"
@@ -12,6 +13,7 @@
 #include "commands/document.h"
 #include "commands/profile.h"
 #include "commands/status_texts.h"
+#include "language/qt_language.h"
 #include "platform/editor_widget.h"
 #include "platform/file_io.h"
 #include "platform/instance_launcher.h"
@@ -32,6 +34,11 @@ bool FileCommands::Load(const QString& path) {
     p_.editor.ShowCaret(Editor::Reveal::Centered);
   }
   if (HasReadOnlyAttribute(p_.document.Path())) SetReadOnlyMode(true);
+  // Nothing is lost without the user being told first.
+  if (const std::size_t lost = p_.document.Lossy(); lost > 0) {
+    SetReadOnlyMode(true);
+    p_.status.ShowInfo(" " + LossyText(lost) + ' ' + Tr("strLossy2"));
+  }
   p_.status.RefreshTitle();
   p_.status.RefreshSize();
   return true;

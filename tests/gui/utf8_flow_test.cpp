@@ -1,0 +1,76 @@
+// UTF-8 files through the real window: read as their Cyrillic, written back
+// as UTF-8, and never quietly lossy.
+#include <QAction>
+#include <QKeyEvent>
+
+#include "commands/document.h"
+#include "gui/window_fixture.h"
+
+namespace plumex::test {
+namespace {
+
+using Utf8Flow = WindowTest;
+
+const std::string kPrivet = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";  // Привет in UTF-8
+
+TEST_F(Utf8Flow, OpensAsCyrillicAndSavesTheSameBytesWithOrWithoutItsMark) {
+  for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+    const std::string file = mark + std::string(2000, 'a') + "\r\n" + kPrivet + "\r\n";
+    MainWindow& w = Open(file);
+    EXPECT_EQ(editor().TextRange(2001, 2007), "\xCF\xF0\xE8\xE2\xE5\xF2");
+    EXPECT_EQ(w.statusPanes()->encoding()->text(), "UTF-8");
+    EXPECT_FALSE(w.document().Modified());
+    Type("x");  // an edit, then the unedited text again
+    Key(Qt::Key_Backspace);
+    Run(ActionId::Save);
+    EXPECT_EQ(ReadRaw(path()), file) << mark.size();
+    editor().Select(0, 0);
+    QKeyEvent ya(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("\xD0\xAF"));  // Я
+    QApplication::sendEvent(area(), &ya);
+    Run(ActionId::Save);
+    EXPECT_EQ(ReadRaw(path()), mark + "\xD0\xAF" + file.substr(mark.size()));
+    Restart();
+  }
+}
+
+TEST_F(Utf8Flow, CharactersWindows1251LacksKeepTheFileUntilTheUserAgrees) {
+  const std::string file = kPrivet + " \xE2\x86\x92 ok\n";  // an arrow
+  MainWindow& w = Open(file);
+  EXPECT_TRUE(editor().ReadOnly());
+  EXPECT_TRUE(Info().contains("1 characters"));
+  EXPECT_EQ(editor().Text(), "\xCF\xF0\xE8\xE2\xE5\xF2 ? ok\n");
+  Run(ActionId::Save);
+  EXPECT_EQ(ReadRaw(path()), file);
+  EXPECT_EQ(prompter.errors.size(), 1);
+  const std::string copy = files / "copy.txt";
+  prompter.saveChoices = {QString::fromStdString(copy), QString::fromStdString(copy)};
+  Run(ActionId::SaveAs);  // the question answered No
+  EXPECT_FALSE(FileExists(copy));
+  prompter.yesNo = {true};
+  Run(ActionId::SaveAs);
+  EXPECT_EQ(ReadRaw(copy), kPrivet + " ? ok\n");
+  EXPECT_EQ(w.document().Lossy(), 0u);
+}
+
+TEST_F(Utf8Flow, ConversionsChangeTheFormAndMojibakeIsRepaired) {
+  MainWindow& w = Open("\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0!\r\n");  // Windows-1251
+  EXPECT_NE(w.statusPanes()->encoding()->text(), "UTF-8");
+  Run(ActionId::WinToUtf8);
+  Run(ActionId::Save);
+  EXPECT_EQ(ReadRaw(path()), kPrivet + ", \xD0\xBC\xD0\xB8\xD1\x80!\r\n");
+  Run(ActionId::Utf8ToWin);
+  Run(ActionId::Save);
+  EXPECT_EQ(ReadRaw(path()), "\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0!\r\n");
+  Restart();
+
+  WriteSettings("[AUTODETECT]\r\nIsAutoDetect=0\r\n");  // UTF-8 held as its bytes
+  Open(kPrivet + ", \xD0\xBC\xD0\xB8\xD1\x80! \xD0\x9A\xD0\xB0\xD0\xBA \xD0\xB4\xD0\xB5\xD0\xBB\xD0\xB0?\r\n");
+  prompter.yesNo = {true};
+  Run(ActionId::Detect);
+  ASSERT_FALSE(prompter.questions.isEmpty());
+  EXPECT_TRUE(prompter.questions.last().contains(QString::fromUtf8("Привет, мир!")));
+  EXPECT_EQ(editor().Text(), "\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0! \xCA\xE0\xEA \xE4\xE5\xEB\xE0?\r\n");
+}
+
+}  // namespace
+}  // namespace plumex::test
