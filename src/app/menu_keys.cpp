@@ -1,7 +1,5 @@
 #include "app/menu_keys.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QShortcut>
@@ -32,12 +30,9 @@ MenuKeys::MenuKeys(QMenuBar& bar) : QObject(&bar), bar_(bar), f10_(new QShortcut
 void MenuKeys::SetF10Free(bool free) { f10_->setEnabled(free); }
 
 void MenuKeys::FocusBar() {
-  // The bar enters its keyboard mode on a lone Alt, as if the user pressed one.
-  QWidget* focus = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : bar_.window();
-  QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
-  QApplication::sendEvent(focus, &press);
-  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-  QApplication::sendEvent(focus, &release);
+  // The first menu opens; Esc closes it and leaves the bar in its keyboard
+  // mode, a second Esc gives the focus back to the text.
+  if (!bar_.actions().isEmpty()) bar_.setActiveAction(bar_.actions().first());
 }
 
 }  // namespace plumex

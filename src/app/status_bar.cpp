@@ -24,10 +24,15 @@ StatusPane::StatusPane(int width, QWidget* parent) : QLabel(parent) {
 QSize StatusPane::minimumSizeHint() const { return {minimumWidth(), QLabel::minimumSizeHint().height()}; }
 
 void StatusPane::paintEvent(QPaintEvent* event) {
+  // A fixed pane is sized for what it shows; only the free one cuts short.
+  if (sizePolicy().horizontalPolicy() == QSizePolicy::Fixed) {
+    QLabel::paintEvent(event);
+    return;
+  }
   QFrame::paintEvent(event);
   QPainter painter(this);
   painter.setPen(palette().color(foregroundRole()));
-  const QRect room = contentsRect().adjusted(margin() + 2, 0, -margin() - 2, 0);
+  const QRect room = contentsRect().adjusted(2, 0, 0, 0);
   painter.drawText(room, static_cast<int>(alignment()), fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
 }
 
