@@ -9,6 +9,8 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "commands/document.h"
+#include "convert/utf8.h"
 #include "platform/editor_widget.h"
 #include "platform/file_io.h"
 #include "russian_like_text.h"
@@ -38,6 +40,33 @@ void BM_OpenIntoEditor16MB(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kSize));
 }
 BENCHMARK(BM_OpenIntoEditor16MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Opening as the window does, with the form decided on the way: the same
+// 16 MB of text as Windows-1251 (arg 0) and as UTF-8 (arg 1).
+struct SilentDialogs : plumex::DocumentDialogs {
+  plumex::Answer AskSaveChanges() override { return plumex::Answer::No; }
+  plumex::Answer AskSaveOnClose(const std::string&) override { return plumex::Answer::No; }
+  std::string ChooseSavePath(const std::string&, const std::string&) override { return {}; }
+  bool ConfirmOverwrite(const std::string&) override { return false; }
+  void ShowError(const std::string&) override {}
+  bool ConfirmLossySave(std::size_t) override { return false; }
+};
+
+void BM_DocumentOpen16MB(benchmark::State& state) {
+  const std::string text = plumex::bench::RussianLikeText(kSize);
+  const std::string path = TempFile(state.range(0) == 0 ? text : plumex::EncodeUtf8(text));
+  plumex::EditorWidget editor;
+  editor.resize(800, 600);
+  const plumex::Settings settings;
+  SilentDialogs dialogs;
+  plumex::Document document(editor, settings, dialogs, plumex::EditorWidget::kMaxLength);
+  for (auto _ : state) {
+    if (!document.Load(path)) state.SkipWithError("open failed");
+    benchmark::DoNotOptimize(editor.Length());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kSize));
+}
+BENCHMARK(BM_DocumentOpen16MB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_SaveFromEditor16MB(benchmark::State& state) {
   const std::string bytes = plumex::bench::RussianLikeText(kSize);

@@ -1,7 +1,6 @@
 #include "commands/document.h"
 
 #include <filesystem>
-#include <utility>
 
 #include "convert/utf8.h"
 #include "convert/win1251.h"
@@ -67,9 +66,11 @@ bool Document::Load(const std::string& path) {
   std::string original;
   std::size_t lossy = 0;
   if (utf8) {
-    FromUtf8 decoded = DecodeUtf8(std::string_view(read.bytes).substr(mark ? kUtf8Bom.size() : 0));
-    lossy = decoded.unrepresentable;
-    original = std::exchange(read.bytes, std::move(decoded.bytes));
+    if (mark) read.bytes.erase(0, kUtf8Bom.size());
+    lossy = DecodeUtf8InPlace(read.bytes);
+    // A file that cannot be held losslessly is kept as read, for a repair
+    // that may need it; reading it again spares every other file the copy.
+    if (lossy > 0) original = ReadFileBytes(path, 4 * limit).bytes;
   }
   if (read.status && CharactersOf(read.bytes) > limit)
     read.status = {false, "\"" + path + "\": " + Said("strTooLarge1") + " " +
@@ -83,7 +84,7 @@ bool Document::Load(const std::string& path) {
   utf8_ = utf8;
   utf8Mark_ = mark;
   lossy_ = lossy;
-  original_ = lossy > 0 ? std::move(original) : std::string();
+  original_ = std::move(original);
   editor_.Load(read.bytes);
   state_.Format = settings_.IsDetectFormat && editor_.TextRange(0, 4) == ".LOG" ? DocumentFormat::Log
                                                                               : DocumentFormat::Plain;

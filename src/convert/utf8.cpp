@@ -169,6 +169,29 @@ FromUtf8 DecodeUtf8(std::string_view utf8) {
   return result;
 }
 
+std::size_t DecodeUtf8InPlace(std::string& text) {
+  const std::array<std::int16_t, 0x800>& two_byte_chars = TwoByteChars();
+  std::size_t unrepresentable = 0;
+  // Each character's byte lands at or before where its sequence began, so
+  // the text is rewritten as it is read, with no second buffer to touch.
+  char* out = text.data();
+  const unsigned char* const begin = Begin(text);
+  Walk(
+      begin, begin + text.size(),
+      [&out](const unsigned char* ascii, std::size_t n) {
+        std::memmove(out, ascii, n);
+        out += n;
+      },
+      [&](const unsigned char* sequence, std::size_t length) {
+        const int byte = length == 0 ? -1 : Win1251Of(sequence, length, two_byte_chars);
+        if (byte < 0) ++unrepresentable;
+        *out++ = byte < 0 ? '?' : static_cast<char>(byte);
+        return true;
+      });
+  text.resize(static_cast<std::size_t>(out - text.data()));
+  return unrepresentable;
+}
+
 std::string Utf8Of(char16_t ch) {
   if (ch < 0x80) return std::string(1, static_cast<char>(ch));
   if (ch < 0x800) return {static_cast<char>(0xC0 | (ch >> 6)), static_cast<char>(0x80 | (ch & 0x3F))};

@@ -29,6 +29,10 @@ struct FromUtf8 {
 // sequence, which keeps the function safe on any input.
 FromUtf8 DecodeUtf8(std::string_view utf8);
 
+// DecodeUtf8 over the text itself, which shrinks to the result; returns
+// the count of characters that became '?'.
+std::size_t DecodeUtf8InPlace(std::string& text);
+
 // Windows-1251 to UTF-8; every byte has a character, so nothing is lost.
 std::string EncodeUtf8(std::string_view bytes);
 
