@@ -351,7 +351,7 @@ bool MainWindow::TextLocked() const { return finder_ != nullptr && finder_->Repl
 EditorFacts MainWindow::Facts() const {
   const LanguageChange& language = profile_.language();
   return {
-      .selection = editor_->SelLength() > 0 && !TransformBusy(),
+      .selection = editor_->SelLength() > 0 && !editor_->TransformBusy(),
       .readOnly = editor_->ReadOnly(),
       .undoStep = editor_->CanUndo(),
       .redoStep = editor_->CanRedo(),

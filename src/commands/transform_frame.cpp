@@ -3,23 +3,16 @@
 #include "convert/word_breaks.h"
 
 namespace plumex {
-namespace {
-
-// One flag per process, not a counter: the outer frame of a nested pair
-// does not wait for the inner one to clear it.
-bool transform_busy = false;
-
-}  // namespace
-
-bool TransformBusy() { return transform_busy; }
 
 void BeginTransform(Editor& editor) {
   editor.BeginUpdate();
-  transform_busy = true;
+  // A flag, not a counter: the outer frame of a nested pair does not wait
+  // for the inner one to clear it.
+  editor.SetTransformBusy(true);
 }
 
 void EndTransform(Editor& editor) {
-  transform_busy = false;
+  editor.SetTransformBusy(false);
   editor.EndUpdate();
 }
 

@@ -15,9 +15,6 @@
 
 namespace plumex {
 
-// True while a frame is open; selection-dependent commands stay disabled.
-bool TransformBusy();
-
 // Suspends repainting (nested frames resume it only at the outermost end).
 void BeginTransform(Editor& editor);
 // Clears TransformBusy, even inside an outer frame, and resumes repainting.

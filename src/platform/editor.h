@@ -99,6 +99,14 @@ class Editor {
   // Font size in points, at least 1.
   virtual int FontSize() const = 0;
   virtual void SetFontSize(int points) = 0;
+
+  // True while a rewrite of the text is under way (the transform frame is
+  // open): commands that need a selection stay disabled meanwhile.
+  bool TransformBusy() const { return transformBusy_; }
+  void SetTransformBusy(bool on) { transformBusy_ = on; }
+
+ private:
+  bool transformBusy_ = false;
 };
 
 }  // namespace plumex

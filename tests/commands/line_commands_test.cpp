@@ -29,7 +29,7 @@ TEST(DeleteLine, RemovesTheCaretsLineWithItsOwnBreakAsOneUndoableStep) {
     EXPECT_EQ(editor.Text(), c.after) << c.text << " @" << c.caret;
     EXPECT_EQ(std::pair(editor.SelStart(), editor.SelLength()), std::pair(c.caretAfter, 0)) << c.text << " @" << c.caret;
     EXPECT_EQ(std::pair(changes > 0, editor.CanUndo()), std::pair(changed, changed)) << "one step undo can take back";
-    EXPECT_FALSE(TransformBusy());
+    EXPECT_FALSE(editor.TransformBusy());
     EXPECT_EQ(editor.UpdateDepth(), 0);
   }
 }

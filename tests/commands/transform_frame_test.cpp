@@ -43,7 +43,7 @@ struct Window {
   }
   // The frame is closed and the caret sits at `caret` with nothing selected.
   void ExpectDoneAt(int caret) const {
-    EXPECT_EQ(std::tuple(TransformBusy(), editor.UpdateDepth(), editor.Caret(), editor.SelLength()),
+    EXPECT_EQ(std::tuple(editor.TransformBusy(), editor.UpdateDepth(), editor.Caret(), editor.SelLength()),
               std::tuple(false, 0, caret, 0));
   }
 
@@ -118,7 +118,7 @@ TEST(SelectionRewrite, NeedsAWritableDocumentAndASelection) {
   // Full-screen mode re-applies its margins inside the frame and leaves the caret at 0.
   w.editor.SelectAll();
   EXPECT_TRUE(w.ChangeCase(CaseChange::Capitalize, [&] {
-    EXPECT_TRUE(TransformBusy() && w.editor.UpdateDepth() == 1);
+    EXPECT_TRUE(w.editor.TransformBusy() && w.editor.UpdateDepth() == 1);
     w.editor.Select(0, 0);
   }));
   EXPECT_EQ(w.editor.Text(), W("Один X Три"));
@@ -151,7 +151,7 @@ TEST(TransformFrame, BusyIsAFlagWhileRepaintingNests) {
   BeginTransform(editor);
   BeginTransform(editor);
   EndTransform(editor);
-  EXPECT_EQ(std::pair(TransformBusy(), editor.Repaints()), std::pair(false, 0)) << "the outer frame holds the repaint";
+  EXPECT_EQ(std::pair(editor.TransformBusy(), editor.Repaints()), std::pair(false, 0)) << "the outer frame holds the repaint";
   editor.Select(1, 3);
   EndTransformCollapsed(editor);
   EXPECT_EQ(std::tuple(editor.Repaints(), editor.Caret(), editor.SelLength()), std::tuple(1, 3, 0));
