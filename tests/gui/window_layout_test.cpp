@@ -1,0 +1,55 @@
+// The window's size and focus as the user left them: panes that cannot widen
+// it, sizes brought onto the screen, the settings dialog's own size, and the
+// keys back after one of our boxes closes.
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/settings_dialog.h"
+#include "commands/go_to_dialog.h"
+#include "gui/window_fixture.h"
+
+namespace plumex::test {
+namespace {
+
+using WindowLayout = WindowTest;
+
+TEST_F(WindowLayout, PaneTextsNeverWidenTheWindowAndAStoredSizeComesOntoTheScreen) {
+  WriteSettings("EditorWidth=99999\r\nEditorHeight=99999\r\nEditorLeft=-5000\r\nEditorTop=-5000\r\nIsSavePosition=1\r\n");
+  MainWindow& w = Open("x");
+  const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_LE(w.width(), room.width());
+  EXPECT_LE(w.height(), room.height());
+  const int least = w.minimumSizeHint().width();
+  w.statusPanes()->info()->setText(QString(3000, QLatin1Char('W')));
+  QApplication::processEvents();
+  EXPECT_EQ(w.minimumSizeHint().width(), least);
+  EXPECT_LT(least, 700);
+  w.resize(least, w.height());
+  EXPECT_EQ(w.width(), least);
+}
+
+TEST_F(WindowLayout, TheSettingsDialogKeepsItsStoredSizeUnderEnglish) {
+  WriteSettings("SetsWidth=720\r\nSetsHeight=480\r\n");
+  MainWindow& w = Open("x");
+  EXPECT_EQ(w.settingsDialog()->size(), QSize(720, 480));
+  w.action(ActionId::Settings)->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(w.settingsDialog()->size(), QSize(720, 480));
+  w.settingsDialog()->reject();
+  EXPECT_EQ(w.settings().SetsWidth, 720);
+}
+
+TEST_F(WindowLayout, KeysWorkAgainWhenOneOfOurBoxesCloses) {
+  MainWindow& w = Open("abc");
+  auto* goTo = w.findChild<GoToDialog*>();
+  ASSERT_NE(goTo, nullptr);
+  w.action(ActionId::GoTo)->trigger();
+  QApplication::processEvents();
+  goTo->reject();
+  QTest::qWait(20);
+  EXPECT_EQ(QApplication::activeWindow(), &w);
+  EXPECT_EQ(QApplication::focusWidget(), area());
+}
+
+}  // namespace
+}  // namespace plumex::test
