@@ -29,6 +29,13 @@ std::size_t InputBytes::Read(char* buffer, std::size_t size) {
   return static_cast<std::size_t>(stream_->gcount());
 }
 
+std::string ReadAllBytes(InputBytes& input) {
+  std::string bytes;
+  std::vector<char> chunk(kChunkSize);
+  while (const std::size_t got = input.Read(chunk.data(), chunk.size())) bytes.append(chunk.data(), got);
+  return bytes;
+}
+
 void WriteBytes(std::ostream& out, std::string_view bytes) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (!out) throw FileError("cannot write the output");

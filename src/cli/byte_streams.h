@@ -27,6 +27,9 @@ class InputBytes {
   std::istream* stream_;
 };
 
+// The rest of the input, held whole.
+std::string ReadAllBytes(InputBytes& input);
+
 // Both throw a FileError when the output does not take the bytes.
 void WriteBytes(std::ostream& out, std::string_view bytes);
 void FinishOutput(std::ostream& out);

@@ -37,5 +37,6 @@ int RunUntranslit(Arguments arguments, const ToolContext& context);
 int RunRuslit(Arguments arguments, const ToolContext& context);
 int RunUnruslit(Arguments arguments, const ToolContext& context);
 int RunLayout(Arguments arguments, const ToolContext& context);
+int RunRepair(Arguments arguments, const ToolContext& context);
 
 }  // namespace plumex

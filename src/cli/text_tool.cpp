@@ -20,7 +20,8 @@ std::string HelpText() {
   std::string text =
       "Usage: plumex-text COMMAND [ARGUMENTS]\n"
       "Plumex's Cyrillic tools for the shell. Output goes to standard output; a missing\n"
-      "FILE, or \"-\", means standard input. CODE is one of WIN, DOS, KOI, MAC, ISO.\n"
+      "FILE, or \"-\", means standard input. CODE is one of WIN, DOS, KOI, MAC, ISO and\n"
+      "UTF8.\n"
       "The tables come from your Plumex settings file, translit.ini and ruslit.ini\n"
       "when they exist (the editor's built-in ones otherwise); none of them is written.\n\n";
   for (const Subcommand& command : Subcommands())
@@ -29,7 +30,8 @@ std::string HelpText() {
   return text +
          "  plumex-text --help | --version\n      show this text, or the version of Plumex\n"
          "\nExit status: 0 done, 1 a file could not be read or written (or memory ran out),\n"
-         "2 bad arguments.\n";
+         "2 bad arguments, 3 repair found nothing to repair (and wrote the input as it\n"
+         "was), 4 convert met characters Windows-1251 lacks (and wrote nothing).\n";
 }
 
 int Answer(std::ostream& out, const std::string& text) {

@@ -8,6 +8,8 @@ namespace plumex {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFileError = 1;
 inline constexpr int kExitUsageError = 2;
+inline constexpr int kExitNothingToRepair = 3;
+inline constexpr int kExitLossy = 4;
 
 class ToolFailure : public std::runtime_error {
  public:

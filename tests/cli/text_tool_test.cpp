@@ -12,6 +12,7 @@
 #include "commands/layout_repair.h"
 #include "config/conversion_settings.h"
 #include "convert/translit.h"
+#include "convert/utf8.h"
 #include "convert/win1251.h"
 #include "model/command_line.h"
 #include "platform/system_facts.h"
@@ -28,6 +29,14 @@ namespace fs = std::filesystem;
 struct ToolResult { int status; std::string out, err; };
 
 std::string W(std::string_view utf8) { return Utf8ToWin1251(utf8); }
+std::string U(std::string_view win) { return Win1251ToUtf8(win); }
+// Windows-1251 read as Latin-1 and saved as UTF-8.
+std::string Latin(std::string_view win) {
+  std::string utf8;
+  for (unsigned char b : win) utf8 += Utf8Of(b);
+  return utf8;
+}
+const std::string kBom(kUtf8Bom);
 long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
 
 const std::string kProse = W(
@@ -75,6 +84,13 @@ TEST_F(TextTool, EveryCommandOnAFileAndOnStandardInput) {
       {{"convert", "--from", "KOI", "--to", "WIN"}, In(EncodingCode::KOI), kProse},
       {{"convert", "--to=dos", "--from=Win"}, kProse, In(EncodingCode::DOS)},
       {{"convert", "--auto"}, In(EncodingCode::ISO), kProse},
+      {{"convert", "--from", "UTF8", "--to", "KOI"}, kBom + U(kProse), In(EncodingCode::KOI)},
+      {{"convert", "--from=dos", "--to=utf8"}, In(EncodingCode::DOS), U(kProse)},
+      {{"convert", "--auto"}, std::string(4096, 'x') + U(kProse), std::string(4096, 'x') + kProse},
+      // Mojibake, repaired in the input's form: UTF-8 read as WIN, WIN read as Latin-1, UTF-8 read as KOI.
+      {{"repair"}, kBom + U(U(kProse)), kBom + U(kProse)},
+      {{"repair"}, Latin(kProse), U(kProse)},
+      {{"repair"}, defaults_.Conversion(EncodingCode::KOI, EncodingCode::WIN).Apply(U(kProse)), kProse},
   };
   for (const auto& c : cases) {
     const std::string path = File("it's a \"file\".txt", c.input);
@@ -102,12 +118,19 @@ TEST_F(TextTool, DetectNamesEachFileOrStandardInputAndGoesOnPastUnreadableOnes) 
     EXPECT_EQ(Run(arguments, In(EncodingCode::DOS)).out, "-\tDOS\n");
   const std::string late = std::string(1024, 'x') + In(EncodingCode::KOI);  // after the bytes detection reads
   EXPECT_EQ(Run({"detect"}, late).out + Run({"convert", "--auto"}, late).out, "-\tWIN\n" + late);
+  const std::string spoilt = std::string(2 * kChunkSize, 'x') + U(kProse) + "\xFF";  // UTF-8 up to its last byte
+  EXPECT_EQ(Run({"detect"}, spoilt).out + Run({"convert", "--auto"}, spoilt).out, "-\tWIN\n" + spoilt);
+  EXPECT_EQ(Run({"detect"}, std::string(4096, 'x') + U(kProse)).out, "-\tUTF8\n");
+  File(settingsName_, "[AUTODETECT]\r\nDetectBuffer=999999\r\n");  // read on past an invalid chunk: still no UTF-8
+  EXPECT_EQ(Run({"detect"}, In(EncodingCode::KOI) + std::string(kChunkSize, 'x') + "Ж").out, "-\tKOI\n");
 }
 
 TEST_F(TextTool, EveryByteSurvivesAndBigInputsPassInChunks) {
   const std::string all = test::AllBytes() + "\r\n\r\n\n\r" + test::AllBytes();
   EXPECT_EQ(Run({"convert", "--from=WIN", "--to=KOI"}, all).out + Run({"convert", "--from=WIN", "--to=WIN"}, all).out,
             In(EncodingCode::KOI, all) + all);
+  const std::string utf8 = Run({"convert", "--from=WIN", "--to=UTF8"}, all).out;
+  EXPECT_EQ(utf8 + Run({"convert", "--from=UTF8", "--to=WIN"}, utf8).out, U(all) + all);
   EXPECT_EQ(Run({"case", "lower"}, all).out.size(), all.size());
   for (const std::string command : {"translit", "untranslit", "ruslit", "unruslit"}) {
     const auto lines = command.ends_with("ruslit") ? BuiltInRuslitLines() : BuiltInTranslitLines();
@@ -125,6 +148,11 @@ TEST_F(TextTool, NoWordAndNoKeyIsCutAtAChunkSeam) {
   const TranslitTable untranslit(BuiltInTranslitLines(), TranslitDirection::Reverse);
   for (std::size_t before : {kChunkSize - 1, kChunkSize - 2, kChunkSize - 3, kChunkSize}) {
     const std::string words = std::string(before, ' ') + W("слово СЛОВО") + std::string(kChunkSize, 'a') + " b";
+    for (const char* cut : {"Ж", "\xF0\x9F\x98\x80"}) {  // a letter, and a character Windows-1251 lacks
+      const std::string utf8 = std::string(before, 'x') + cut + U(kProse);
+      EXPECT_EQ(Run({"detect"}, utf8).out + Run({"convert", "--from=UTF8", "--to=WIN", "--lossy"}, utf8).out,
+                "-\tUTF8\n" + std::string(before, 'x') + W(cut) + kProse) << before;
+    }
     EXPECT_EQ(Run({"case", "capitalize"}, words).out, CapitalizeWords(words, defaults_.Case())) << before;
     // A key cut by the seam, after a line break or with none before it, and
     // the CR and LF of one break in two chunks.
@@ -143,9 +171,10 @@ TEST_F(TextTool, BadArgumentsExitWithTwoAndOneLine) {
   const std::string file = File("f.txt", "x");
   std::vector<Args> bad = {
       {}, {"nonsense"}, {"-v"}, {"detect", "--verbose", file},
-      {"convert", "--from", "KOI"}, {"convert", "--to", "WIN"}, {"convert", "--from", "UTF8", "--to", "WIN"},
+      {"convert", "--from", "KOI"}, {"convert", "--to", "WIN"}, {"convert", "--from", "UTF-16", "--to", "WIN"},
       {"convert", "--from", "KOI", "--to"}, {"convert", "--auto", "--from", "KOI", file},
       {"convert", "--auto=yes", file}, {"convert", "--from", "KOI", "--to", "WIN", file, file},
+      {"convert", "--auto", "--lossy=1", file}, {"repair", file, file}, {"repair", "--lossy"},
       {"case"}, {"case", "title", file}, {"case", "upper", file, file},
       {"translit", file, file}, {"untranslit", "--reverse"}, {"ruslit", "--from", "1", file}, {"unruslit", "-", file},
       {"layout"}, {"layout", file}, {"layout", "--from", "1"}, {"layout", "--to", "2", file},
@@ -162,10 +191,11 @@ TEST_F(TextTool, BadArgumentsExitWithTwoAndOneLine) {
 }
 
 TEST_F(TextTool, UnreadableInputAndUnwritableOutputExitWithOne) {
-  const std::string path = File("x.txt", W("Щука Shchuka"));
+  const std::string path = File("x.txt", U("Щука") + " Shchuka");
   std::ostream closedPipe(nullptr);
-  for (const Args& command : {Args{"convert", "--auto"}, Args{"case", "upper"}, Args{"translit"}, Args{"untranslit"},
-                              Args{"ruslit"}, Args{"unruslit"}, Args{"layout", "--from", "2", "--to", "1"}}) {
+  for (const Args& command : {Args{"convert", "--auto"}, Args{"convert", "--from=UTF8", "--to=KOI"}, Args{"repair"},
+                              Args{"case", "upper"}, Args{"translit"}, Args{"untranslit"}, Args{"ruslit"},
+                              Args{"unruslit"}, Args{"layout", "--from", "2", "--to", "1"}}) {
     for (const std::string& input : {dir_ / "missing file.txt", dir_.path(), path}) {
       Args arguments = command;
       arguments.push_back(input);
@@ -174,6 +204,35 @@ TEST_F(TextTool, UnreadableInputAndUnwritableOutputExitWithOne) {
       EXPECT_EQ(r.out, "");
       EXPECT_EQ(Lines(r.err), 1) << r.err;
     }
+  }
+}
+
+TEST_F(TextTool, CharactersWindows1251LacksAreWrittenOnlyWithLossy) {
+  const std::string lacking = "→ Привет, 😀 мир";
+  const struct { Args arguments; std::string input; const char* lost; std::string lossy; } cases[] = {
+      {{"convert", "--from", "UTF8", "--to", "WIN"}, lacking + "\xD0", "3", W("? Привет, ? мир?")},  // cut short
+      {{"convert", "--auto"}, lacking, "2", W("? Привет, ? мир")},
+  };
+  for (const auto& c : cases) {
+    const ToolResult r = Run(c.arguments, c.input);
+    EXPECT_EQ(r.status, 4);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find(std::string("convert: ") + c.lost + " characters"), std::string::npos) << r.err;
+    EXPECT_EQ(Lines(r.err), 1);
+    Args lossy = c.arguments;
+    lossy.push_back("--lossy");
+    const ToolResult written = Run(lossy, c.input);
+    EXPECT_EQ(std::to_string(written.status) + written.out + written.err, "0" + c.lossy);
+  }
+}
+
+TEST_F(TextTool, RepairWritesTextWithNothingToRepairAsItWasAndExitsWithThree) {
+  // Clean text in any form, and a repair that would lose a character Windows-1251 lacks.
+  for (const std::string& input : {kProse, In(EncodingCode::KOI), U(kProse), kBom + U(kProse), test::AllBytes(),
+                                   std::string(), "→ " + U(U(kProse))}) {
+    const ToolResult r = Run({"repair"}, input);
+    EXPECT_EQ(r.status, 3);
+    EXPECT_TRUE(r.out == input) << r.out;
   }
 }
 
