@@ -57,7 +57,7 @@ TEST(Mojibake, EveryKindComesBackExactly) {
   }
 }
 
-TEST(Mojibake, CleanTextInEveryFormIsLeftAlone) {
+TEST(Mojibake, CleanPoorOrInexactTextsAreLeftAlone) {
   const std::string win = Sample();
   for (EncodingCode code : kAllEncodings) {  // a code page held as it is, and its file
     const std::string bytes = Tables().Conversion(EncodingCode::WIN, code).Apply(win);
@@ -66,9 +66,7 @@ TEST(Mojibake, CleanTextInEveryFormIsLeftAlone) {
   }
   EXPECT_EQ(FindLatinMojibake(EncodeUtf8(win)).kind, None);  // a clean UTF-8 file
   EXPECT_EQ(FindLatinMojibake("Él vio el país así: día tras día, aquí y allí.").kind, None);
-}
-
-TEST(Mojibake, TextsTooPoorToJudgeOrNotExactAreLeftAlone) {
+  // Texts too poor to judge, or whose repair would not be exact.
   for (std::string_view utf8 : {"", "Plain English text.", "Да", "Привет → мир", "The file «они» is in English"}) {
     EXPECT_EQ(FindMojibake(utf8, Tables()).kind, None) << utf8;
     EXPECT_EQ(FindMojibake(EncodeUtf8(utf8), Tables()).kind, None) << utf8;

@@ -27,14 +27,11 @@ TEST(Win1251, EveryByteHasItsOwnPublishedCharacterAndComesBack) {
   for (const auto& [utf8, bytes] : bad) EXPECT_EQ(Utf8ToWin1251(utf8), bytes) << utf8;
 }
 
-TEST(DisplayText, LineBreakStyleOfAText) {
+TEST(DisplayText, BytesSurviveTheTripThroughTheWidgetFormInTheirLineBreakStyle) {
   // More lone LFs than CR LF pairs make an LF text; ties and texts without LF are CR LF.
   for (const char* text : {"", "one line", "a\r\nb\r\n", "a\r\nb\nc", "a\rb"})
     EXPECT_EQ(DetectLineBreak(text), LineBreak::CrLf) << text;
   for (const char* text : {"\n", "a\nb\n", "a\nb\r\nc\nd\n"}) EXPECT_EQ(DetectLineBreak(text), LineBreak::Lf) << text;
-}
-
-TEST(DisplayText, BytesSurviveTheTripThroughTheWidgetForm) {
   for (const std::string& bytes : {std::string("stray\rcr\r\nand\nlf\r\n"), std::string("mostly\nlf\nwith one\r\ncr lf\n"),
                                    std::string("\r\r\n\n\r"), test::AllBytes() + "\r\n" + test::AllBytes()}) {
     const LineBreak style = DetectLineBreak(bytes);
