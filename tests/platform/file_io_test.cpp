@@ -63,37 +63,31 @@ TEST(FileIo, FailedWriteLeavesTheOldFileIntact) {
   EXPECT_EQ(EntriesIn(dir.path()), 1u);
 }
 
-TEST(FileIo, KeepsPermissionsAndWritesThroughLinks) {
+unsigned Mode(const std::string& path) {
+  struct stat st {};
+  stat(path.c_str(), &st);
+  return st.st_mode & 0777;
+}
+
+TEST(FileIo, AWriteKeepsPermissionsAndGoesThroughLinksAndTheReadOnlyAttributeFollowsTheMode) {
   test::TempDir dir;
   const std::string real = dir / "real.txt";
   test::WriteRaw(real, "old");
   chmod(real.c_str(), 0640);
   fs::create_symlink(real, dir / "link.txt");
-
   ASSERT_TRUE(WriteFileAtomically(dir / "link.txt", "new"));
   EXPECT_TRUE(fs::is_symlink(dir / "link.txt"));
   EXPECT_EQ(test::ReadRaw(real), "new");
-  struct stat st {};
-  stat(real.c_str(), &st);
-  EXPECT_EQ(st.st_mode & 0777, 0640u);
-}
-
-TEST(FileIo, ReadOnlyAttributeFollowsTheMode) {
-  test::TempDir dir;
-  const std::string path = dir / "a.txt";
-  test::WriteRaw(path, "x");
-  chmod(path.c_str(), 0664);
-  ApplyReadOnlyAttribute(path, true);
-  EXPECT_TRUE(HasReadOnlyAttribute(path));
-  struct stat st {};
-  stat(path.c_str(), &st);
-  EXPECT_EQ(st.st_mode & 0777, 0444u);
-  ApplyReadOnlyAttribute(path, false);
-  EXPECT_FALSE(HasReadOnlyAttribute(path));
+  EXPECT_EQ(Mode(real), 0640u);
+  chmod(real.c_str(), 0664);
+  ApplyReadOnlyAttribute(real, true);
+  EXPECT_TRUE(HasReadOnlyAttribute(real));
+  EXPECT_EQ(Mode(real), 0444u);
+  ApplyReadOnlyAttribute(real, false);
+  EXPECT_FALSE(HasReadOnlyAttribute(real));
   ApplyReadOnlyAttribute(dir / "missing", true);
   ApplyReadOnlyAttribute(dir.path(), true);  // not a file: left alone
-  stat(dir.path().c_str(), &st);
-  EXPECT_NE(st.st_mode & S_IWUSR, 0u);
+  EXPECT_NE(Mode(dir.path()) & S_IWUSR, 0u);
 }
 
 }  // namespace
