@@ -4,11 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
+#include "support/fake_dialogs.h"
 #include "support/fake_editor.h"
 #include "support/file_helpers.h"
-#include "support/full_disk.h"
 #include "support/temp_dir.h"
 
 namespace plumex {
@@ -17,28 +15,6 @@ namespace {
 using test::ReadRaw;
 using test::WriteRaw;
 using Strings = std::vector<std::string>;
-
-// The user: replies in the order the questions come; none left cancels.
-struct FakeDialogs : DocumentDialogs {
-  std::deque<std::string> replies;
-  Strings asked, errors;
-
-  std::string Reply(const std::string& question) {
-    asked.push_back(question);
-    const std::string reply = replies.empty() ? "" : replies.front();
-    if (!replies.empty()) replies.pop_front();
-    return reply;
-  }
-  Answer AskSaveChanges() override { return AskSaveOnClose("changes"); }
-  Answer AskSaveOnClose(const std::string& name) override {
-    const std::string reply = Reply(name);
-    return reply == "Yes" ? Answer::Yes : reply == "No" ? Answer::No : Answer::Cancel;
-  }
-  std::string ChooseSavePath(const std::string&, const std::string&) override { return Reply("save as"); }
-  bool ConfirmOverwrite(const std::string& path) override { return Reply(path) == "Yes"; }
-  void ShowError(const std::string& message) override { errors.push_back(message); }
-  bool ConfirmLossySave(std::size_t) override { return Reply("lossy") == "Yes"; }
-};
 
 class DocumentTest : public ::testing::Test {
  protected:
@@ -50,7 +26,7 @@ class DocumentTest : public ::testing::Test {
   test::TempDir dir;
   const std::string path = dir / "a.txt";
   Settings settings;
-  FakeDialogs dialogs;
+  test::FakeDialogs dialogs;
   test::FakeEditor editor{{}, [this] { document.Edited(); }};
   Document document{editor, settings, dialogs, 1000};
 };

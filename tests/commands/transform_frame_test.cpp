@@ -9,6 +9,7 @@
 #include "commands/detect_actions.h"
 #include "config/conversion_settings.h"
 #include "convert/win1251.h"
+#include "support/fake_dialogs.h"
 #include "support/fake_editor.h"
 #include "support/published_code_pages.h"
 #include "support/russian_prose.h"
@@ -20,16 +21,6 @@ using enum EncodingCode;
 
 std::string W(std::string_view utf8) { return Utf8ToWin1251(utf8); }
 std::string Prose(EncodingCode code) { return test::EncodeText(test::kRussianProse[0], code); }
-
-// No rewrite asks the user anything.
-struct NoDialogs : DocumentDialogs {
-  Answer AskSaveChanges() override { return Answer::Cancel; }
-  Answer AskSaveOnClose(const std::string&) override { return Answer::Cancel; }
-  std::string ChooseSavePath(const std::string&, const std::string&) override { return {}; }
-  bool ConfirmOverwrite(const std::string&) override { return false; }
-  void ShowError(const std::string&) override {}
-  bool ConfirmLossySave(std::size_t) override { return false; }
-};
 
 struct Window {
   explicit Window(std::string_view text, bool modified = false, bool readOnly = false)
@@ -48,7 +39,7 @@ struct Window {
   }
 
   Settings settings;
-  NoDialogs dialogs;
+  test::FakeDialogs dialogs;  // no rewrite asks the user anything
   test::FakeEditor editor;
   Document document{editor, settings, dialogs, 1 << 20};
   EncodingState encoding;

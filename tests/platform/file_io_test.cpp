@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 
 #include "support/file_helpers.h"
-#include "support/full_disk.h"
 #include "support/temp_dir.h"
 
 namespace plumex {

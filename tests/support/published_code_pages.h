@@ -54,24 +54,17 @@ inline std::u16string DecodeUtf8(std::string_view utf8) {
   std::u16string out;
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (lead < 0x80) {
-      out += static_cast<char16_t>(lead);
-    } else {
-      const auto next = static_cast<unsigned char>(utf8[++i]);
-      out += static_cast<char16_t>(((lead & 0x1F) << 6) | (next & 0x3F));
-    }
+    out += lead < 0x80 ? char16_t(lead) : char16_t(((lead & 0x1F) << 6) | (utf8[++i] & 0x3F));
   }
   return out;
 }
 
-// The 66 letters in the order of the tables, as characters.
-inline std::u16string TableLetters() {
-  return DecodeUtf8("ЁЙЦУКЕНГШЩЗХЪФЫВАПРОЛДЖЭЯЧСМИТЬБЮёйцукенгшщзхъфывапролджэячсмитьбю");
-}
+// The 66 letters in the order of the tables.
+inline constexpr std::u16string_view kTableLetters = u"ЁЙЦУКЕНГШЩЗХЪФЫВАПРОЛДЖЭЯЧСМИТЬБЮёйцукенгшщзхъфывапролджэячсмитьбю";
 
 inline std::string PublishedTable(EncodingCode code) {
   std::string table;
-  for (char16_t ch : TableLetters()) table += static_cast<char>(PublishedByte(code, ch));
+  for (char16_t ch : kTableLetters) table += static_cast<char>(PublishedByte(code, ch));
   return table;
 }
 
