@@ -59,7 +59,7 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent) {
   }
   // The encoding pane stands between the indicators and INS.
   removeWidget(indicators_[4]);
-  encoding_ = AddPane(30);
+  encoding_ = AddPane(44);  // room for "UTF-8"
   addWidget(indicators_[4]);
   indicators_[4]->show();
   SetIndicator(Indicator::Insert, true);
