@@ -26,10 +26,7 @@ Captions Marked(const Captions& captions) {
 }
 
 TEST(MenuAccelerators, MarksOneKeyPerItemOfALevel) {
-  const struct {
-    Captions captions;
-    Captions shown;
-  } cases[] = {
+  const struct { Captions captions, shown; } cases[] = {
       // First letters go round before any item falls back to a later one.
       {{"Save As", "Save", "Append"}, {"&Save As", "Sa&ve", "&Append"}},
       {{"Go to", "Go Back", "Goal", ""}, {"&Go to", "Go &Back", "G&oal", ""}},
