@@ -45,13 +45,6 @@ Service& Given(Service* given, std::unique_ptr<Service>& own, Args&&... args) {
   return *own;
 }
 
-QStringList LocalFiles(const QMimeData* data) {
-  QStringList paths;
-  for (const QUrl& url : data->urls())
-    if (url.isLocalFile()) paths << url.toLocalFile();
-  return paths;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(CommandLine commandLine, WindowServices services)

@@ -53,13 +53,6 @@ bool HasHugeWord(std::string_view bytes) {
   return false;
 }
 
-QStringList LocalFiles(const QMimeData* data) {
-  QStringList paths;
-  for (const QUrl& url : data->urls())
-    if (url.isLocalFile()) paths << url.toLocalFile();
-  return paths;
-}
-
 // Letters with Ctrl are the text control's own emacs-style commands on X11
 // (Ctrl+D deletes, Ctrl+K cuts the line end); letters and digits with Alt
 // alone are menu keys. Neither may edit the text.
