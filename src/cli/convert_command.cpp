@@ -1,4 +1,5 @@
 // plumex-text convert (--from CODE --to CODE | --auto) [--lossy] [FILE]
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -21,26 +22,34 @@ TextForm FormOption(const ParsedArguments& parsed, std::string_view option) {
   return *form;
 }
 
-// Converts `first` and then every piece left, and writes them. Unless
-// `lossy`, a text that would lose characters is not written at all.
-int WriteConverted(std::string_view first, Utf8Pieces& rest, FormConversion& conversion, bool lossy,
-                   std::ostream& out) {
-  const bool hold = !lossy && conversion.CanLose();
+ToolFailure LossError(std::size_t lost) {
+  return {kExitLossy, "convert: " + std::to_string(lost) +
+                          " characters have no Windows-1251 byte or are no UTF-8 (--lossy writes them as \"?\")"};
+}
+
+// Converts a named file without writing it, to learn whether it loses
+// characters.
+std::size_t LostIn(const std::string& path, TextForm from, TextForm to, const ToolContext& context) {
+  InputBytes input(path, context.in);
+  Utf8Pieces pieces(input);
+  FormConversion conversion(from, to, context.tables);
+  for (std::span<char> piece = pieces.Next(); !piece.empty(); piece = pieces.Next()) conversion.Apply(piece);
+  return conversion.Lost();
+}
+
+// Converts `first` and then every piece left, and writes them; when `hold`,
+// only after the last, and not at all if characters were lost.
+void WriteConverted(std::span<char> first, Utf8Pieces& rest, FormConversion& conversion, bool hold, std::ostream& out) {
   std::vector<std::string> held;
-  for (std::string_view piece = first; !piece.empty(); piece = rest.Next()) {
-    std::string bytes = conversion.Apply(piece);
+  for (std::span<char> piece = first; !piece.empty(); piece = rest.Next()) {
+    const std::string_view bytes = conversion.Apply(piece);
     if (hold)
-      held.push_back(std::move(bytes));
+      held.emplace_back(bytes);
     else
       WriteBytes(out, bytes);
   }
-  if (hold && conversion.Lost() > 0)
-    throw ToolFailure(kExitLossy, "convert: " + std::to_string(conversion.Lost()) +
-                                      " characters have no Windows-1251 byte or are no UTF-8; nothing written "
-                                      "(--lossy writes them as \"?\")");
+  if (hold && conversion.Lost() > 0) return;
   for (const std::string& bytes : held) WriteBytes(out, bytes);
-  FinishOutput(out);
-  return kExitOk;
 }
 
 }  // namespace
@@ -58,15 +67,31 @@ int RunConvert(Arguments arguments, const ToolContext& context) {
     to = FormOption(parsed, "--to");
   }
 
-  InputBytes input(parsed.operands.empty() ? "-" : std::string(parsed.operands.front()), context.in);
+  const std::string path = parsed.operands.empty() ? "-" : std::string(parsed.operands.front());
+  const bool lossy = parsed.Has("--lossy");
+  // Text that may lose characters is written only once it is known not to:
+  // a file that can be read twice after a first pass, so that it streams;
+  // standard input and pipes held whole.
+  std::error_code ignored;
+  const bool checked =
+      !lossy && !automatic && from.utf8 && path != "-" && std::filesystem::is_regular_file(path, ignored);
+  if (checked) {
+    if (const std::size_t lost = LostIn(path, from, to, context); lost > 0) throw LossError(lost);
+  }
+
+  InputBytes input(path, context.in);
   Utf8Pieces pieces(input);
   // What --auto reads to find the form is converted first.
   std::string leading;
   if (automatic)
     from = ReadForm(pieces, context.tables.Detector(), [&leading](std::string_view piece) { leading.append(piece); });
   FormConversion conversion(from, to, context.tables);
-  return WriteConverted(automatic ? std::string_view(leading) : pieces.Next(), pieces, conversion,
-                        parsed.Has("--lossy"), context.out);
+  WriteConverted(automatic ? std::span<char>(leading) : pieces.Next(), pieces, conversion,
+                 !lossy && !checked && conversion.CanLose(), context.out);
+  // Checked again all the same: a file may change between two passes.
+  if (!lossy && conversion.Lost() > 0) throw LossError(conversion.Lost());
+  FinishOutput(context.out);
+  return kExitOk;
 }
 
 }  // namespace plumex

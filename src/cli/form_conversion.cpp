@@ -15,19 +15,21 @@ FormConversion::FormConversion(TextForm from, TextForm to, const ConversionTable
       to_utf8_(to.utf8),
       map_(CodePageOf(from) == CodePageOf(to) ? nullptr : &tables.Conversion(CodePageOf(from), CodePageOf(to))) {}
 
-std::string FormConversion::Apply(std::string_view piece) {
-  std::string bytes;
+std::string_view FormConversion::Apply(std::span<char> piece) {
+  std::span<char> bytes = piece;
   if (from_utf8_) {
-    if (first_ && piece.starts_with(kUtf8Bom)) piece.remove_prefix(kUtf8Bom.size());
-    FromUtf8 decoded = DecodeUtf8(piece);
+    std::string_view utf8(piece.data(), piece.size());
+    if (first_ && utf8.starts_with(kUtf8Bom)) utf8.remove_prefix(kUtf8Bom.size());
+    FromUtf8 decoded = DecodeUtf8(utf8);
     lost_ += decoded.unrepresentable;
-    bytes = std::move(decoded.bytes);
-  } else {
-    bytes.assign(piece);
+    converted_ = std::move(decoded.bytes);
+    bytes = converted_;
   }
   first_ = false;
-  if (map_ != nullptr) map_->ApplyInPlace(bytes);
-  return to_utf8_ ? EncodeUtf8(bytes) : bytes;
+  if (map_ != nullptr) map_->Apply(bytes.data(), bytes.data(), bytes.size());
+  if (!to_utf8_) return {bytes.data(), bytes.size()};
+  converted_ = EncodeUtf8({bytes.data(), bytes.size()});
+  return converted_;
 }
 
 }  // namespace plumex

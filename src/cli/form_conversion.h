@@ -3,6 +3,7 @@
 // pages through a byte map, UTF-8 through the Windows-1251 bytes the editor
 // holds.
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,10 @@ class FormConversion {
   FormConversion(TextForm from, TextForm to, const ConversionTables& tables);
 
   // Pieces of UTF-8 must end with a whole character (see Utf8Pieces); a
-  // byte-order mark at the start of the first is dropped.
-  std::string Apply(std::string_view piece);
+  // byte-order mark at the start of the first is dropped. A piece whose
+  // bytes keep their number is converted where it lies, so that code pages
+  // stream through one buffer; the result is valid until the next call.
+  std::string_view Apply(std::span<char> piece);
 
   // Only text read from UTF-8 can hold characters Windows-1251 lacks.
   bool CanLose() const { return from_utf8_; }
@@ -31,6 +34,7 @@ class FormConversion {
   const ByteMap* map_;  // null when the code pages are the same
   bool first_ = true;
   std::size_t lost_ = 0;
+  std::string converted_;  // when the piece's own bytes cannot hold it
 };
 
 }  // namespace plumex

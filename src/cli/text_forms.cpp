@@ -44,7 +44,7 @@ std::optional<TextForm> FormFromName(std::string_view name) {
 
 Utf8Pieces::Utf8Pieces(InputBytes& input) : input_(input), buffer_(kChunkSize + kMaxCut) {}
 
-std::string_view Utf8Pieces::Next() {
+std::span<char> Utf8Pieces::Next() {
   // The bytes held back last time start this piece.
   std::memmove(buffer_.data(), buffer_.data() + given_, filled_ - given_);
   filled_ -= given_;
@@ -63,7 +63,8 @@ TextForm ReadForm(Utf8Pieces& pieces, const EncodingDetector& detector,
   MarkerTally tally(detector);
   Utf8Form form = Utf8Form::Ascii;
   while (form != Utf8Form::Invalid || !tally.Full()) {
-    const std::string_view piece = pieces.Next();
+    const std::span<const char> read = pieces.Next();
+    const std::string_view piece(read.data(), read.size());
     if (piece.empty()) break;
     keep(piece);
     tally.Add(piece);

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -30,8 +31,9 @@ class Utf8Pieces {
 
   // The next run of the input that ends with a whole character, up to a
   // chunk and a few bytes; a sequence cut short by the end of the input
-  // comes last as it is; empty at the end. Valid until the next call.
-  std::string_view Next();
+  // comes last as it is; empty at the end. Valid, and free to be rewritten
+  // in place, until the next call.
+  std::span<char> Next();
 
  private:
   InputBytes& input_;
