@@ -60,17 +60,25 @@ void Document::SetName(const std::string& path) {
 bool Document::Load(const std::string& path) {
   const auto limit = static_cast<std::size_t>(maxCharacters_);
   ReadResult read = ReadFileBytes(path, 4 * limit);
-  // A UTF-8 file is read as what it is, whatever IsDirectConvert says.
-  const bool utf8 = read.status && settings_.IsAutoDetect && ClassifyUtf8(read.bytes) == Utf8Form::Utf8;
-  const bool mark = utf8 && std::string_view(read.bytes).starts_with(kUtf8Bom);
-  std::string original;
+  // A UTF-8 file is read as what it is, whatever IsDirectConvert says: the
+  // whole file must be valid UTF-8 with a multi-byte character in it.
+  bool utf8 = false;
+  bool mark = false;
   std::size_t lossy = 0;
-  if (utf8) {
+  std::string original;
+  if (read.status && settings_.IsAutoDetect) {
+    mark = std::string_view(read.bytes).starts_with(kUtf8Bom);
     if (mark) read.bytes.erase(0, kUtf8Bom.size());
-    lossy = DecodeUtf8InPlace(read.bytes);
-    // A file that cannot be held losslessly is kept as read, for a repair
-    // that may need it; reading it again spares every other file the copy.
-    if (lossy > 0) original = ReadFileBytes(path, 4 * limit).bytes;
+    const InPlaceDecoding decoded = DecodeUtf8InPlace(read.bytes);
+    // A byte-order mark is a multi-byte character of its own.
+    utf8 = decoded.form == Utf8Form::Utf8 || (mark && decoded.form == Utf8Form::Ascii);
+    lossy = decoded.unrepresentable;
+    // Not UTF-8 after all, or not held losslessly: the file as read is wanted
+    // (for the text, or for a repair that may need it). Reading it again
+    // spares every other file a copy.
+    if (!utf8 && (mark || decoded.rewritten)) read = ReadFileBytes(path, 4 * limit);
+    if (utf8 && lossy > 0) original = ReadFileBytes(path, 4 * limit).bytes;
+    mark = mark && utf8;
   }
   if (read.status && CharactersOf(read.bytes) > limit)
     read.status = {false, "\"" + path + "\": " + Said("strTooLarge1") + " " +

@@ -169,27 +169,39 @@ FromUtf8 DecodeUtf8(std::string_view utf8) {
   return result;
 }
 
-std::size_t DecodeUtf8InPlace(std::string& text) {
+InPlaceDecoding DecodeUtf8InPlace(std::string& text) {
   const std::array<std::int16_t, 0x800>& two_byte_chars = TwoByteChars();
-  std::size_t unrepresentable = 0;
+  InPlaceDecoding result;
+  bool multi_byte = false;
   // Each character's byte lands at or before where its sequence began, so
   // the text is rewritten as it is read, with no second buffer to touch.
   char* out = text.data();
   const unsigned char* const begin = Begin(text);
-  Walk(
+  const bool valid = Walk(
       begin, begin + text.size(),
       [&out](const unsigned char* ascii, std::size_t n) {
         std::memmove(out, ascii, n);
         out += n;
       },
       [&](const unsigned char* sequence, std::size_t length) {
-        const int byte = length == 0 ? -1 : Win1251Of(sequence, length, two_byte_chars);
-        if (byte < 0) ++unrepresentable;
+        if (length == 0) return false;
+        multi_byte = true;
+        const int byte = Win1251Of(sequence, length, two_byte_chars);
+        if (byte < 0) ++result.unrepresentable;
         *out++ = byte < 0 ? '?' : static_cast<char>(byte);
         return true;
       });
+  if (!valid) {
+    // Up to the first multi-byte sequence the bytes were moved onto
+    // themselves; after it they were not.
+    result.form = Utf8Form::Invalid;
+    result.rewritten = multi_byte;
+    return result;
+  }
   text.resize(static_cast<std::size_t>(out - text.data()));
-  return unrepresentable;
+  result.form = multi_byte ? Utf8Form::Utf8 : Utf8Form::Ascii;
+  result.rewritten = multi_byte;
+  return result;
 }
 
 std::string Utf8Of(char16_t ch) {

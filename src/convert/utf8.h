@@ -29,9 +29,15 @@ struct FromUtf8 {
 // sequence, which keeps the function safe on any input.
 FromUtf8 DecodeUtf8(std::string_view utf8);
 
-// DecodeUtf8 over the text itself, which shrinks to the result; returns
-// the count of characters that became '?'.
-std::size_t DecodeUtf8InPlace(std::string& text);
+// ClassifyUtf8 and DecodeUtf8 in one pass over the text itself, which
+// shrinks to the result. It stops at the first malformed byte; the text is
+// then left as it was unless `rewritten` says otherwise.
+struct InPlaceDecoding {
+  Utf8Form form = Utf8Form::Ascii;
+  std::size_t unrepresentable = 0;
+  bool rewritten = false;
+};
+InPlaceDecoding DecodeUtf8InPlace(std::string& text);
 
 // Windows-1251 to UTF-8; every byte has a character, so nothing is lost.
 std::string EncodeUtf8(std::string_view bytes);

@@ -33,6 +33,20 @@ TEST_F(Utf8Flow, OpensAsCyrillicAndSavesTheSameBytesWithOrWithoutItsMark) {
   }
 }
 
+TEST_F(Utf8Flow, AFileThatTurnsOutNotToBeUtf8IsHeldAsItsBytes) {
+  // UTF-8 letters, then a byte no UTF-8 has: the text as read, byte for byte.
+  for (const std::string& file : {kPrivet + " \xCF\xF0\r\n", "\xEF\xBB\xBF" + kPrivet + "\xFF"}) {
+    MainWindow& w = Open(file);
+    EXPECT_EQ(editor().Text(), file);
+    EXPECT_NE(w.statusPanes()->encoding()->text(), "UTF-8");
+    Type("x");
+    Key(Qt::Key_Backspace);
+    Run(ActionId::Save);
+    EXPECT_EQ(ReadRaw(path()), file);
+    Restart();
+  }
+}
+
 TEST_F(Utf8Flow, CharactersWindows1251LacksKeepTheFileUntilTheUserAgrees) {
   const std::string file = kPrivet + " \xE2\x86\x92 ok\n";  // an arrow
   MainWindow& w = Open(file);
