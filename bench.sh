@@ -9,3 +9,4 @@ export QT_QPA_PLATFORM=offscreen
 "$here/build/bench/plumex_gui_bench" "$@"
 "$here/build/bench/plumex_search_bench" "$@"
 "$here/bench/text_tool_bench.sh" "$here/build/plumex-text"
+"$here/bench/utf8_iconv_bench.sh" "$here/build/bench/plumex_bench"
