@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QPrinterInfo>
 #include <QUrl>
+#include <tuple>
 
 #include "gui/window_fixture.h"
 
@@ -119,27 +120,22 @@ TEST_F(DocumentFlow, LosingTheFocusSavesAndSaysAFailureWithoutABox) {
   emit qApp->applicationStateChanged(Qt::ApplicationInactive);
   EXPECT_TRUE(Info().contains("away.txt")) << Info().toStdString();
   EXPECT_TRUE(window->document().Modified());
-  EXPECT_TRUE(prompter.errors.isEmpty());
-  EXPECT_EQ(prompter.saveDialogs, 0);
+  EXPECT_EQ(prompter.errors.size() + prompter.saveDialogs, 0);
 }
 
 TEST_F(DocumentFlow, StatusPanesAndActionsFollowTheCaretAndReadOnlyModeAndTheFileAttributeWhenAsked) {
   WriteSettings("IsChAttrs=1\r\n");
   MainWindow& w = Open("ab\r\ncdefgh\r\nxyzxyzxyz");
   StatusBar& bar = *w.statusPanes();
-  EXPECT_EQ(bar.size()->text(), "21 bytes / 3 lines");
-  editor().Select(5, 12);
-  EXPECT_EQ(bar.position()->text(), "3 : 3  [7]");
-  EXPECT_EQ(bar.percent()->text(), "100%");
-  EXPECT_EQ(bar.encoding()->text(), "WIN");  // detected as it loaded
-  Run(ActionId::RO);
-  EXPECT_TRUE(bar.IndicatorOn(Indicator::ReadOnly));
-  EXPECT_TRUE(HasReadOnlyAttribute(path()));
-  EXPECT_FALSE(w.action(ActionId::Cut)->isEnabled());
-  EXPECT_TRUE(w.action(ActionId::Copy)->isEnabled());
-  Run(ActionId::RO);
-  EXPECT_FALSE(bar.IndicatorOn(Indicator::ReadOnly));
-  EXPECT_FALSE(HasReadOnlyAttribute(path()));
+  editor().Select(5, 12);  // the code page was detected as it loaded
+  EXPECT_EQ(QStringList({bar.size()->text(), bar.position()->text(), bar.percent()->text(), bar.encoding()->text()}),
+            QStringList({"21 bytes / 3 lines", "3 : 3  [7]", "100%", "WIN"}));
+  for (const bool on : {true, false}) {
+    Run(ActionId::RO);
+    EXPECT_EQ(std::tuple(bar.IndicatorOn(Indicator::ReadOnly), HasReadOnlyAttribute(path()),
+                         w.action(ActionId::Cut)->isEnabled(), w.action(ActionId::Copy)->isEnabled()),
+              std::tuple(on, on, !on, true));
+  }
   Run(ActionId::New);
   Run(ActionId::RO);  // an untitled text has no file to change
   EXPECT_FALSE(FileExists(w.document().Path()));

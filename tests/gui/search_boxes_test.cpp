@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 #include "commands/find_replace.h"
 #include "commands/find_replace_dialog.h"
@@ -70,6 +71,10 @@ class FindReplaceTest : public BoxTest {
     Click(Find(), "findNext");
     return Selection();
   }
+  Range Again() const {
+    finder->FindNext();
+    return Selection();
+  }
 
   Settings settings;
   ConversionTables tables = TablesFromSettings(Settings{});
@@ -84,9 +89,8 @@ TEST_F(FindReplaceTest, FindProposesTheWordAtTheCaretOrTheSelectionAndSearchesAs
   editor->Select(2, 2);
   info = QStringLiteral("old message");
   finder->ShowFind();
-  EXPECT_TRUE(info.isEmpty());
-  EXPECT_EQ(Part<QLineEdit>(Find(), "findText")->text(), "alpha");
-  EXPECT_TRUE(Part<QRadioButton>(Find(), "down")->isChecked());
+  EXPECT_EQ(std::tuple(info, Part<QLineEdit>(Find(), "findText")->text(), Part<QRadioButton>(Find(), "down")->isChecked()),
+            std::tuple(QString(), "alpha", true));
   EXPECT_EQ(NextMatch(), Range(11, 16));  // from the caret on
   EXPECT_EQ(NextMatch(), Range(11, 16)) << "the last match stays selected";
   EXPECT_EQ(info, kNotFound);
@@ -112,22 +116,18 @@ TEST_F(FindReplaceTest, FindNextRepeatsTheLastSearchAfterTheBoxClosedOnTheTextAs
   Search(Find(), "TWO");
   EXPECT_EQ(NextMatch(), Range(4, 7));
   Click(Find(), "cancel");
-  finder->FindNext();
-  EXPECT_EQ(Selection(), Range(12, 15));
+  EXPECT_EQ(Again(), Range(12, 15));
   EXPECT_FALSE(Find()->isVisible());
   editor->Load("xyz two");  // another file
-  finder->FindNext();
-  EXPECT_EQ(Selection(), Range(4, 7));
+  EXPECT_EQ(Again(), Range(4, 7));
   editor->Select(0, 0);
   editor->ReplaceSelection("two ", UndoMode::Skip);  // a rewrite without undo
-  finder->FindNext();
-  EXPECT_EQ(Selection(), Range(8, 11));
+  EXPECT_EQ(Again(), Range(8, 11));
   editor->Select(0, 0);
   QTest::keyClicks(editor->focusProxy(), "q");  // typing, then undone
   editor->Undo();
   editor->Select(0, 0);
-  finder->FindNext();
-  EXPECT_EQ(Selection(), Range(0, 3));
+  EXPECT_EQ(Again(), Range(0, 3));
 }
 
 TEST_F(FindReplaceTest, ReplaceSelectsTheNextMatchAndReplaceAllCountsAndPlacesTheCaretWithoutUndo) {
@@ -150,9 +150,8 @@ TEST_F(FindReplaceTest, ReplaceSelectsTheNextMatchAndReplaceAllCountsAndPlacesTh
     Part<QRadioButton>(Replace(), c.direction)->setChecked(true);
     QSignalSpy changes(editor, &EditorWidget::textChanged);
     Click(Replace(), "replaceAll");
-    EXPECT_EQ(editor->Text(), c.after) << c.text;
-    EXPECT_EQ(info, Count(c.count)) << c.text;
-    EXPECT_EQ(Selection(), Range(c.caret, c.caret)) << c.text;
+    EXPECT_EQ(std::tuple(editor->Text(), info, Selection()), std::tuple(c.after, Count(c.count), Range(c.caret, c.caret)))
+        << c.text;
     EXPECT_GE(changes.count(), 1) << "the change marks the document modified";
   }
   EXPECT_FALSE(editor->CanUndo());
@@ -254,12 +253,11 @@ TEST_F(GoToTest, LineModeMovesTheCaretByOkOrEnterAndEscapeLeavesIt) {
       {0, 9, Qt::Key_unknown}, {20, 9, Qt::Key_Escape}};  // 0: the caret's own line
   for (const auto& c : cases) {
     box->ShowCentred(GoToMode::Line);
-    EXPECT_TRUE(Part<QRadioButton>(box, "line")->isChecked());
-    EXPECT_EQ(Number()->value(), 0) << "the number starts again at 0";
+    EXPECT_EQ(std::pair(Part<QRadioButton>(box, "line")->isChecked(), Number()->value()), std::pair(true, 0))
+        << "the number starts again at 0";
     Number()->setValue(c.line);
     c.key == Qt::Key_unknown ? Click(box, "rsbOK") : QTest::keyClick(Number(), c.key);
-    EXPECT_EQ(editor->SelStart(), editor->LineIndex(c.caretLine)) << c.line;
-    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(std::pair(editor->SelStart(), box->isVisible()), std::pair(editor->LineIndex(c.caretLine), false)) << c.line;
   }
   EXPECT_EQ(applied.count(), 4);
 }
@@ -271,15 +269,13 @@ TEST_F(GoToTest, PercentModeScrollsWithoutMovingTheCaretAndALineBookmarkComesToT
     EXPECT_TRUE(Part<QRadioButton>(box, "percent")->isChecked());
     Number()->setValue(percent);
     Click(box, "rsbOK");
-    EXPECT_EQ(Bar()->value(), ScrollValueForPercent(percent, 0, Bar()->maximum())) << percent;
-    EXPECT_EQ(editor->SelStart(), 5);
+    EXPECT_EQ(std::pair(Bar()->value(), editor->SelStart()), std::pair(ScrollValueForPercent(percent, 0, Bar()->maximum()), 5));
   }
   Settings settings;
   settings.BookmarkType = 0;
   settings.Bookmark = 120;
   ShowQuickBookmark(*editor, settings);
-  EXPECT_EQ(editor->SelStart(), editor->LineIndex(120));
-  EXPECT_EQ(Bar()->value(), 120);
+  EXPECT_EQ(std::pair(editor->SelStart(), Bar()->value()), std::pair(editor->LineIndex(120), 120));
 }
 
 }  // namespace

@@ -15,22 +15,19 @@ namespace {
 
 // The window's side, as the dialog sees it: the language is put in force
 // the way the window does it.
-class FakeHost : public SettingsHost {
- public:
-  FakeHost(Settings& settings, const LanguageList& languages) : settings_(settings), languages_(languages) {}
+struct FakeHost : SettingsHost {
+  FakeHost(Settings& s, const LanguageList& list) : settings(s), languages(list) {}
   void ApplyLanguage() override {
     ++languageApplied;
-    plumex::ApplyLanguage(settings_.Language, languages_, settings_, 1, {settingsFile_, {}});
+    plumex::ApplyLanguage(settings.Language, languages, settings, 1, {settingsFile, {}});
   }
   void HotKeysChanged() override { ++hotKeysChanged; }
   void SaveSettings() override { ++saved; }
 
+  Settings& settings;
+  const LanguageList& languages;
+  IniFile settingsFile;
   int languageApplied = 0, hotKeysChanged = 0, saved = 0;
-
- private:
-  Settings& settings_;
-  const LanguageList& languages_;
-  IniFile settingsFile_;
 };
 
 class SettingsDialogTest : public ::testing::Test {
@@ -70,13 +67,10 @@ class SettingsDialogTest : public ::testing::Test {
 
 TEST_F(SettingsDialogTest, PagesAndEntriesWithNumberCaptionAndShortcutAndEnterOnTheKeyboardPageIsTheLists) {
   auto* pages = dialog.findChild<QListWidget*>(QStringLiteral("lbSets"));
-  ASSERT_EQ(pages->count(), 9);
-  EXPECT_EQ(pages->item(0)->text(), " Interface");
-  EXPECT_EQ(pages->item(8)->text(), " Additional");
-  ASSERT_EQ(keyList->count(), static_cast<int>(Actions().size()));
-  EXPECT_EQ(Item(ActionId::New), " 1. New - Ctrl+N");
-  EXPECT_EQ(Item(ActionId::QPrint), " 8. Print - ");
-  EXPECT_EQ(Item(ActionId::LO_12), " 66. En -> Ru - Ctrl+[");
+  ASSERT_EQ(std::pair(pages->count(), keyList->count()), std::pair(9, static_cast<int>(Actions().size())));
+  EXPECT_EQ(QStringList({pages->item(0)->text(), pages->item(8)->text(), Item(ActionId::New), Item(ActionId::QPrint),
+                         Item(ActionId::LO_12)}),
+            QStringList({" Interface", " Additional", " 1. New - Ctrl+N", " 8. Print - ", " 66. En -> Ru - Ctrl+["}));
   Select(ActionId::Save);
   EXPECT_EQ(Label("lblHotKey"), "Ctrl+S");
   QTest::keyClick(&dialog, Qt::Key_Return);
@@ -87,7 +81,7 @@ TEST_F(SettingsDialogTest, PagesAndEntriesWithNumberCaptionAndShortcutAndEnterOn
   EXPECT_EQ(host.saved, 1);
 }
 
-TEST_F(SettingsDialogTest, KeysThatMayNotBindChangeNothingAndSayWhy) {
+TEST_F(SettingsDialogTest, KeysThatMayNotBindChangeNothingAndSayWhyAndAFailedWriteIsShown) {
   const std::vector<std::string> before = hotKeys.Lines();
   keyList->clearSelection();
   Press(Qt::Key_K, Qt::ControlModifier);  // nothing selected
@@ -99,6 +93,13 @@ TEST_F(SettingsDialogTest, KeysThatMayNotBindChangeNothingAndSayWhy) {
   EXPECT_EQ(hotKeys.Lines(), before);
   EXPECT_EQ(host.hotKeysChanged, 0);
   EXPECT_TRUE(test::ReadRaw(dir / "hotkeys.ini").empty()) << "nothing was written";
+  HotKeys nowhere(dir / "missing/hotkeys.ini");  // a key that binds but cannot be written
+  SettingsDialog other(settings, nowhere, languages, host);
+  Show(other);
+  Select(ActionId::Exit);
+  Press(Qt::Key_Q, Qt::AltModifier);
+  EXPECT_EQ(KeyText(nowhere.Key(ActionId::Exit)), "Alt+Q");
+  EXPECT_TRUE(Label("lblKeyNote").contains("could not be saved")) << Label("lblKeyNote").toStdString();
 }
 
 TEST_F(SettingsDialogTest, CtrlKBindsTakesTheKeyAndWritesHotkeysIni) {
@@ -125,32 +126,17 @@ TEST_F(SettingsDialogTest, CtrlKBindsTakesTheKeyAndWritesHotkeysIni) {
   EXPECT_EQ(Written(ActionId::NewWnd), "Shift+Ctrl+N");
 }
 
-TEST_F(SettingsDialogTest, AFailedWriteIsShown) {
-  HotKeys nowhere(dir / "missing/hotkeys.ini");
-  SettingsDialog other(settings, nowhere, languages, host);
-  Show(other);
-  Select(ActionId::Exit);
-  Press(Qt::Key_Q, Qt::AltModifier);
-  EXPECT_EQ(KeyText(nowhere.Key(ActionId::Exit)), "Alt+Q");
-  EXPECT_TRUE(Label("lblKeyNote").contains("could not be saved")) << Label("lblKeyNote").toStdString();
-}
-
 TEST_F(SettingsDialogTest, ALanguageComboAppliesTheLanguageAndKeepsThePage) {
   auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("comboxLang2"));
   auto* first = dialog.findChild<QComboBox*>(QStringLiteral("comboxLang"));
   auto* pages = dialog.findChild<QListWidget*>(QStringLiteral("lbSets"));
   combo->setCurrentIndex(1);
-  EXPECT_EQ(settings.Language, 1);
-  EXPECT_EQ(host.languageApplied, 1) << "refilling the combos applies nothing again";
-  EXPECT_EQ(dialog.windowTitle(), "Einstellungen");
-  EXPECT_EQ(pages->item(7)->text(), " Tastatur");
-  EXPECT_EQ(Item(ActionId::New), " 1. Neu - Ctrl+N");
-  EXPECT_EQ(first->currentText(), "Deutsch");
+  EXPECT_EQ(std::pair(settings.Language, host.languageApplied), std::pair(1, 1)) << "a refill applies nothing again";
+  EXPECT_EQ(QStringList({dialog.windowTitle(), pages->item(7)->text(), Item(ActionId::New), first->currentText()}),
+            QStringList({"Einstellungen", " Tastatur", " 1. Neu - Ctrl+N", "Deutsch"}));
   EXPECT_EQ(dialog.CurrentPage(), SettingsPage::Keyboard);
   first->setCurrentIndex(0);
-  EXPECT_EQ(host.languageApplied, 2);
-  EXPECT_EQ(pages->item(7)->text(), " Keyboard");
-  EXPECT_EQ(combo->currentIndex(), 0);
+  EXPECT_EQ(std::tuple(host.languageApplied, pages->item(7)->text(), combo->currentIndex()), std::tuple(2, " Keyboard", 0));
 }
 
 }  // namespace

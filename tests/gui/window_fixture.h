@@ -53,14 +53,12 @@ class FakePrompter : public Prompter {
   }
 };
 
-class FakeKeyboard : public KeyboardLayouts {
- public:
+struct FakeKeyboard : KeyboardLayouts {
   std::vector<std::string> activated;
   void Activate(const std::string& layoutId) override { activated.push_back(layoutId); }
 };
 
-class FakeLauncher : public InstanceLauncher {
- public:
+struct FakeLauncher : InstanceLauncher {
   QStringList started, opened;
   void StartInstance(const QString& path) override { started << path; }
   void OpenUrl(const QString& url) override { opened << url; }
