@@ -8,7 +8,7 @@
 namespace plumex {
 
 inline constexpr const char* kProductName = "Plumex";
-inline constexpr const char* kProductVersion = "1.91";
+inline constexpr const char* kProductVersion = PLUMEX_VERSION;
 
 // "1 : 1", or "3 : 8  [5]" with a selection; line and column count from 0.
 std::string PositionText(int line, int column, int selectionLength);

@@ -63,7 +63,7 @@ constexpr std::string_view U = kSectionUserStyle;
 
 const auto kTable = std::to_array<SettingEntry>({
     Constant(kSectionGeneral, "ProgName", "Plumex"),
-    Constant(kSectionGeneral, "ProgVer", "1.91"),
+    Constant(kSectionGeneral, "ProgVer", PLUMEX_VERSION),
     Constant(kSectionGeneral, "ProgDate", "17.04.2004"),
 
     Text(E, "LastPath", PLUMEX_FIELD(LastPath)),

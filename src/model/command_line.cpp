@@ -40,7 +40,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
   return result;
 }
 
-std::string VersionText() { return "Plumex 1.91\n"; }
+std::string VersionText() { return "Plumex " PLUMEX_VERSION "\n"; }
 
 std::string CommandLineHelp() {
   return "Usage: plumex [/r] [/p] [--] [FILE]\n"
