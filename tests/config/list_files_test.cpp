@@ -82,8 +82,8 @@ TEST(ListFiles, OnlyAChangedListIsWrittenOverItsFile) {
 TEST(ListFiles, EqualsSignEscapeFolderMacrosAndBuiltInLists) {
   const std::pair<const char*, const char*> escapes[] = {
       {"", ""}, {"no sign", "no sign"}, {"C:\\a=b\\c.txt", "C:\\a#ravno#b\\c.txt"}, {"=x=", "#ravno#x#ravno#"}};
-  for (const auto& [plain, escaped] : escapes) EXPECT_EQ(UnescapeEquals(EscapeEquals(plain)), plain);
-  for (const auto& [plain, escaped] : escapes) EXPECT_EQ(EscapeEquals(plain), escaped);
+  for (const auto& [plain, escaped] : escapes)
+    EXPECT_EQ(EscapeEquals(plain) + "|" + UnescapeEquals(escaped), std::string(escaped) + "|" + plain);
   EXPECT_EQ(UnescapeEquals(EscapeEquals("x#ravno#y")), "x=y") << "the escape itself reads as =";
   EXPECT_EQ(UnescapeEquals("#RAVNO# #ravno #ravno#ravno#"), "#RAVNO# #ravno =ravno#") << "case-sensitive, whole";
 
@@ -105,9 +105,9 @@ TEST(ListFiles, EqualsSignEscapeFolderMacrosAndBuiltInLists) {
   EXPECT_EQ(tools, "Calculator=C:\\WINDOWS\\calc.exe|Explorer=C:\\WINDOWS\\explorer.scf|Clipboard=C:\\WINDOWS\\clipbrd.exe|");
 }
 
-// Ten newest first, once each, kept across starts: RecentFlow.TheTenNewestFilesNewestFirstAndKeptAcrossStarts;
+// Ten newest first, once each, kept across starts: RecentFlow.TheTenNewestFilesNewestFirstAndKeptAcrossStartsUntilCleared;
 // unreadable files: ListFiles.OnlyAChangedListIsWrittenOverItsFile.
-TEST(RecentList, AddingEmptiesTheCaretAndTellsLetterCaseApart) {
+TEST(RecentList, AddingEmptiesTheCaretTellsLetterCaseApartAndCaretValuesEscapesAndMenuItemsRead) {
   test::TempDir dir;
   RecentList recent(dir / "recent.ini");
   recent.AddToRecent("/b.txt");
@@ -123,16 +123,12 @@ TEST(RecentList, AddingEmptiesTheCaretAndTellsLetterCaseApart) {
   RecentList missing(dir / "nowhere/recent.ini");
   missing.Load();
   EXPECT_TRUE(missing.Empty());
-}
 
-TEST(RecentList, CaretValuesEscapesAndMenuItems) {
-  test::TempDir dir;
   test::WriteRaw(dir / "recent.ini",
                  "/a/plain.txt=1534\r\n\r\n/a/bare.txt\r\n/a/word.txt=abc\r\n/a/minus.txt=-5\r\n/a/huge.txt=99999999999\r\n"
                  "/a/spaced.txt= 12\r\n/a/plus.txt=+4\r\n/a/first.txt=5\r\n/a/first.txt=6\r\n/a/Case.txt=8\r\n"
                  "/my docs/a#ravno#b \"c\".txt=3\r\n");
-  RecentList recent(dir / "recent.ini");
-  recent.Load();
+  recent.Load();  // read again, as at the next start
   const std::pair<const char*, int> carets[] = {
       {"/a/plain.txt", 1534}, {"/a/bare.txt", 0},  {"/a/word.txt", 0}, {"/a/minus.txt", 0}, {"/a/huge.txt", 0},
       {"/a/spaced.txt", 0},   {"/a/plus.txt", 0},  {"/a/absent.txt", 0}, {"/a/first.txt", 5}, {"/a/case.txt", 0},

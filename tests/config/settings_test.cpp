@@ -140,14 +140,11 @@ TEST(Settings, HandEditedValuesKeepTheirMeaningThroughLoadAndSave) {
 
 TEST(Settings, AtMostThreeLayoutsAndOnlyUsableOnesAreKept) {
   const struct { const char* lines; int count; const char* firstName; } cases[] = {
-      {"LOCount=0\n1=Aa", 2, "En"},           {"LOCount=2\n1=\n2=Ru", 2, "En"},
-      {"LOCount=2\n1=2", 2, "En"},            // its keys would overwrite layout 2's name
-      {"LOCount=2\n1=LOCount", 2, "En"},      // would overwrite the count
-      {"LOCount=2\n1=a=b", 2, "En"},          {"LOCount=2\n1=;x", 2, "En"},  // no key; a comment
-      {"LOCount=3\n1=Aa\n2=aA\n3=Bb", 1, "Aa"},  // names differ only in case
-      {"LOCount=3\n1=Aa\n2=Bb\n3=", 2, "Aa"},    {"LOCount=1\n1=Aa", 1, "Aa"},
-      {"LOCount=3\n1=Aa\n2=Bb", 2, "Aa"},        // "3" missing: slot 3 was empty
-      {"1=x\n2=StrLO_x", 1, "x"},                // layout 2's identifier key is layout 1's row
+      {"LOCount=0\n1=Aa", 2, "En"}, {"LOCount=2\n1=\n2=Ru", 2, "En"}, {"LOCount=2\n1=a=b", 2, "En"},  // no key
+      {"LOCount=2\n1=2", 2, "En"}, {"LOCount=2\n1=LOCount", 2, "En"},  // would overwrite layout 2's name; the count
+      {"LOCount=2\n1=;x", 2, "En"}, {"LOCount=3\n1=Aa\n2=aA\n3=Bb", 1, "Aa"},  // a comment; names differ only in case
+      {"LOCount=3\n1=Aa\n2=Bb\n3=", 2, "Aa"}, {"LOCount=1\n1=Aa", 1, "Aa"},
+      {"LOCount=3\n1=Aa\n2=Bb", 2, "Aa"}, {"1=x\n2=StrLO_x", 1, "x"},  // "3" missing; layout 2's id key is 1's row
       {"LOCount=7\n3=Ua\nUa=00000422\nStrLO_Ua=\xE9\xF6\xF3\n4=Xx\nXx=1\nStrLO_Xx=x", 3, "En"},
   };
   for (const auto& c : cases) {
