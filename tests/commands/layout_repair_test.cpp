@@ -6,17 +6,12 @@
 #include <vector>
 
 #include "convert/win1251.h"
+#include "support/fake_keyboard.h"
 
 namespace plumex {
 namespace {
 
 std::string W(std::string_view utf8) { return Utf8ToWin1251(utf8); }
-
-class RecordingKeyboard : public KeyboardLayouts {
- public:
-  void Activate(const std::string& layoutId) override { requests.push_back(layoutId); }
-  std::vector<std::string> requests;
-};
 
 // The built-in En and Ru layouts, and a third that differs from Ru in six keys.
 std::array<LayoutSlot, kMaxLayouts> ThreeLayouts() {
@@ -43,9 +38,9 @@ TEST(LayoutRepair, EveryPairMapsEveryKeyOfTheOtherLayoutAndAsksForItsTarget) {
     EXPECT_EQ(repair.caption(), pair.caption);
     EXPECT_EQ(repair.Apply(layouts[pair.from].Keys), layouts[pair.to].Keys) << pair.caption;
     EXPECT_EQ(repair.Apply("0123456789-= \r\n"), "0123456789-= \r\n") << "keys in neither layout stay";
-    RecordingKeyboard keyboard;
+    test::FakeKeyboard keyboard;
     repair.ActivateTarget(keyboard);
-    EXPECT_EQ(keyboard.requests, std::vector<std::string>{layouts[pair.to].Id});
+    EXPECT_EQ(keyboard.activated, std::vector<std::string>{layouts[pair.to].Id});
   }
   const LayoutRepair toRu(LayoutAction::From1To2, layouts, 2);
   EXPECT_EQ(toRu.Apply("Ghbdtn? Ndjq lheu ~{}:\"<>?|`[];',./@#$^&"),
@@ -59,10 +54,10 @@ TEST(LayoutRepair, EveryPairMapsEveryKeyOfTheOtherLayoutAndAsksForItsTarget) {
 TEST(LayoutRepair, HandEditedCountsAndSlotsShortMissingOrEmpty) {
   auto layouts = ThreeLayouts();
   const auto expectInert = [](const LayoutRepair& repair) {
-    RecordingKeyboard keyboard;
+    test::FakeKeyboard keyboard;
     repair.ActivateTarget(keyboard);
     EXPECT_FALSE(repair.available());
-    EXPECT_EQ(repair.Apply("ghbdtn") + std::to_string(keyboard.requests.size()), "ghbdtn0");
+    EXPECT_EQ(repair.Apply("ghbdtn") + std::to_string(keyboard.activated.size()), "ghbdtn0");
   };
   for (int count : {INT_MIN, -1, 0, 1, 2, 3, 4, 7, INT_MAX}) {
     for (LayoutAction action : kLayoutActions) {
@@ -80,9 +75,9 @@ TEST(LayoutRepair, HandEditedCountsAndSlotsShortMissingOrEmpty) {
   expectInert(LayoutRepair(LayoutAction::From2To3, std::span<const LayoutSlot>(layouts.data(), 2), 3));
   expectInert(LayoutRepair(LayoutAction::From1To2, std::span<const LayoutSlot>{}, 2));
   layouts[1].Id.clear();
-  RecordingKeyboard keyboard;
+  test::FakeKeyboard keyboard;
   LayoutRepair(LayoutAction::From1To2, layouts, 2).ActivateTarget(keyboard);
-  EXPECT_TRUE(keyboard.requests.empty()) << "no id, nothing to ask for";
+  EXPECT_TRUE(keyboard.activated.empty()) << "no id, nothing to ask for";
 }
 
 }  // namespace

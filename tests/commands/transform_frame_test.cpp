@@ -56,12 +56,10 @@ TEST(WholeTextConversion, KeepsModifiedAndReadOnlyRepaintsOnceAndLosesTheUndo) {
       w.editor.SetReadOnly(readOnly);
       w.Convert(WIN, KOI);
       EXPECT_EQ(w.editor.Text(), std::string("\xF0\xD2\xC9\xD7\xC5\xD4, \xCD\xC9\xD2") + (modified ? "!" : ""));
-      EXPECT_EQ(w.editor.ReadOnly(), readOnly);
-      // Unsaved edits from before read-only mode must still be asked about.
-      EXPECT_EQ(w.document.Modified(), modified);
-      EXPECT_EQ(EncodingPaneText(w.encoding), "KOI");
-      EXPECT_TRUE(w.editor.Repaints() == 1 && w.editor.ChangesWhileSuspended() == 1) << "one repaint, at the end";
-      EXPECT_FALSE(w.editor.CanUndo());
+      // Unsaved edits from before read-only mode must still be asked about; one repaint, at the end.
+      EXPECT_EQ(std::tuple(w.editor.ReadOnly(), w.document.Modified(), std::string(EncodingPaneText(w.encoding)),
+                           w.editor.Repaints(), w.editor.ChangesWhileSuspended(), w.editor.CanUndo()),
+                std::tuple(readOnly, modified, "KOI", 1, 1, false));
       w.ExpectDoneAt(0);
     }
   }
@@ -72,8 +70,7 @@ TEST(WholeTextConversion, ASelectionAloneChangesAnEmptyTextNothingAndAnyRewriteM
   w.editor.Select(6, 3);  // backwards over the middle word and its space
   w.Convert(WIN, ISO);
   EXPECT_EQ(w.editor.Text(), W("ёж ") + test::EncodeText("ёж ", ISO) + W("ёж"));
-  EXPECT_EQ(EncodingPaneText(w.encoding), "ISO");
-  EXPECT_FALSE(w.document.Modified());
+  EXPECT_EQ(std::tuple(std::string(EncodingPaneText(w.encoding)), w.document.Modified()), std::tuple("ISO", false));
   w.ExpectDoneAt(6);
 
   Window empty("");
@@ -82,8 +79,7 @@ TEST(WholeTextConversion, ASelectionAloneChangesAnEmptyTextNothingAndAnyRewriteM
 
   Window doubled("ab", false, true);
   RewriteWholeOrSelection(doubled.editor, doubled.document, [](std::string& text) { text += text; });
-  EXPECT_EQ(doubled.editor.Text(), "abab");
-  EXPECT_TRUE(doubled.editor.ReadOnly());
+  EXPECT_EQ(std::tuple(doubled.editor.Text(), doubled.editor.ReadOnly()), std::tuple("abab", true));
   doubled.ExpectDoneAt(0);
 }
 
@@ -93,18 +89,14 @@ TEST(SelectionRewrite, NeedsAWritableDocumentAndASelection) {
     if (readOnly) w.editor.SelectAll();  // a selection alone is not enough
     EXPECT_FALSE(w.ChangeCase(CaseChange::Upper));
     EXPECT_FALSE(RewriteSelection(w.editor, [](std::string& text) { text = "x"; }));
-    EXPECT_EQ(w.editor.Text(), "hello");
-    EXPECT_FALSE(w.document.Modified());
-    EXPECT_EQ(w.editor.Repaints(), 0);
+    EXPECT_EQ(std::tuple(w.editor.Text(), w.document.Modified(), w.editor.Repaints()), std::tuple("hello", false, 0));
   }
   Window w(W("один два три"));
   w.editor.Select(5, 8);
   w.editor.Type("x");
   w.editor.Select(5, 10);
   EXPECT_TRUE(w.ChangeCase(CaseChange::Upper));
-  EXPECT_EQ(w.editor.Text(), W("один X ТРИ"));
-  EXPECT_TRUE(w.document.Modified());
-  EXPECT_FALSE(w.editor.CanUndo());
+  EXPECT_EQ(std::tuple(w.editor.Text(), w.document.Modified(), w.editor.CanUndo()), std::tuple(W("один X ТРИ"), true, false));
   w.ExpectDoneAt(10);
   // Full-screen mode re-applies its margins inside the frame and leaves the caret at 0.
   w.editor.SelectAll();
@@ -124,8 +116,7 @@ TEST(CyclicCaseChange, TheWordAtTheCaretCyclesAndTheCaretStays) {
     EXPECT_EQ(Win1251ToUtf8(w.editor.Text()), expected);
     w.ExpectDoneAt(6);
   }
-  EXPECT_TRUE(w.document.Modified());
-  EXPECT_FALSE(w.editor.CanUndo());
+  EXPECT_EQ(std::pair(w.document.Modified(), w.editor.CanUndo()), std::pair(true, false));
   Window selected("Hello World");
   selected.editor.Select(0, 8);
   CycleCase(selected.editor, selected.tables.Case());
@@ -163,11 +154,10 @@ TEST(Detection, OnLoadAndOnRequestNameTheGuessConvertWhenToldAndKeepModified) {
       AutoDetectOnLoad(onLoad.editor, onLoad.document, onLoad.encoding, onLoad.tables, c.direct);
       EXPECT_EQ(DetectOnRequest(asked.editor, asked.document, asked.encoding, asked.tables, c.direct), c.outcome);
       for (const Window* w : {&onLoad, &asked}) {
-        EXPECT_EQ(w->editor.Text(), c.after) << c.pane;
-        EXPECT_EQ(EncodingPaneText(w->encoding), c.pane);
-        EXPECT_EQ(w->document.Modified(), modified);
-        EXPECT_EQ(w->editor.ReadOnly(), c.readOnly);
-        EXPECT_EQ(w->editor.ChangesWhileSuspended(), c.text == c.after ? 0 : 1) << "an unchanged text is not rewritten";
+        // An unchanged text is not rewritten.
+        EXPECT_EQ(std::tuple(w->editor.Text(), std::string(EncodingPaneText(w->encoding)), w->document.Modified(),
+                             w->editor.ReadOnly(), w->editor.ChangesWhileSuspended()),
+                  std::tuple(c.after, c.pane, modified, c.readOnly, c.text == c.after ? 0 : 1)) << c.pane;
         w->ExpectDoneAt(0);
       }
       if (c.outcome == AskToConvert) {  // the user says Yes

@@ -14,9 +14,9 @@
 #include "app/status_bar.h"
 #include "platform/editor_widget.h"
 #include "platform/instance_launcher.h"
-#include "platform/keyboard_layout.h"
 #include "platform/prompter.h"
 #include "platform/system_facts.h"
+#include "support/fake_keyboard.h"
 #include "support/file_helpers.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
@@ -51,11 +51,6 @@ class FakePrompter : public Prompter {
     queue.pop_front();
     return value;
   }
-};
-
-struct FakeKeyboard : KeyboardLayouts {
-  std::vector<std::string> activated;
-  void Activate(const std::string& layoutId) override { activated.push_back(layoutId); }
 };
 
 struct FakeLauncher : InstanceLauncher {
