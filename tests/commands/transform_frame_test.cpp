@@ -96,7 +96,8 @@ TEST(SelectionRewrite, NeedsAWritableDocumentAndASelection) {
   w.editor.Type("x");
   w.editor.Select(5, 10);
   EXPECT_TRUE(w.ChangeCase(CaseChange::Upper));
-  EXPECT_EQ(std::tuple(w.editor.Text(), w.document.Modified(), w.editor.CanUndo()), std::tuple(W("один X ТРИ"), true, false));
+  EXPECT_EQ(std::tuple(w.editor.Text(), w.document.Modified(), w.editor.CanUndo()),
+            std::tuple(W("один X ТРИ"), true, false));
   w.ExpectDoneAt(10);
   // Full-screen mode re-applies its margins inside the frame and leaves the caret at 0.
   w.editor.SelectAll();

@@ -96,7 +96,8 @@ TEST(Translit, AgreesWithReplacingEntryByEntry) {
     std::vector<std::string> lines;
     std::vector<std::pair<std::string, std::string>> forward, reverse;
     for (int i = std::uniform_int_distribution<int>(1, 8)(random); i > 0; --i) {
-      forward.emplace_back(RandomText(random, apart ? "abc" : "ab", 1, 3), RandomText(random, apart ? "xyz" : "ab", apart, 3));
+      const std::string key = RandomText(random, apart ? "abc" : "ab", 1, 3);
+      forward.emplace_back(key, RandomText(random, apart ? "xyz" : "ab", apart, 3));
       lines.push_back(forward.back().first + "=" + forward.back().second);
       if (!forward.back().second.empty()) reverse.emplace_back(forward.back().second, forward.back().first);
     }

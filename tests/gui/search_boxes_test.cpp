@@ -269,7 +269,8 @@ TEST_F(GoToTest, PercentModeScrollsWithoutMovingTheCaretAndALineBookmarkComesToT
     EXPECT_TRUE(Part<QRadioButton>(box, "percent")->isChecked());
     Number()->setValue(percent);
     Click(box, "rsbOK");
-    EXPECT_EQ(std::pair(Bar()->value(), editor->SelStart()), std::pair(ScrollValueForPercent(percent, 0, Bar()->maximum()), 5));
+    EXPECT_EQ(std::pair(Bar()->value(), editor->SelStart()),
+              std::pair(ScrollValueForPercent(percent, 0, Bar()->maximum()), 5));
   }
   Settings settings;
   settings.BookmarkType = 0;

@@ -64,8 +64,8 @@ TEST_F(LanguageFiles, ScanSortsIgnoringCaseAndPassesOverWhatIsNoLanguage) {
 }
 
 TEST_F(LanguageFiles, TextsOverEnglishAndBackToEnglishRestoresEveryText) {
-  const std::string path = Lang("ru.lng", "[LANGUAGE]\r\nLanguage=" + kRussian + "\r\nLanguageCode=ru\r\nEnglishName=Russian\r\n"
-                                "aNew=" + kNew + "\r\naNew=second\r\nAuthor=Ivan\r\ntPrinting=\r\n");
+  const std::string path = Lang("ru.lng", "[LANGUAGE]\r\nLanguage=" + kRussian + "\r\nLanguageCode=ru\r\n"
+                                "EnglishName=Russian\r\naNew=" + kNew + "\r\naNew=second\r\nAuthor=Ivan\r\ntPrinting=\r\n");
   const LanguageList list = {{"English", ""}, {kRussian, path}};
   EXPECT_EQ(Apply(1, list).index, 1);
   const LanguageTable& table = Language();
@@ -145,10 +145,11 @@ TEST_F(LanguageFiles, HelpAndReadmeFollowASafeLanguageCode) {
 // built-in ones.
 TEST_F(LanguageFiles, TablesComeFromTheLanguageFileAfterTheFirstStartAndBackFromTheSettingsFile) {
   settingsFile = IniFile::Parse("[ECODINGS]\r\nStrKOI=koi\r\n[LAYOUT]\r\nLOCount=2\r\n");
-  const std::string path = Lang(
-      "ua.lng", "[LANGUAGE]\r\nLanguage=Ua\r\n[CASE]\r\nStrUpCase_Add=\xA5\r\nStrLoCase_Add=\xB4\r\n[ECODINGS]\r\nStrDOS=dos\r\n"
-                "[AUTODETECT]\r\nDetectBuffer=-7\r\nWinDetectString=\xE0\r\n[LAYOUT]\r\nLOCount=5\r\n1=En\r\nEn=00000409\r\n"
-                "StrLO_En=qw\r\n2=Ru\r\nRu=00000419\r\nStrLO_Ru=\xE9\xF6\r\n3=Ua\r\nUa=00000422\r\nStrLO_Ua=\xE9\xF6\r\n");
+  const std::string path =
+      Lang("ua.lng", "[LANGUAGE]\r\nLanguage=Ua\r\n[CASE]\r\nStrUpCase_Add=\xA5\r\nStrLoCase_Add=\xB4\r\n"
+                     "[ECODINGS]\r\nStrDOS=dos\r\n[AUTODETECT]\r\nDetectBuffer=-7\r\nWinDetectString=\xE0\r\n"
+                     "[LAYOUT]\r\nLOCount=5\r\n1=En\r\nEn=00000409\r\nStrLO_En=qw\r\n2=Ru\r\nRu=00000419\r\n"
+                     "StrLO_Ru=\xE9\xF6\r\n3=Ua\r\nUa=00000422\r\nStrLO_Ua=\xE9\xF6\r\n");
   const LanguageList list = {{"English", ""}, {"Ua", path}};
   LanguageChange change = Apply(1, list, 0);  // first start: the settings file's tables
   EXPECT_EQ(change.tables, TableSource::SettingsFile);

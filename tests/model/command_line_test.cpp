@@ -12,8 +12,9 @@ TEST(CommandLine, SwitchesCountOnlyAsWholeArguments) {
   using enum StartRequest;
   const struct { std::vector<std::string> args; std::string name; bool readOnly, print; StartRequest asks; } cases[] = {
       {{}, "", false, false, Edit}, {{"/r", "notes.txt"}, "notes.txt", true, false, Edit},
-      {{"notes.txt", "/p"}, "notes.txt", false, true, Edit}, {{"/root/reports/p.txt"}, "/root/reports/p.txt", false, false, Edit},
-      {{"/home/u/r", "/r"}, "/home/u/r", true, false, Edit}, {{"my", "long", "name.txt"}, "my long name.txt", false, false, Edit},
+      {{"notes.txt", "/p"}, "notes.txt", false, true, Edit}, {{"/home/u/r", "/r"}, "/home/u/r", true, false, Edit},
+      {{"/root/reports/p.txt"}, "/root/reports/p.txt", false, false, Edit},
+      {{"my", "long", "name.txt"}, "my long name.txt", false, false, Edit},
       {{"--help"}, "", false, false, Help}, {{"--version"}, "", false, false, Version},
       {{"./--help"}, "./--help", false, false, Edit}, {{"--", "--help"}, "--help", false, false, Edit},
       {{"--", "/r"}, "/r", false, false, Edit}, {{"%1"}, "", false, false, Edit},
