@@ -27,7 +27,11 @@ bool PromptingDocumentDialogs::ConfirmOverwrite(const std::string& path) {
 }
 
 bool PromptingDocumentDialogs::ConfirmLossySave(std::size_t count) {
-  return prompter_.AskYesNo(LossyText(count) + "\r\n\r\n" + Tr("strLossySave"), true);
+  return AskLossySave(prompter_, count);
+}
+
+bool AskLossySave(Prompter& prompter, std::size_t count) {
+  return prompter.AskYesNo(LossyText(count) + "\r\n\r\n" + Tr("strLossySave"), true);
 }
 
 QString LossyText(std::size_t count) { return QString::number(count) + ' ' + Tr("strLossy1"); }

@@ -11,6 +11,8 @@ class Prompter;
 
 // "<count> characters of this file are not in Windows-1251 ..."
 QString LossyText(std::size_t count);
+// Whether to write a text that shows "?" for `count` characters of its file.
+bool AskLossySave(Prompter& prompter, std::size_t count);
 
 class PromptingDocumentDialogs : public DocumentDialogs {
  public:

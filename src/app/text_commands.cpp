@@ -125,7 +125,7 @@ void TextCommands::InsertAtCaret(const std::string& bytes) {
 void TextCommands::Utf8ToWin() {
   if (document_.Utf8()) {
     if (document_.Lossy() > 0) {
-      if (!prompter_.AskYesNo(LossyText(document_.Lossy()) + "\r\n\r\n" + Tr("strLossySave"), true)) return;
+      if (!AskLossySave(prompter_, document_.Lossy())) return;
       document_.AcceptLossy();
     }
     document_.SetUtf8(false);
@@ -133,11 +133,10 @@ void TextCommands::Utf8ToWin() {
     const std::string held = editor_.SelLength() > 0 ? editor_.SelectedText() : editor_.Text();
     // Text that is not UTF-8 is no UTF-8 misread; it stays as it is.
     if (ClassifyUtf8(held) != Utf8Form::Utf8) return;
-    const FromUtf8 decoded = DecodeUtf8(held);
-    if (decoded.unrepresentable > 0 &&
-        !prompter_.AskYesNo(LossyText(decoded.unrepresentable) + "\r\n\r\n" + Tr("strLossySave"), true))
-      return;
-    RewriteWholeOrSelection(editor_, document_, [](std::string& text) { text = DecodeUtf8(text).bytes; });
+    FromUtf8 decoded = DecodeUtf8(held);
+    if (decoded.unrepresentable > 0 && !AskLossySave(prompter_, decoded.unrepresentable)) return;
+    // The rewrite sees the same text that was just decoded.
+    RewriteWholeOrSelection(editor_, document_, [&decoded](std::string& text) { text = std::move(decoded.bytes); });
   }
   encoding_ = EncodingState();
   ShowEncoding();
