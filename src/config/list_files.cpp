@@ -1,10 +1,9 @@
 #include "config/list_files.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <iterator>
 #include <sys/stat.h>
 
+#include "config/tool_list.h"
 #include "convert/translit.h"
 
 namespace plumex {
@@ -49,14 +48,6 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   }
   out += text;
   return out;
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (lower(text[i]) != lower(prefix[i])) return false;
-  return true;
 }
 
 }  // namespace
@@ -111,9 +102,7 @@ std::vector<std::string> AuxListDefaults(AuxList list) {
     case AuxList::Signature: return {"Hello World!"};
     case AuxList::Translit: return BuiltInTranslitLines();
     case AuxList::Ruslit: return BuiltInRuslitLines();
-    case AuxList::Tools:
-      return {"Calculator=%WinPath%calc.exe", "Explorer=%WinPath%explorer.scf",
-              "Clipboard=%WinPath%clipbrd.exe"};
+    case AuxList::Tools: return DefaultToolLines(IsInstalledProgram);
     case AuxList::Exts: return {};
   }
   return {};
@@ -122,23 +111,5 @@ std::vector<std::string> AuxListDefaults(AuxList list) {
 std::string EscapeEquals(std::string_view text) { return ReplaceAll(text, kEquals, kEscapedEquals); }
 
 std::string UnescapeEquals(std::string_view text) { return ReplaceAll(text, kEscapedEquals, kEquals); }
-
-std::string ExpandFolderMacros(std::string_view text, const FolderMacros& folders) {
-  const std::pair<std::string_view, const std::string&> macros[] = {
-      {"%WinPath%", folders.winPath}, {"%SysPath%", folders.sysPath}, {"%PFPath%", folders.pfPath}};
-  std::string out;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto macro = std::find_if(std::begin(macros), std::end(macros), [&](const auto& m) {
-      return StartsWithIgnoringCase(text.substr(i), m.first);
-    });
-    if (macro == std::end(macros)) {
-      out += text[i++];
-    } else {
-      out += macro->second;
-      i += macro->first.size();
-    }
-  }
-  return out;
-}
 
 }  // namespace plumex

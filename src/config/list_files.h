@@ -60,15 +60,4 @@ std::vector<std::string> AuxListDefaults(AuxList list);
 std::string EscapeEquals(std::string_view text);
 std::string UnescapeEquals(std::string_view text);
 
-// Folders for the tools list's path macros, each ending with a separator.
-struct FolderMacros {
-  std::string winPath;  // "%WinPath%"
-  std::string sysPath;  // "%SysPath%"
-  std::string pfPath;   // "%PFPath%"
-};
-
-// Replaces the macros written in any letter case; the inserted folders are
-// not searched again.
-std::string ExpandFolderMacros(std::string_view text, const FolderMacros& folders);
-
 }  // namespace plumex

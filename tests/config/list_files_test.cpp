@@ -79,7 +79,7 @@ TEST(ListFiles, OnlyAChangedListIsWrittenOverItsFile) {
   EXPECT_EQ(test::ReadRaw(dir / "signature.ini"), "edited by hand\r\n");
 }
 
-TEST(ListFiles, EqualsSignEscapeFolderMacrosAndBuiltInLists) {
+TEST(ListFiles, EqualsSignEscapeAndBuiltInLists) {
   const std::pair<const char*, const char*> escapes[] = {
       {"", ""}, {"no sign", "no sign"}, {"C:\\a=b\\c.txt", "C:\\a#ravno#b\\c.txt"}, {"=x=", "#ravno#x#ravno#"}};
   for (const auto& [plain, escaped] : escapes)
@@ -87,22 +87,9 @@ TEST(ListFiles, EqualsSignEscapeFolderMacrosAndBuiltInLists) {
   EXPECT_EQ(UnescapeEquals(EscapeEquals("x#ravno#y")), "x=y") << "the escape itself reads as =";
   EXPECT_EQ(UnescapeEquals("#RAVNO# #ravno #ravno#ravno#"), "#RAVNO# #ravno =ravno#") << "case-sensitive, whole";
 
-  const FolderMacros folders{"C:\\WINDOWS\\", "C:\\WINDOWS\\system32\\", "C:\\Program Files\\"};
-  const std::pair<const char*, const char*> cases[] = {
-      {"%winpath%calc.exe", "C:\\WINDOWS\\calc.exe"},  {"%SysPath%clipbrd.exe", "C:\\WINDOWS\\system32\\clipbrd.exe"},
-      {"%pfpath%Tool\\tool.exe %WinPath%", "C:\\Program Files\\Tool\\tool.exe C:\\WINDOWS\\"},
-      {"100% sure %Unknown% %WinPath", "100% sure %Unknown% %WinPath"},  {"%%WinPath%%", "%C:\\WINDOWS\\%"},
-      {"", ""},  {"%", "%"},
-  };
-  for (const auto& [text, expanded] : cases) EXPECT_EQ(ExpandFolderMacros(text, folders), expanded) << text;
-  const FolderMacros tricky{"%SysPath%", "never", ""};
-  EXPECT_EQ(ExpandFolderMacros("%WinPath%x%PFPath%", tricky), "%SysPath%x") << "no second pass";
   // The built-in lists a missing file starts with (written at once: TextCommands.FirstStartWritesTheListFiles...).
   EXPECT_EQ(AuxListDefaults(AuxList::Signature), Lines{"Hello World!"});
   EXPECT_TRUE(AuxListDefaults(AuxList::Exts).empty());
-  std::string tools;
-  for (const std::string& line : AuxListDefaults(AuxList::Tools)) tools += ExpandFolderMacros(line, folders) + "|";
-  EXPECT_EQ(tools, "Calculator=C:\\WINDOWS\\calc.exe|Explorer=C:\\WINDOWS\\explorer.scf|Clipboard=C:\\WINDOWS\\clipbrd.exe|");
 }
 
 // Ten newest first, once each, kept across starts: RecentFlow.TheTenNewestFilesNewestFirstAndKeptAcrossStartsUntilCleared;
