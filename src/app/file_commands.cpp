@@ -45,7 +45,7 @@ bool FileCommands::Load(const QString& path) {
 }
 
 void FileCommands::AppendLogStamp() {
-  p_.document.AppendLogStamp(QStringToBytes(DateTimeText(p_.profile.settings().UseSecondsDateTime)));
+  p_.document.AppendLogStamp(DateTimeText(p_.profile.settings().UseSecondsDateTime));
 }
 
 bool FileCommands::OpenHere(const QString& path) {
