@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "platform/ini_file.h"
 
@@ -177,6 +178,8 @@ struct Settings {
 
   // [EXTS]: registered file extensions; -1 = never set up, install the defaults.
   int CountExts = 0;
+  // The extensions themselves, sorted and lower case; exts.ini keeps them.
+  std::vector<std::string> ExtsList;
 
   // [ADDITIONAL]
   std::string strSpecChars = "\x97\x88\xA9\xAE\x99\xA7\xB1";  // —€©®™§±
