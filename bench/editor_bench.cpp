@@ -59,7 +59,8 @@ void BM_DocumentOpen16MB(benchmark::State& state) {
   editor.resize(800, 600);
   const plumex::Settings settings;
   SilentDialogs dialogs;
-  plumex::Document document(editor, settings, dialogs, plumex::EditorWidget::kMaxLength);
+  const plumex::LanguageTable texts;
+  plumex::Document document(editor, settings, texts, dialogs, plumex::EditorWidget::kMaxLength);
   for (auto _ : state) {
     if (!document.Load(path)) state.SkipWithError("open failed");
     benchmark::DoNotOptimize(editor.Length());

@@ -66,9 +66,9 @@ void BM_ApplyLanguage(benchmark::State& state) {
   const plumex::LanguageList list = plumex::ScanLanguageFiles(folder.path());
   const plumex::IniFile settingsFile;
   plumex::Settings settings;
+  plumex::LanguageTable texts;
   for (auto _ : state)
-    benchmark::DoNotOptimize(plumex::ApplyLanguage(1, list, settings, 5, {settingsFile, folder.path()}));
-  plumex::Language().ResetToEnglish();
+    benchmark::DoNotOptimize(plumex::ApplyLanguage(1, list, settings, 5, texts, {settingsFile, folder.path()}));
 }
 BENCHMARK(BM_ApplyLanguage)->Unit(benchmark::kMillisecond);
 

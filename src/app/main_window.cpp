@@ -59,6 +59,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   setCentralWidget(editor_);
   status_ = new StatusBar(this);
   setStatusBar(status_);
+  PutTextsInForce(&profile_.texts());
   status_->encoding()->setText(QStringLiteral("---"));
   actions_ = new WindowActions(*this);
   actions_->BuildMenus(*menuBar());
@@ -68,7 +69,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
 
   profile_.Load();
   Settings& settings = profile_.settings();
-  document_ = std::make_unique<Document>(*editor_, settings, dialogs_, EditorWidget::kMaxLength);
+  document_ = std::make_unique<Document>(*editor_, settings, profile_.texts(), dialogs_, EditorWidget::kMaxLength);
   presenter_ = std::make_unique<StatusPresenter>(*this, *status_, *editor_, *document_, profile_.recent());
   presenter_->SetPercentItem(percentItem_);
   text_ = std::make_unique<TextCommands>(*editor_, *document_, profile_, *presenter_, prompter_, keyboard_);
@@ -94,7 +95,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   ApplyHotKeys();
   presenter_->Retranslate();
   files_->BuildRecentMenu();
-  if (profile_.language().index != 0) settingsDialog_->ApplySize(Language().SettingsDialogSize());
+  if (profile_.language().index != 0) settingsDialog_->ApplySize(profile_.texts().SettingsDialogSize());
   ApplySettings();
   // The first eleven starts say where help is.
   helpHint_ = settings.Starts <= 10;
@@ -118,6 +119,7 @@ MainWindow::~MainWindow() {
   // The children outlive the window's own records; nothing they send while
   // they go may reach handlers that read those records.
   qApp->removeEventFilter(this);
+  PutTextsInForce(nullptr);
   disconnect(editor_, nullptr, this, nullptr);
   disconnect(qApp, nullptr, this, nullptr);
 }
@@ -330,7 +332,7 @@ void MainWindow::OpenDropped(const QStringList& paths) { files_->OpenDropped(pat
 void MainWindow::PrintAndClose() {
   QPrinter printer;
   if (printer.printerName().isEmpty() || !printer.isValid()) {
-    std::fprintf(stderr, "plumex: %s\n", Win1251ToUtf8(Language().Text("strNoPrinter")).c_str());
+    std::fprintf(stderr, "plumex: %s\n", Win1251ToUtf8(profile_.texts().Text("strNoPrinter")).c_str());
     exitCode_ = 1;
   } else {
     editor_->Print(printer);
@@ -443,7 +445,7 @@ void MainWindow::ApplyLanguage() {
   finder_->Retranslate();
   goTo_->Retranslate();
   // English keeps the size the user gave the dialog.
-  if (profile_.language().index != 0) settingsDialog_->ApplySize(Language().SettingsDialogSize());
+  if (profile_.language().index != 0) settingsDialog_->ApplySize(profile_.texts().SettingsDialogSize());
   presenter_->Retranslate();
   ShowHelpHint();
   RefreshSize();

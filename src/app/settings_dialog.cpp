@@ -275,7 +275,7 @@ void SettingsDialog::BuildKeyList() {
   for (const ActionRow& row : Actions()) {
     const int index = static_cast<int>(row.id);
     keyList_->item(index)->setText(QStringLiteral(" %1. ").arg(index + 1) +
-                                   BytesToQString(ActionCaption(row.id, settings_)) +
+                                   BytesToQString(ActionCaption(row.id, settings_, TextsInForce())) +
                                    QStringLiteral(" - ") + KeyName(hotKeys_.Key(row.id)));
   }
   ShowSelectedKey();
@@ -330,7 +330,7 @@ void SettingsDialog::BindSelected(const KeyStroke& key) {
   const std::optional<ActionId> id = SelectedAction();
   if (!id) return;
   const std::optional<ActionId> former = hotKeys_.Bind(*id, key);
-  KeysChanged(former ? Note("tKeyTaken", BytesToQString(ActionCaption(*former, settings_)))
+  KeysChanged(former ? Note("tKeyTaken", BytesToQString(ActionCaption(*former, settings_, TextsInForce())))
                      : QString());
 }
 

@@ -20,7 +20,7 @@ StatusPresenter::StatusPresenter(QMainWindow& window, StatusBar& status, EditorW
 
 void StatusPresenter::RefreshTitle() {
   window_.setWindowTitle(QString::fromStdString(document_.State().FileName) +
-                         BytesToQString(TitleSuffix(editor_.ReadOnly(), document_.Modified(), Language())));
+                         BytesToQString(TitleSuffix(editor_.ReadOnly(), document_.Modified(), TextsInForce())));
 }
 
 void StatusPresenter::RefreshStatus() {
@@ -51,7 +51,7 @@ void StatusPresenter::ShowPercent() {
 }
 
 void StatusPresenter::RefreshSize() {
-  status_.size()->setText(BytesToQString(SizeText(editor_.ByteSize(), editor_.LineCount(), Language())));
+  status_.size()->setText(BytesToQString(SizeText(editor_.ByteSize(), editor_.LineCount(), TextsInForce())));
   status_.size()->setToolTip(Tr("hStat1") + '\n' + Tr("hStat2"));
 }
 

@@ -55,7 +55,7 @@ void WindowActions::UpdateEnabled(const EditorFacts& facts) {
 
 void WindowActions::Retranslate(const Settings& settings, const HotKeys& keys) {
   for (const ActionRow& row : Actions())
-    action(row.id)->setText(BytesToQString(ActionCaption(row.id, settings)));
+    action(row.id)->setText(BytesToQString(ActionCaption(row.id, settings, TextsInForce())));
   for (LayoutAction which : kLayoutActions)
     action(ActionOfLayout(which))->setVisible(IsLayoutActionVisible(which, settings.LOCount));
   MarkAccelerators(settings);
@@ -65,7 +65,7 @@ void WindowActions::Retranslate(const Settings& settings, const HotKeys& keys) {
 void WindowActions::MarkAccelerators(const Settings& settings) {
   const auto heading = [](MenuId id) {
     const char* key = MenuOf(id).heading;
-    return key != nullptr ? Language().Text(key) : std::string();
+    return key != nullptr ? TextsInForce().Text(key) : std::string();
   };
   const auto mark = [](const std::string& caption, int index) {
     return BytesToQString(MarkAccelerator(caption, index));
@@ -90,7 +90,7 @@ void WindowActions::MarkAccelerators(const Settings& settings) {
     for (const MenuEntry& entry : def.entries)
       // Hidden items take no letter from the ones shown.
       captions.push_back(entry.kind == EntryKind::Action
-                             ? (action(entry.action)->isVisible() ? ActionCaption(entry.action, settings) : std::string())
+                             ? (action(entry.action)->isVisible() ? ActionCaption(entry.action, settings, TextsInForce()) : std::string())
                          : entry.kind == EntryKind::Submenu ? heading(entry.submenu)
                                                             : std::string());
     const std::vector<int> keys = ChooseAccelerators(captions);

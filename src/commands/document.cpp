@@ -16,9 +16,6 @@ std::string WithSlash(std::string folder) {
   return folder;
 }
 
-// Messages go to the user's dialogs in UTF-8, as file names do.
-std::string Said(std::string_view key) { return Win1251ToUtf8(Language().Text(key)); }
-
 std::size_t CharactersOf(const std::string& bytes) {
   if (DetectLineBreak(bytes) == LineBreak::Lf) return bytes.size();
   std::size_t pairs = 0;
@@ -29,8 +26,12 @@ std::size_t CharactersOf(const std::string& bytes) {
 
 }  // namespace
 
-Document::Document(Editor& editor, const Settings& settings, DocumentDialogs& dialogs, int maxCharacters)
-    : editor_(editor), settings_(settings), dialogs_(dialogs), maxCharacters_(maxCharacters) {}
+Document::Document(Editor& editor, const Settings& settings, const LanguageTable& texts,
+                   DocumentDialogs& dialogs, int maxCharacters)
+    : editor_(editor), settings_(settings), texts_(texts), dialogs_(dialogs), maxCharacters_(maxCharacters) {}
+
+// Messages go to the user's dialogs in UTF-8, as file names do.
+std::string Document::Said(std::string_view key) const { return Win1251ToUtf8(texts_.Text(key)); }
 
 void Document::StartUntitled() {
   state_ = DocumentState{};

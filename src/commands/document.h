@@ -7,6 +7,7 @@
 #include <string>
 
 #include "config/settings.h"
+#include "language/language_table.h"
 #include "model/document_state.h"
 #include "platform/answer.h"
 #include "platform/editor.h"
@@ -37,7 +38,8 @@ class Document {
  public:
   // The bytes the editor can hold at most: a CR LF pair is one character
   // there, so the byte count alone does not decide.
-  Document(Editor& editor, const Settings& settings, DocumentDialogs& dialogs, int maxCharacters);
+  Document(Editor& editor, const Settings& settings, const LanguageTable& texts, DocumentDialogs& dialogs,
+           int maxCharacters);
 
   const DocumentState& State() const { return state_; }
   bool Modified() const { return state_.Modified; }
@@ -118,9 +120,12 @@ class Document {
   void MarkSaved();
   std::string WithDefaultExtension(const std::string& path) const;
   void SetName(const std::string& path);
+  // A message of the language in force, in UTF-8 as file names are.
+  std::string Said(std::string_view key) const;
 
   Editor& editor_;
   const Settings& settings_;
+  const LanguageTable& texts_;
   DocumentDialogs& dialogs_;
   int maxCharacters_;
   DocumentState state_;

@@ -36,7 +36,7 @@ std::string Profile::Save() {
 }
 
 void Profile::ApplyLanguage() {
-  language_ = plumex::ApplyLanguage(settings_.Language, languages_, settings_, settings_.Starts,
+  language_ = plumex::ApplyLanguage(settings_.Language, languages_, settings_, settings_.Starts, texts_,
                                     {store_.File(), folder_});
   tables_ = std::make_unique<ConversionTables>(TablesFromSettings(settings_));
 }

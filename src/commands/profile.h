@@ -44,6 +44,8 @@ class Profile {
   RecentList& recent() { return recent_; }
   const LanguageList& languages() const { return languages_; }
   const LanguageChange& language() const { return language_; }
+  // The texts of the language in force.
+  const LanguageTable& texts() const { return texts_; }
   const ConversionTables& tables() const { return *tables_; }
   const TranslitTables& translit() const { return *translit_; }
 
@@ -56,6 +58,7 @@ class Profile {
   SettingsStore store_;
   LanguageList languages_;
   LanguageChange language_;
+  LanguageTable texts_;
   HotKeys hotKeys_;
   RecentList recent_;
   std::vector<ListFile> lists_;  // by AuxList

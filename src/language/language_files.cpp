@@ -135,12 +135,12 @@ LanguageList ScanLanguageFiles(const std::string& langFolder) {
 }
 
 LanguageChange ApplyLanguage(int index, const LanguageList& list, Settings& settings, int starts,
+                             LanguageTable& table,
                              const LanguagePlaces& places) {
   LanguageChange change;
   if (index < 0 || static_cast<std::size_t>(index) >= list.size()) index = 0;
   change.index = settings.Language = index;
 
-  LanguageTable& table = Language();
   table.ResetToEnglish();
   std::optional<IniFile> file;
   if (index != 0) file = ReadLanguageFile(list[static_cast<std::size_t>(index)].path);
@@ -166,12 +166,12 @@ LanguageChange ApplyLanguage(int index, const LanguageList& list, Settings& sett
   return change;
 }
 
-std::string ActionCaption(ActionId id, const Settings& settings) {
+std::string ActionCaption(ActionId id, const Settings& settings, const LanguageTable& texts) {
   const ActionRow& row = ActionOf(id);
   switch (row.rule) {
-    case CaptionRule::LanguageKey: return Language().Text(row.caption);
+    case CaptionRule::LanguageKey: return texts.Text(row.caption);
     case CaptionRule::LanguageKeyWithoutEllipsis: {
-      std::string caption = Language().Text(row.caption);
+      std::string caption = texts.Text(row.caption);
       if (const std::size_t dots = caption.find("..."); dots != std::string::npos)
         caption.erase(dots, 3);
       return caption;

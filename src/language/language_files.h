@@ -11,6 +11,7 @@
 
 #include "model/action_table.h"
 #include "config/settings.h"
+#include "language/language_table.h"
 #include "platform/ini_file.h"
 
 namespace plumex {
@@ -65,17 +66,17 @@ struct LanguageChange {
 };
 
 // Puts entry `index` of `list` in force; an index out of range means English.
-// The language table goes back to English and takes the file's texts, code,
+// `texts` goes back to English and takes the file's texts, code,
 // English name, credits and dialog size (at least 500 by 390). The conversion
 // tables go back to their built-in values and take those of the settings
 // file, then, when a language file is in force and `starts` (the start
 // counter) is above 0, those of the language file, checked like the settings
 // file's.
 LanguageChange ApplyLanguage(int index, const LanguageList& list, Settings& settings, int starts,
-                             const LanguagePlaces& places);
+                             LanguageTable& texts, const LanguagePlaces& places);
 
 // An action's caption in the language in force; the layout-repair commands
 // are named by the layouts' short names ("En -> Ru").
-std::string ActionCaption(ActionId id, const Settings& settings);
+std::string ActionCaption(ActionId id, const Settings& settings, const LanguageTable& texts);
 
 }  // namespace plumex

@@ -253,9 +253,4 @@ void LanguageTable::ResetToEnglish() {
   dialogSize_ = DialogSize{};
 }
 
-LanguageTable& Language() {
-  static LanguageTable table;
-  return table;
-}
-
 }  // namespace plumex

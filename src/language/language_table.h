@@ -54,7 +54,4 @@ class LanguageTable {
   mutable std::unordered_map<std::string, std::string> unknown_;
 };
 
-// The process-wide table every window reads when it shows a text.
-LanguageTable& Language();
-
 }  // namespace plumex

@@ -12,6 +12,8 @@ namespace {
 
 constexpr char kKeyProperty[] = "plumexTextKey";
 
+const LanguageTable* inForce = nullptr;
+
 void ShowKeyedText(QWidget* widget) {
   const QByteArray key = widget->property(kKeyProperty).toByteArray();
   if (key.isEmpty()) return;
@@ -26,7 +28,14 @@ void ShowKeyedText(QWidget* widget) {
 
 }  // namespace
 
-QString Tr(const char* key) { return BytesToQString(Language().Text(key)); }
+void PutTextsInForce(const LanguageTable* texts) { inForce = texts; }
+
+const LanguageTable& TextsInForce() {
+  static const LanguageTable english;
+  return inForce != nullptr ? *inForce : english;
+}
+
+QString Tr(const char* key) { return BytesToQString(TextsInForce().Text(key)); }
 
 void SetTextKey(QWidget* widget, const char* key) {
   widget->setProperty(kKeyProperty, QByteArray(key));

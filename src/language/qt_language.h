@@ -8,6 +8,15 @@ class QWidget;
 
 namespace plumex {
 
+class LanguageTable;
+
+// The texts the widgets show come from the table put in force here, the way
+// a translator is installed: the profile owns it and must outlive its use.
+// Until one is put in force, and after nullptr, the widgets speak the
+// built-in English.
+void PutTextsInForce(const LanguageTable* texts);
+const LanguageTable& TextsInForce();
+
 QString Tr(const char* key);
 
 // Ties a widget's caption to a language key, for RetranslateKeyed.

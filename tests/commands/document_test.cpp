@@ -26,9 +26,10 @@ class DocumentTest : public ::testing::Test {
   test::TempDir dir;
   const std::string path = dir / "a.txt";
   Settings settings;
+  const LanguageTable texts;
   test::FakeDialogs dialogs;
   test::FakeEditor editor{{}, [this] { document.Edited(); }};
-  Document document{editor, settings, dialogs, 1000};
+  Document document{editor, settings, texts, dialogs, 1000};
 };
 
 TEST_F(DocumentTest, FailuresKeepTheFileTheNameAndTheTextAndNoOnCloseLeavesTheFile) {
@@ -45,7 +46,7 @@ TEST_F(DocumentTest, FailuresKeepTheFileTheNameAndTheTextAndNoOnCloseLeavesTheFi
   EXPECT_TRUE(document.ConfirmClose());
   EXPECT_EQ(ReadRaw(path), "old text");
   EXPECT_EQ(dialogs.asked, Strings({"save as", "a.txt", "save as", "a.txt"}));
-  Document small(editor, settings, dialogs, 4);
+  Document small(editor, settings, texts, dialogs, 4);
   WriteRaw(dir / "4.txt", "1\r\n2\r\n");  // four characters: a CR LF is one
   ASSERT_TRUE(small.Load(dir / "4.txt"));
   WriteRaw(dir / "5.txt", "12345");

@@ -39,9 +39,10 @@ struct Window {
   }
 
   Settings settings;
+  const LanguageTable texts;
   test::FakeDialogs dialogs;  // no rewrite asks the user anything
   test::FakeEditor editor;
-  Document document{editor, settings, dialogs, 1 << 20};
+  Document document{editor, settings, texts, dialogs, 1 << 20};
   EncodingState encoding;
   const ConversionTables tables = TablesFromSettings(Settings{});
 };

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "language/qt_language.h"
 #include "support/file_helpers.h"
 #include "support/temp_dir.h"
 
@@ -19,7 +20,8 @@ struct FakeHost : SettingsHost {
   FakeHost(Settings& s, const LanguageList& list) : settings(s), languages(list) {}
   void ApplyLanguage() override {
     ++languageApplied;
-    plumex::ApplyLanguage(settings.Language, languages, settings, 1, {settingsFile, {}});
+    plumex::ApplyLanguage(settings.Language, languages, settings, 1, texts, {settingsFile, {}});
+    PutTextsInForce(&texts);
   }
   void HotKeysChanged() override { ++hotKeysChanged; }
   void SaveSettings() override { ++saved; }
@@ -27,13 +29,14 @@ struct FakeHost : SettingsHost {
   Settings& settings;
   const LanguageList& languages;
   IniFile settingsFile;
+  LanguageTable texts;
   int languageApplied = 0, hotKeysChanged = 0, saved = 0;
 };
 
 class SettingsDialogTest : public ::testing::Test {
  protected:
   void SetUp() override { Show(dialog); }
-  void TearDown() override { Language().ResetToEnglish(); }
+  void TearDown() override { PutTextsInForce(nullptr); }
 
   void Show(SettingsDialog& shown) {
     shown.ShowPage(SettingsPage::Keyboard);

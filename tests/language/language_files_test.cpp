@@ -20,8 +20,6 @@ const std::string kNew = "\xCD\xEE\xE2\xFB\xE9";               // Новый
 
 class LanguageFiles : public ::testing::Test {
  protected:
-  void TearDown() override { Language().ResetToEnglish(); }
-
   std::string Lang(const std::string& name, const std::string& bytes) {
     WriteRaw(lang / name, bytes);
     return lang / name;
@@ -29,7 +27,7 @@ class LanguageFiles : public ::testing::Test {
 
   // Applies the entry and returns what changed, with the settings file given.
   LanguageChange Apply(int index, const LanguageList& list, int starts = 5) {
-    return ApplyLanguage(index, list, settings, starts, {settingsFile, program.path()});
+    return ApplyLanguage(index, list, settings, starts, texts, {settingsFile, program.path()});
   }
   // Puts a language file of these bytes in force.
   LanguageChange ApplyFile(const std::string& bytes) {
@@ -41,6 +39,7 @@ class LanguageFiles : public ::testing::Test {
   test::TempDir program;
   IniFile settingsFile;
   Settings settings;
+  LanguageTable texts;
 };
 
 TEST_F(LanguageFiles, ScanSortsIgnoringCaseAndPassesOverWhatIsNoLanguage) {
@@ -68,18 +67,17 @@ TEST_F(LanguageFiles, TextsOverEnglishAndBackToEnglishRestoresEveryText) {
                                 "EnglishName=Russian\r\naNew=" + kNew + "\r\naNew=second\r\nAuthor=Ivan\r\ntPrinting=\r\n");
   const LanguageList list = {{"English", ""}, {kRussian, path}};
   EXPECT_EQ(Apply(1, list).index, 1);
-  const LanguageTable& table = Language();
-  EXPECT_EQ(table.Text("aNew"), kNew) << "the first of two lines wins";
-  EXPECT_EQ(table.Text("aOpen"), "Open...") << "a missing key keeps English";
-  EXPECT_EQ(table.Text("tPrinting"), "");
-  EXPECT_EQ(table.Text("Author"), "Ivan");
-  EXPECT_EQ(table.LanguageCode(), "ru");
-  EXPECT_EQ(table.EnglishName(), "Russian");
+  EXPECT_EQ(texts.Text("aNew"), kNew) << "the first of two lines wins";
+  EXPECT_EQ(texts.Text("aOpen"), "Open...") << "a missing key keeps English";
+  EXPECT_EQ(texts.Text("tPrinting"), "");
+  EXPECT_EQ(texts.Text("Author"), "Ivan");
+  EXPECT_EQ(texts.LanguageCode(), "ru");
+  EXPECT_EQ(texts.EnglishName(), "Russian");
 
   EXPECT_EQ(Apply(0, list).index, 0);
-  for (const LanguageText& text : EnglishTexts()) EXPECT_EQ(table.Text(text.key), text.english) << text.key;
-  EXPECT_EQ(table.LanguageCode(), "en");
-  EXPECT_EQ(table.EnglishName(), "English");
+  for (const LanguageText& text : EnglishTexts()) EXPECT_EQ(texts.Text(text.key), text.english) << text.key;
+  EXPECT_EQ(texts.LanguageCode(), "en");
+  EXPECT_EQ(texts.EnglishName(), "English");
 }
 
 TEST_F(LanguageFiles, AnIndexOutOfRangeOrAFileGoneOrHostileGivesEnglish) {
@@ -96,8 +94,8 @@ TEST_F(LanguageFiles, AnIndexOutOfRangeOrAFileGoneOrHostileGivesEnglish) {
   for (int index = 1; index < 5; ++index) {
     const LanguageChange change = Apply(index, list);
     EXPECT_EQ(change.index, index);
-    EXPECT_EQ(Language().Text("aNew"), "New") << list[static_cast<std::size_t>(index)].name;
-    EXPECT_EQ(Language().EnglishName(), "English");
+    EXPECT_EQ(texts.Text("aNew"), "New") << list[static_cast<std::size_t>(index)].name;
+    EXPECT_EQ(texts.EnglishName(), "English");
     // Bytes that parse to nothing useful still make a language of their own,
     // with its own (here: built-in) tables rather than the settings file's.
     EXPECT_EQ(change.tables, index < 4 ? TableSource::SettingsFile : TableSource::LanguageFile);
@@ -107,14 +105,14 @@ TEST_F(LanguageFiles, AnIndexOutOfRangeOrAFileGoneOrHostileGivesEnglish) {
 // A size the file does not give goes back to the built-in, even after a wider one.
 TEST_F(LanguageFiles, LongTextsAreCutAndTheDialogSizeIsAtLeastTheBuiltIn) {
   ApplyFile("[LANGUAGE]\r\naNew=" + std::string(100000, 'n') + "\r\n");
-  EXPECT_EQ(Language().Text("aNew"), std::string(kLanguageTextLimit, 'n'));
+  EXPECT_EQ(texts.Text("aNew"), std::string(kLanguageTextLimit, 'n'));
   const std::pair<const char*, DialogSize> cases[] = {
       {"", {500, 390}}, {"SetsWidth=100\r\nSetsHeight=-5", {500, 390}}, {"SetsWidth=800", {800, 390}},
       {"SetsWidth=wide\r\nSetsHeight=99999999999", {500, 390}},
   };
   for (const auto& [lines, size] : cases) {
     ApplyFile(std::string("[SETS_FORM]\r\n") + lines);
-    EXPECT_EQ(Language().SettingsDialogSize(), size) << lines;
+    EXPECT_EQ(texts.SettingsDialogSize(), size) << lines;
   }
 }
 
@@ -163,7 +161,7 @@ TEST_F(LanguageFiles, TablesComeFromTheLanguageFileAfterTheFirstStartAndBackFrom
   EXPECT_EQ(settings.DetectBuffer, 1024) << "checked like the settings file's";
   EXPECT_EQ(settings.LOCount, 3) << "5 is more layouts than there are";
   EXPECT_TRUE(change.thirdLayout);
-  EXPECT_EQ(ActionCaption(ActionId::LO_23, settings), "Ru -> Ua");
+  EXPECT_EQ(ActionCaption(ActionId::LO_23, settings, texts), "Ru -> Ua");
 
   change = Apply(0, list);
   EXPECT_EQ(change.tables, TableSource::SettingsFile);
@@ -179,7 +177,7 @@ TEST_F(LanguageFiles, Utf8FilesGiveWindows1251AndOnlyTablesThatFit) {
   ApplyFile("\xEF\xBB\xBF[LANGUAGE]\r\naNew=" + Win1251ToUtf8(kNew) + " \xE4\xB8\xAD\r\n"
             "[CASE]\r\nStrUpCase_Add=\xD2\x90\r\nStrLoCase_Add=\xE4\xB8\xAD\r\n"
             "[LAYOUT]\r\n1=" + Win1251ToUtf8("\xC0\xED") + "\r\n" + Win1251ToUtf8("\xC0\xED") + "=00000409\r\n");
-  EXPECT_EQ(Language().Text("aNew"), kNew + " ?");
+  EXPECT_EQ(texts.Text("aNew"), kNew + " ?");
   EXPECT_EQ(settings.StrUpCase_Add, "\xA5");                          // Ґ
   EXPECT_EQ(settings.StrLoCase_Add, Settings().StrLoCase_Add);       // a character 1251 lacks
   EXPECT_EQ(settings.Layouts[0].Name, "\xC0\xED");
@@ -189,9 +187,9 @@ TEST_F(LanguageFiles, Utf8FilesGiveWindows1251AndOnlyTablesThatFit) {
 TEST_F(LanguageFiles, CaptionsFollowTheirRules) {
   const std::pair<ActionId, const char*> captions[] = {{ActionId::New, "New"}, {ActionId::QPrint, "Print"},
       {ActionId::Print, "Print..."}, {ActionId::DosToWin, "DOS 866 -> WIN-1251"}, {ActionId::LO_21, "Ru -> En"}};
-  for (const auto& [id, caption] : captions) EXPECT_EQ(ActionCaption(id, settings), caption);
-  Language().Set("aPrint", "Pr...int...");
-  EXPECT_EQ(ActionCaption(ActionId::QPrint, settings), "Print...");
+  for (const auto& [id, caption] : captions) EXPECT_EQ(ActionCaption(id, settings, texts), caption);
+  texts.Set("aPrint", "Pr...int...");
+  EXPECT_EQ(ActionCaption(ActionId::QPrint, settings, texts), "Print...");
 }
 
 // Texts of the Find, Replace and Go To boxes, our message boxes and messages.
@@ -200,11 +198,11 @@ TEST_F(LanguageFiles, BoxAndMessageTextsHaveKeys) {
                         "tReplaceAll", "tYes", "tNo", "tCancel", "tOK", "strNoPrinter", "strTooLarge1", "strTooLarge2"};
   std::string file = "[LANGUAGE]\r\n";
   for (const char* key : keys) {
-    EXPECT_NE(Language().Text(key), key) << "no English text for " << key;
+    EXPECT_NE(texts.Text(key), key) << "no English text for " << key;
     file += std::string(key) + "=" + kNew + key + "\r\n";
   }
   ApplyFile(file);
-  for (const char* key : keys) EXPECT_EQ(Language().Text(key), kNew + key);
+  for (const char* key : keys) EXPECT_EQ(texts.Text(key), kNew + key);
 }
 
 }  // namespace

@@ -65,17 +65,17 @@ void ExpectUniqueKeys(const Captions& captions, const char* level) {
 }
 
 TEST(MenuAccelerators, EveryEnglishMenuLevelHasUniqueKeys) {
-  Language().ResetToEnglish();
+  const LanguageTable texts;
   Settings settings;
   settings.Layouts[2].Name = "Ua";  // three layouts: every repair command shows
   Captions bar;
-  for (const MenuId id : MainMenuBar()) bar.push_back(Language().Text(MenuOf(id).heading));
+  for (const MenuId id : MainMenuBar()) bar.push_back(texts.Text(MenuOf(id).heading));
   ExpectUniqueKeys(bar, "menu bar");
   for (const MenuDef& menu : Menus()) {
     Captions captions;
     for (const MenuEntry& entry : menu.entries) {
-      if (entry.kind == EntryKind::Action) captions.push_back(ActionCaption(entry.action, settings));
-      if (entry.kind == EntryKind::Submenu) captions.push_back(Language().Text(MenuOf(entry.submenu).heading));
+      if (entry.kind == EntryKind::Action) captions.push_back(ActionCaption(entry.action, settings, texts));
+      if (entry.kind == EntryKind::Submenu) captions.push_back(texts.Text(MenuOf(entry.submenu).heading));
       if (entry.kind == EntryKind::Separator) captions.emplace_back();
     }
     ExpectUniqueKeys(captions, menu.heading ? menu.heading : "pop-up");
