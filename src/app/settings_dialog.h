@@ -1,50 +1,37 @@
 #pragma once
 // The settings dialog: a page list on the left, one page per topic, the
-// interface language and OK below. It edits the settings record and the hot
-// keys in place and reaches the main window only through SettingsHost.
+// interface language and OK below. Its controls come from the settings
+// table; it edits the settings record, the lists and the hot keys in place
+// and reaches the main window only through SettingsHost.
 #include <QDialog>
-#include <optional>
+#include <vector>
 
+#include "app/settings_font_panels.h"
+#include "app/settings_host.h"
 #include "config/hot_keys.h"
 #include "config/settings.h"
 #include "language/language_files.h"
 #include "language/language_table.h"
 
-class QComboBox;
 class QLabel;
 class QListWidget;
-class QListWidgetItem;
 class QStackedWidget;
+class QVBoxLayout;
 
 namespace plumex {
 
-// What the dialog asks of the main window.
-class SettingsHost {
- public:
-  virtual ~SettingsHost() = default;
-  // settings.Language holds the chosen index: put that language in force and
-  // retitle the window's own actions and menus.
-  virtual void ApplyLanguage() = 0;
-  // A hot key was bound or removed (and hotkeys.ini written): give the
-  // actions their shortcuts again.
-  virtual void HotKeysChanged() = 0;
-  // OK: write the settings file and the list files.
-  virtual void SaveSettings() = 0;
-};
-
-// The pages in the order of the page list.
-enum class SettingsPage {
-  Interface, Editor, FullScreen, Autosave, Transliteration, Integration, Sounds, Keyboard,
-  Additional, Count
-};
+class IntegrationPage;
+class KeyListPage;
+class ListMemo;
+class SettingBindings;
 
 class SettingsDialog : public QDialog {
   Q_OBJECT
 
  public:
   // Created once with the window; the references outlive it.
-  SettingsDialog(Settings& settings, HotKeys& hotKeys, const LanguageList& languages,
-                 SettingsHost& host, QWidget* parent = nullptr);
+  SettingsDialog(Settings& settings, HotKeys& hotKeys, const LanguageList& languages, SettingsHost& host,
+                 QWidget* parent = nullptr, FontChoosers choosers = FontChoosers::Standard());
 
   // Shows the dialog modally on `page`: the Interface page from the menu,
   // the Integration page on the first start.
@@ -62,48 +49,36 @@ class SettingsDialog : public QDialog {
   // settings record keeps the size.
   void ApplySize(DialogSize size);
 
+  // The Integration page's contents (the file types, view source and the
+  // code-page patch), which the dialog takes over. Until it is given, that
+  // page is listed but cannot be chosen.
+  void SetIntegrationPage(IntegrationPage* page);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   QWidget* BuildPage(SettingsPage page);
-  QWidget* BuildInterfacePage();
-  QWidget* BuildKeyboardPage();
   QWidget* BuildBottomBar();
-  void FillLanguageCombos();
+  ListMemo* AddMemo(AuxList list, const char* caption, QVBoxLayout& layout);
   void OnLanguageChosen(int index);
+  bool EnterMeansOk() const;
   void OnOk();
 
-  // The Keyboard page.
-  void BuildKeyList();
-  std::optional<ActionId> SelectedAction() const;
-  void ShowSelectedKey();
-  bool OnKeyListPress(const QKeyEvent& event);
-  bool OnKeyListRelease(const QKeyEvent& event);
-  void BindSelected(const KeyStroke& key);
-  void RemoveBinding(QListWidgetItem* item);
-  void KeysChanged(QString note);
-
   Settings& settings_;
-  HotKeys& hotKeys_;
-  const LanguageList& languages_;
   SettingsHost& host_;
-
+  SettingBindings* bindings_ = nullptr;
+  KeyListPage* keyPage_ = nullptr;
+  std::vector<ListMemo*> memos_;
   QListWidget* pageList_ = nullptr;  // lbSets
   QStackedWidget* pages_ = nullptr;  // nbSets
   QLabel* pageHeaders_[static_cast<int>(SettingsPage::Count)] = {};
-  QComboBox* languageCombo_ = nullptr;   // comboxLang, Interface page
-  QComboBox* languageCombo2_ = nullptr;  // comboxLang2, bottom bar
-  QLabel* languageLabel_ = nullptr;
-  QLabel* languageLabel2_ = nullptr;
-  QLabel* keyListText_ = nullptr;
-  QListWidget* keyList_ = nullptr;  // lbKeys
-  QLabel* hotKeyLabel_ = nullptr;   // lblHotKey
-  QLabel* keyNote_ = nullptr;       // why a key was refused, taken or not saved
-  std::optional<KeyStroke> pendingKey_;  // pressed on the key list, bound on its release
+  QVBoxLayout* integrationArea_ = nullptr;
+  IntegrationPage* integrationPage_ = nullptr;
+  QLabel* status_ = nullptr;  // StatBar: the size, in debug mode only
 };
 
 }  // namespace plumex

@@ -4,6 +4,7 @@
 // clamping and the settings dialog all work from it; the defaults are the
 // record's member initialisers.
 #include <climits>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -44,6 +45,59 @@ enum class OutOfRange { Clamp, UseDefault, UseZero };
 // interface; a language file may bring its own, which are never saved.
 enum class TableRole { Setting, ConversionTable };
 
+// The settings dialog's pages, in the order of its page list.
+enum class SettingsPage {
+  Interface, Editor, FullScreen, Autosave, Transliteration, Integration, Sounds, Keyboard,
+  Additional, Count
+};
+
+// The control that shows a setting in the settings dialog.
+enum class DialogControl {
+  None,            // not in the dialog
+  Check,           // a check box
+  Spin,            // a number within the offered limits
+  Choice,          // a combo box whose index is the value; items are language keys
+  EditableChoice,  // a combo box whose text is the value; items are offered texts
+  Text,            // a one-line edit
+  OptionalText,    // a check box that turns an edit on; unchecked means empty
+  Language,        // the interface languages
+  EditorFont,      // a sample of the user-defined scheme's font; a click changes it
+  PrinterFont,     // a sample of the printer font; a click changes it
+  BackColor,       // the user-defined background; a click changes it
+};
+
+// When the dialog takes a value from its control.
+enum class Takes { AtOnce, OnOk };
+
+// What the window does at once when the dialog has taken a value.
+enum class SettingEffect {
+  None, ToolBar, StatusBar, SavePosition, ReadOnly, AutoSave, FullScreenParts, Margins,
+  WheelScroll, SpecialChars, Appearance
+};
+
+// How a typed text becomes a value.
+enum class TextRule {
+  AsTyped,
+  Extension,  // trimmed, leading dots dropped; refused with "/" or a control character
+  NoBlanks,   // every blank removed
+};
+
+struct DialogBinding {
+  DialogControl control = DialogControl::None;
+  SettingsPage page = SettingsPage::Count;
+  Takes takes = Takes::AtOnce;
+  std::string_view name = {};     // the control's name ("chbxShowTBar"); for OptionalText the edit's
+  std::string_view caption = {};  // language key of its caption
+  std::string_view after = {};    // language key of the text after a number
+  std::string_view guard = {};    // key of the check box that turns this control on
+  SettingEffect effect = SettingEffect::None;
+  std::span<const std::string_view> items = {};
+  TextRule rule = TextRule::AsTyped;
+  // A check box for a field with no key of its own (RestoreLastPath, which
+  // decides whether LastPath is written).
+  BoolField flag = nullptr;
+};
+
 struct SettingEntry {
   std::string_view section;
   std::string_view key;
@@ -53,6 +107,7 @@ struct SettingEntry {
   TableRole role = TableRole::Setting;
   // What the settings dialog offers, which may be narrower than the limits.
   Limits offered = {};
+  DialogBinding dialog = {};
 };
 
 std::span<const SettingEntry> SettingsTable();
@@ -60,5 +115,8 @@ std::span<const SettingEntry> SettingsTable();
 // The values the settings dialog offers for one integer field of `settings`
 // (for example AllowedRange(s, s.Mins) gives 1..60).
 Limits AllowedRange(const Settings& settings, const int& field);
+
+// The value a typed text gives under `rule`; nothing when it is refused.
+std::optional<std::string> TypedValue(TextRule rule, std::string_view typed);
 
 }  // namespace plumex

@@ -7,6 +7,7 @@
 
 #include "config/settings_store.h"
 #include "config/settings_table.h"
+#include "language/language_table.h"
 #include "support/file_helpers.h"
 #include "support/temp_dir.h"
 
@@ -111,7 +112,7 @@ TEST(Settings, HandEditedValuesKeepTheirMeaningThroughLoadAndSave) {
       {E, "BookmarkType", "5", "5", "5"}, {E, "Bookmark", "-7", "0", "0"}, {E, "SetsWidth", "10", "500", "500"},
       {E, "Starts", "2147483647", "1000000000", "1000000000"}, {E, "EditorLeft", "-2147483648", "-16384", "-16384"},
       {E, "NormFontSize", "0", "1", "1"}, {U, "Size", "100000", "16384", "16384"},
-      {E, "StartCharMap", "300", "255", "255"}, {E, "EndCharMap", "10", "10", "10"},  // below Start: an empty map
+      {E, "StartCharMap", "300", "300", "300"}, {E, "EndCharMap", "2147483647", "2147483647", "2147483647"},
       {E, "IsWW", "yes", "0", "0"}, {E, "IsWW", "", "1", "1"}, {A, "DetectBuffer", "0", "1024", "1024"},
       {A, "DetectBuffer", "5", "5", "5"}, {A, "WinDetectString", "", "\xE5\xE8\xED\xEE", "\xE5\xE8\xED\xEE"},
       {"PRINT_FONT", "Charset", "256", "204", "204"}, {U, "BackColor", "16777216", "15727868", "15727868"},
@@ -210,6 +211,40 @@ TEST(SettingsStore, AFileThatCannotBeReadIsNeverWrittenOverAndLoadingWritesNothi
   EXPECT_FALSE(SettingsStore().Save(Settings(), TableSource::SettingsFile)) << "nothing was loaded";
   EXPECT_TRUE(SettingsStore().Load(dir / "new.ini", settings).firstStart);
   EXPECT_FALSE(std::filesystem::exists(dir / "new.ini"));
+}
+
+// A typed default extension ends file names: trimmed, without leading dots,
+// and nothing that leaves the folder or cannot be read back.
+TEST(SettingsTable, TypedTextsAreCleanedOrRefusedByTheirRule) {
+  using enum TextRule;
+  const std::nullopt_t no = std::nullopt;
+  const struct { TextRule rule; const char* typed; std::optional<std::string> value; } cases[] = {
+      {Extension, " \t..txt\t", "txt"}, {Extension, ".tar.gz", "tar.gz"}, {Extension, " . ", ""},
+      {Extension, "\xF2\xE5\xEA", "\xF2\xE5\xEA"}, {Extension, "../etc", no}, {Extension, "a/b", no},
+      {Extension, "t\nx", no}, {Extension, "x\x7F", no}, {NoBlanks, " a  b ", "ab"}, {AsTyped, " a ", " a "}};
+  for (const auto& c : cases) EXPECT_EQ(TypedValue(c.rule, c.typed), c.value) << c.typed;
+}
+
+// Every control's caption is a language key, its name is its own, a guard
+// is a check box on the same page.
+TEST(SettingsTable, DialogBindingsNameKnownCaptionsAndCheckBoxGuards) {
+  std::set<std::string> keys, names;
+  for (const LanguageText& text : EnglishTexts()) keys.insert(text.key);
+  for (const SettingEntry& entry : SettingsTable()) {
+    const DialogBinding& shown = entry.dialog;
+    if (shown.control == DialogControl::None) continue;
+    EXPECT_TRUE(names.insert(std::string(shown.name)).second) << shown.name;
+    for (std::string_view key : {shown.caption, shown.after})
+      EXPECT_TRUE(key.empty() || keys.count(std::string(key))) << shown.name << ": " << key;
+    for (std::string_view item : shown.items)
+      EXPECT_TRUE(shown.control != DialogControl::Choice || keys.count(std::string(item))) << item;
+    if (shown.guard.empty()) continue;
+    const auto guard = std::find_if(SettingsTable().begin(), SettingsTable().end(),
+                                    [&](const SettingEntry& other) { return other.key == shown.guard; });
+    ASSERT_NE(guard, SettingsTable().end()) << shown.guard;
+    EXPECT_EQ(std::pair(guard->dialog.control, guard->dialog.page), std::pair(DialogControl::Check, shown.page));
+  }
+  EXPECT_EQ(names.size(), 40u);
 }
 
 }  // namespace
