@@ -91,10 +91,10 @@ QWidget* SettingsDialog::BuildPage(SettingsPage page) {
   bindings_->AddRows(page, *widget, *layout);
   switch (page) {
     case SettingsPage::Transliteration:
-      AddMemo(AuxList::Translit, "tTranslit", *layout);
-      AddMemo(AuxList::Ruslit, "tRuslit", *layout);
+      AddMemo(AuxList::Translit, "memoTrans", "tTranslit", *layout);
+      AddMemo(AuxList::Ruslit, "memoRus", "tRuslit", *layout);
       return widget;
-    case SettingsPage::Additional: AddMemo(AuxList::Signature, "aSign", *layout); return widget;
+    case SettingsPage::Additional: AddMemo(AuxList::Signature, "memoSign", "aSign", *layout); return widget;
     case SettingsPage::Keyboard: layout->addWidget(keyPage_, 1); return widget;
     case SettingsPage::Integration: integrationArea_ = layout; break;
     default: break;
@@ -103,19 +103,17 @@ QWidget* SettingsDialog::BuildPage(SettingsPage page) {
   return widget;
 }
 
-ListMemo* SettingsDialog::AddMemo(AuxList list, const char* caption, QVBoxLayout& layout) {
+void SettingsDialog::AddMemo(AuxList list, const char* name, const char* caption, QVBoxLayout& layout) {
   std::optional<std::vector<std::string>> builtIn;
   if (list == AuxList::Translit) builtIn = BuiltInTranslitLines();
   if (list == AuxList::Ruslit) builtIn = BuiltInRuslitLines();
   auto* label = new QLabel(layout.parentWidget());
   bindings_->AddCaption(label, caption);
   auto* memo = new ListMemo(list, std::move(builtIn), layout.parentWidget());
-  static constexpr const char* kNames[] = {"memoSign", "memoTrans", "memoRus"};
-  memo->setObjectName(QString::fromLatin1(kNames[static_cast<int>(list)]));
+  memo->setObjectName(QString::fromLatin1(name));
   layout.addWidget(label);
   layout.addWidget(memo, 1);
   memos_.push_back(memo);
-  return memo;
 }
 
 QWidget* SettingsDialog::BuildBottomBar() {

@@ -63,7 +63,7 @@ class SettingsDialog : public QDialog {
  private:
   QWidget* BuildPage(SettingsPage page);
   QWidget* BuildBottomBar();
-  ListMemo* AddMemo(AuxList list, const char* caption, QVBoxLayout& layout);
+  void AddMemo(AuxList list, const char* name, const char* caption, QVBoxLayout& layout);
   void OnLanguageChosen(int index);
   bool EnterMeansOk() const;
   void OnOk();
