@@ -110,7 +110,8 @@ QWidget* SettingBindings::AddControl(const SettingEntry& entry, QWidget& owner, 
     }
   }
   control->setObjectName(Name(binding.name));
-  line.addWidget(control, binding.control == DialogControl::Check ? 0 : 1);
+  const bool wide = binding.control != DialogControl::Check && binding.control != DialogControl::Spin;
+  line.addWidget(control, wide ? 1 : 0);
   if (binding.control != DialogControl::Language) bound_.push_back({&entry, control});
   if (!binding.after.empty()) {
     auto* label = new QLabel(&owner);

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -33,7 +34,7 @@ static_assert(std::size(kPageNames) == static_cast<std::size_t>(SettingsPage::Co
 constexpr SettingsPage kEnterKeepingPages[] = {SettingsPage::Transliteration, SettingsPage::Integration,
                                                SettingsPage::Keyboard, SettingsPage::Additional};
 
-constexpr int kPageListWidth = 150;
+constexpr int kPageListWidth = 110;
 
 int PageIndex(SettingsPage page) { return static_cast<int>(page); }
 
@@ -55,7 +56,12 @@ SettingsDialog::SettingsDialog(Settings& settings, HotKeys& hotKeys, const Langu
   pages_->setObjectName(QStringLiteral("nbSets"));
   for (int page = 0; page < PageIndex(SettingsPage::Count); ++page) {
     new QListWidgetItem(pageList_);
-    pages_->addWidget(BuildPage(static_cast<SettingsPage>(page)));
+    // Long captions in a small dialog scroll rather than being cut.
+    auto* scroll = new QScrollArea(pages_);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(BuildPage(static_cast<SettingsPage>(page)));
+    pages_->addWidget(scroll);
   }
   // Listed, but empty until its contents are given.
   QListWidgetItem* integration = pageList_->item(PageIndex(SettingsPage::Integration));
