@@ -223,6 +223,10 @@ constexpr LanguageText kEnglish[] = {
     {"strLossy1", "characters of this file are not in Windows-1251 and show as \"?\"."},
     {"strLossy2", "The file stays unchanged: saving over it would lose them."},
     {"strLossySave", "Write the text as shown, with \"?\" for them?"},
+    // A clipboard text caught with characters Windows-1251 lacks: the count, then this.
+    {"strCaughtLossy", "characters of the clipboard text are not in Windows-1251 and were caught as \"?\"."},
+    // A clipboard text too big to catch: this, the limit, then strTooLarge2.
+    {"strCaughtTooLarge", "The clipboard text was not caught: the text would pass the editor's limit of"},
     // Text damaged by a wrong reading: this, the repaired first line, the question.
     {"strMojibake", "The text looks damaged by a wrong reading. Repaired, its first line reads:"},
     {"strMojibakeAsk", "Repair it?"},
