@@ -84,7 +84,8 @@ int RunConvert(Arguments arguments, const ToolContext& context) {
   // What --auto reads to find the form is converted first.
   std::string leading;
   if (automatic)
-    from = ReadForm(pieces, context.tables.Detector(), [&leading](std::string_view piece) { leading.append(piece); });
+    from = ReadForm(pieces, context.tables.Detector(), [&leading](std::string_view piece) { leading.append(piece); })
+               .form;
   FormConversion conversion(from, to, context.tables);
   WriteConverted(automatic ? std::span<char>(leading) : pieces.Next(), pieces, conversion,
                  !lossy && !checked && conversion.CanLose(), context.out);

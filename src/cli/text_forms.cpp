@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <string>
 
 #include "convert/utf8.h"
 
@@ -58,23 +59,31 @@ std::span<char> Utf8Pieces::Next() {
   }
 }
 
-TextForm ReadForm(Utf8Pieces& pieces, const EncodingDetector& detector,
-                  const std::function<void(std::string_view piece)>& keep) {
-  MarkerTally tally(detector);
+FoundForm ReadForm(Utf8Pieces& pieces, const EncodingDetector& detector,
+                   const std::function<void(std::string_view piece)>& keep) {
+  std::string sample;
   Utf8Form form = Utf8Form::Ascii;
-  while (form != Utf8Form::Invalid || !tally.Full()) {
+  while (form != Utf8Form::Invalid || sample.size() < detector.SampleLimit()) {
     const std::span<const char> read = pieces.Next();
     const std::string_view piece(read.data(), read.size());
     if (piece.empty()) break;
     keep(piece);
-    tally.Add(piece);
+    sample.append(piece.substr(0, detector.SampleLimit() - std::min(sample.size(), detector.SampleLimit())));
     // One invalid piece makes the whole input invalid; one with a
     // multi-byte character makes valid input UTF-8 rather than ASCII.
     if (const Utf8Form found = ClassifyUtf8(piece); form != Utf8Form::Invalid && found != Utf8Form::Ascii)
       form = found;
   }
-  if (form == Utf8Form::Utf8) return {.utf8 = true};
-  return {.code = tally.Winner()};
+  const bool utf8 = form == Utf8Form::Utf8;
+  FoundForm found{.form = {}, .guess = DetectByMethod(sample, detector, utf8 ? Utf8Candidate::Yes : Utf8Candidate::No)};
+  // The marker count knows no UTF-8: the whole input decides it.
+  if (utf8 && detector.Method() == DetectMethod::MarkerCount) {
+    found.guess.reading = {.utf8 = true};
+    found.guess.confidence = {};
+    found.guess.confidence.back() = 1;
+  }
+  found.form = {.utf8 = found.guess.reading.utf8, .code = found.guess.reading.code};
+  return found;
 }
 
 }  // namespace plumex

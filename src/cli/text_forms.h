@@ -42,11 +42,17 @@ class Utf8Pieces {
   std::size_t given_ = 0;   // of which the last piece took these
 };
 
-// UTF-8 when the whole input is valid UTF-8 with a multi-byte character,
-// otherwise the code page of its leading bytes. Reads until that is known:
-// past the first invalid byte only while detection wants more. Every piece
-// read is handed to `keep`.
-TextForm ReadForm(Utf8Pieces& pieces, const EncodingDetector& detector,
-                  const std::function<void(std::string_view piece)>& keep);
+struct FoundForm {
+  TextForm form;
+  StatisticalGuess guess;  // how sure the detector is of each reading
+};
+
+// The marker count: UTF-8 when the whole input is valid UTF-8 with a
+// multi-byte character, otherwise the code page of its leading bytes. The
+// statistical method chooses among the code pages and, for such an input,
+// UTF-8. Reads until that is known: past the first invalid byte only while
+// detection wants more. Every piece read is handed to `keep`.
+FoundForm ReadForm(Utf8Pieces& pieces, const EncodingDetector& detector,
+                   const std::function<void(std::string_view piece)>& keep);
 
 }  // namespace plumex

@@ -12,7 +12,9 @@ ConversionTables TablesFromSettings(const Settings& s) {
                    .StrLoCase_Ru = s.StrLoCase_Ru,
                    .StrUpCase_Add = s.StrUpCase_Add,
                    .StrLoCase_Add = s.StrLoCase_Add};
-  texts.detection = {.WinDetectString = s.WinDetectString, .DetectBuffer = s.DetectBuffer};
+  texts.detection = {.WinDetectString = s.WinDetectString,
+                     .DetectBuffer = s.DetectBuffer,
+                     .method = static_cast<DetectMethod>(s.DetectMethod)};
   return ConversionTables(texts);
 }
 

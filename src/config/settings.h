@@ -117,6 +117,7 @@ struct Settings {
   bool IsDetectFormat = true;
   std::string WinDetectString = "\xE5\xE8\xED\xEE";  // еино
   int DetectBuffer = 1024;
+  int DetectMethod = 0;  // 0 the marker count, 1 statistical
 
   // [ECODINGS]: the 66 Russian letters, upper case then lower case, in the
   // order of StrWIN ("ЁЙЦУКЕНГШЩЗХЪФЫВАПРОЛДЖЭЯЧСМИТЬБЮёйцукен..."), each

@@ -209,6 +209,7 @@ const auto kTable = std::to_array<SettingEntry>({
     Shown(Check(Editor, "chbxDetectLOG", "tDetectLOG"), Bool(A, "IsDetectFormat", PLUMEX_FIELD(IsDetectFormat))),
     // 0 bytes and no marker letters are how the first start tells a table
     // not yet set: it takes the built-in one.
+    Int(A, "DetectMethod", PLUMEX_FIELD(DetectMethod), {0, 1}, OutOfRange::UseDefault),
     Table(Int(A, "DetectBuffer", PLUMEX_FIELD(DetectBuffer), {1, INT_MAX}, OutOfRange::UseDefault)),
     Table({A, "WinDetectString", PLUMEX_FIELD(WinDetectString), {1, INT_MAX}, OutOfRange::UseDefault}),
 

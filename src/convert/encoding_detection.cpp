@@ -9,7 +9,9 @@ namespace plumex {
 EncodingDetector::EncodingDetector(const CodePageTables& code_pages, const CaseTables& case_tables,
                                    const DetectionSettings& settings)
     : sample_limit_(settings.DetectBuffer > 0 ? static_cast<std::size_t>(settings.DetectBuffer)
-                                              : static_cast<std::size_t>(kDefaultDetectBuffer)) {
+                                              : static_cast<std::size_t>(kDefaultDetectBuffer)),
+      method_(settings.method),
+      statistical_(code_pages) {
   const std::string& lower = settings.WinDetectString;
   const std::string upper = ToUpper(lower, case_tables);
   for (std::size_t i = 0; i < kDetectionOrder.size(); ++i) {
@@ -48,6 +50,15 @@ EncodingCode DetectEncoding(std::string_view sample, const EncodingDetector& det
   MarkerTally tally(detector);
   tally.Add(sample);
   return tally.Winner();
+}
+
+StatisticalGuess DetectByMethod(std::string_view sample, const EncodingDetector& detector, Utf8Candidate utf8) {
+  if (detector.Method() == DetectMethod::Statistical) return detector.Statistical().Guess(sample, utf8);
+  StatisticalGuess guess{.cyrillic = true, .reading = {.code = DetectEncoding(sample, detector)}};
+  guess.confidence[static_cast<std::size_t>(std::ranges::find_if(kReadings, [&guess](Reading r) {
+                     return !r.utf8 && r.code == guess.reading.code;
+                   }) - kReadings.begin())] = 1;
+  return guess;
 }
 
 }  // namespace plumex

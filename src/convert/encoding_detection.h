@@ -9,14 +9,19 @@
 
 #include "convert/code_pages.h"
 #include "convert/letter_case.h"
+#include "convert/statistical_detection.h"
 
 namespace plumex {
 
 inline constexpr int kDefaultDetectBuffer = 1024;
 
+// The stored values are those of the settings file.
+enum class DetectMethod { MarkerCount = 0, Statistical = 1 };
+
 struct DetectionSettings {
   std::string WinDetectString;  // marker letters, Windows-1251, lower case
   int DetectBuffer = kDefaultDetectBuffer;  // leading bytes examined
+  DetectMethod method = DetectMethod::MarkerCount;
 };
 
 // The marker bytes of every code page, built once from the tables.
@@ -32,9 +37,14 @@ class EncodingDetector {
   // Bit i set: the byte is a marker of the i-th code page in tie order.
   unsigned char MarkerBits(unsigned char byte) const { return markers_[byte]; }
 
+  DetectMethod Method() const { return method_; }
+  const StatisticalDetector& Statistical() const { return statistical_; }
+
  private:
   std::array<unsigned char, 256> markers_{};
   std::size_t sample_limit_;
+  DetectMethod method_;
+  StatisticalDetector statistical_;
 };
 
 // Ties go to the earlier code page in this order.
@@ -61,5 +71,10 @@ class MarkerTally {
 };
 
 EncodingCode DetectEncoding(std::string_view sample, const EncodingDetector& detector);
+
+// The guess of the method the settings choose. The marker count is always
+// sure and always finds Cyrillic; statistically, UTF-8 is taken only where
+// `utf8` allows it.
+StatisticalGuess DetectByMethod(std::string_view sample, const EncodingDetector& detector, Utf8Candidate utf8);
 
 }  // namespace plumex

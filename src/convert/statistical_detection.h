@@ -1,0 +1,63 @@
+#pragma once
+// A second way to guess the code page: read the sample in every candidate
+// code page and keep the reading whose letters follow one another most the
+// way Russian letters do. Unlike the marker count it sees every letter, so
+// short and all-capitals texts and Mac Cyrillic are told apart too.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "convert/code_pages.h"
+#include "convert/russian_bigrams.h"
+
+namespace plumex {
+
+struct Reading {
+  bool utf8 = false;
+  EncodingCode code = EncodingCode::WIN;  // when not UTF-8
+};
+
+// Ties go to the earlier reading: Windows-1251 first, UTF-8 last.
+inline constexpr std::array<Reading, 6> kReadings = {{{.code = EncodingCode::WIN},
+                                                      {.code = EncodingCode::DOS},
+                                                      {.code = EncodingCode::KOI},
+                                                      {.code = EncodingCode::MAC},
+                                                      {.code = EncodingCode::ISO},
+                                                      {.utf8 = true}}};
+
+// UTF-8 is a candidate only where the caller can hold it.
+enum class Utf8Candidate { No, Yes };
+
+struct StatisticalGuess {
+  bool cyrillic = false;  // some reading holds a Russian letter
+  Reading reading;        // Windows-1251 when no reading does
+  // How sure, per reading in kReadings order; the candidates share 1.
+  std::array<double, kReadings.size()> confidence{};
+
+  double Confidence() const;  // of the reading chosen
+};
+
+class StatisticalDetector {
+ public:
+  // The code pages' bytes of each letter come from the user's tables.
+  explicit StatisticalDetector(const CodePageTables& tables);
+
+  // One pass over the sample per code page reading, whatever its length.
+  StatisticalGuess Guess(std::string_view sample, Utf8Candidate utf8) const;
+
+ private:
+  static constexpr std::size_t kCodePages = kReadings.size() - 1;
+  // Letters take a class of the model, capitals that plus kRussianClasses;
+  // then comes a byte outside the 7-bit range that is no Russian letter.
+  static constexpr std::uint8_t kJunk = 2 * kRussianClasses;
+  using ClassMap = std::array<std::uint8_t, 256>;
+
+  std::int64_t Score(std::string_view bytes, const ClassMap& classes) const;
+
+  std::array<ClassMap, kCodePages> classes_{};
+  std::array<bool, 256> letter_somewhere_{};
+  std::array<std::array<std::int32_t, kJunk + 1>, kJunk + 1> pair_scores_{};
+};
+
+}  // namespace plumex
