@@ -3,6 +3,7 @@
 #include "app/file_commands.h"
 #include "app/main_window.h"
 #include "app/text_commands.h"
+#include "app/tool_commands.h"
 #include "commands/document.h"
 #include "commands/find_replace.h"
 #include "commands/go_to_dialog.h"
@@ -116,7 +117,7 @@ constexpr HandlerRow kHandlers[] = {
     {LO_31, RepairLayout<LayoutAction::From3To1>},
     {LO_23, RepairLayout<LayoutAction::From2To3>},
     {LO_32, RepairLayout<LayoutAction::From3To2>},
-    {Run, nullptr},
+    {Run, [](P& p) { p.tools.Run(); }},
     {SendEMail, nullptr},
     {Settings, [](P& p) { p.window.OpenSettings(); }},
     {Help, [](P& p) { p.window.OpenHelpFile(ActionId::Help); }},

@@ -12,6 +12,7 @@ class EditorWidget;
 class Document;
 class FileCommands;
 class TextCommands;
+class ToolCommands;
 class FindReplace;
 class GoToDialog;
 class Profile;
@@ -26,6 +27,7 @@ struct WindowParts {
   TextCommands& text;
   FindReplace& finder;
   GoToDialog& goTo;
+  ToolCommands& tools;
 };
 
 using ActionHandler = void (*)(WindowParts& parts);

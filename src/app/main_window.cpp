@@ -18,6 +18,7 @@
 #include "app/status_bar.h"
 #include "app/status_presenter.h"
 #include "app/text_commands.h"
+#include "app/tool_commands.h"
 #include "app/window_actions.h"
 #include "commands/find_replace.h"
 #include "commands/go_to_dialog.h"
@@ -85,8 +86,10 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
       this, *editor_, settings, [this]() -> const CaseTables& { return profile_.tables().Case(); },
       [this](const QString& text) { presenter_->ShowInfo(text); });
   goTo_ = new GoToDialog(this, *editor_);
+  tools_ = std::make_unique<ToolCommands>(ToolCommands::Parts{
+      *editor_, *document_, profile_, dialogs_, launcher_, [this](const QString& text) { presenter_->ShowInfo(text); }});
   parts_ = std::make_unique<WindowParts>(
-      WindowParts{*this, *editor_, *document_, profile_, *files_, *text_, *finder_, *goTo_});
+      WindowParts{*this, *editor_, *document_, profile_, *files_, *text_, *finder_, *goTo_, *tools_});
 
   ConnectActions();
   ConnectEditor();
@@ -95,6 +98,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   ApplyHotKeys();
   presenter_->Retranslate();
   files_->BuildRecentMenu();
+  tools_->BuildMenu(*menu(MenuId::Service), *menu(MenuId::Tools));
   if (profile_.language().index != 0) settingsDialog_->ApplySize(profile_.texts().SettingsDialogSize());
   ApplySettings();
   // The first eleven starts say where help is.

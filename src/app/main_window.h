@@ -121,6 +121,7 @@ class MainWindow : public QMainWindow, private SettingsHost {
   std::unique_ptr<StatusPresenter> presenter_;
   std::unique_ptr<TextCommands> text_;
   std::unique_ptr<FileCommands> files_;
+  std::unique_ptr<ToolCommands> tools_;
   SettingsDialog* settingsDialog_ = nullptr;
   FindReplace* finder_ = nullptr;
   GoToDialog* goTo_ = nullptr;

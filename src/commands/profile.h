@@ -48,6 +48,11 @@ class Profile {
   const LanguageTable& texts() const { return texts_; }
   const ConversionTables& tables() const { return *tables_; }
   const TranslitTables& translit() const { return *translit_; }
+  const std::vector<std::string>& list(AuxList which) const {
+    return lists_[static_cast<std::size_t>(which)].lines();
+  }
+  // The program folder: the settings, the lists and run.ini.
+  const std::string& folder() const { return folder_; }
 
  private:
   void LoadLists();

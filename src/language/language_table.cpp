@@ -231,6 +231,10 @@ constexpr LanguageText kEnglish[] = {
     {"strMojibake", "The text looks damaged by a wrong reading. Repaired, its first line reads:"},
     {"strMojibakeAsk", "Repair it?"},
     {"aRepairMojibake", "Repair Mojibake"},
+    // Tools and Run, in the information pane; the program's name follows the last two.
+    {"strRunNoApp", "run.ini names no program for this file type"},
+    {"strNoProgram", "Program not found:"},
+    {"strNotStarted", "Could not start:"},
 };
 
 }  // namespace

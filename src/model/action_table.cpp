@@ -83,7 +83,7 @@ constexpr ActionRow kActions[] = {
     {LO_31, "actLO_31", "", Layout, "Shift+Ctrl+]", WaitsForReplaceAll},
     {LO_23, "actLO_23", "", Layout, "Shift+Ctrl+Alt+[", WaitsForReplaceAll},
     {LO_32, "actLO_32", "", Layout, "Shift+Ctrl+Alt+]", WaitsForReplaceAll},
-    {Run, "actRun", "aRun", LanguageKey, "F9", NotBuilt | ToolPicture},
+    {Run, "actRun", "aRun", LanguageKey, "F9", WaitsForReplaceAll | ToolPicture},
     {SendEMail, "actSendEMail", "aSendEMail", LanguageKey, "Ctrl+Enter", NotBuilt},
     {Settings, "actSettings", "aPrefs", LanguageKey, "Ctrl+\\"},
     {Help, "actHelp", "aHelp", LanguageKey, "F1", NeedsHelpFile},

@@ -16,4 +16,10 @@ void ProcessLauncher::StartInstance(const QString& path) {
 
 void ProcessLauncher::OpenUrl(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
 
+bool ProcessLauncher::StartProgram(const QString& program, const QStringList& arguments, const QString& folder) {
+  return QProcess::startDetached(program, arguments, folder);
+}
+
+bool ProcessLauncher::OpenFile(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+
 }  // namespace plumex

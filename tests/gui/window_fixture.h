@@ -53,10 +53,21 @@ class FakePrompter : public Prompter {
   }
 };
 
+// Programs are recorded as program, arguments..., "in", folder; `starts` says whether they start.
 struct FakeLauncher : InstanceLauncher {
   QStringList started, opened;
+  QList<QStringList> programs;
+  bool starts = true;
   void StartInstance(const QString& path) override { started << path; }
   void OpenUrl(const QString& url) override { opened << url; }
+  bool StartProgram(const QString& program, const QStringList& arguments, const QString& folder) override {
+    programs << (QStringList{program} << arguments << QStringLiteral("in") << folder);
+    return starts;
+  }
+  bool OpenFile(const QString& path) override {
+    opened << path;
+    return starts;
+  }
 };
 
 class WindowTest : public ::testing::Test {
@@ -71,8 +82,9 @@ class WindowTest : public ::testing::Test {
   void WriteSettings(const std::string& lines) { WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=1\r\n" + lines); }
 
   MainWindow& Start(std::vector<std::string> args = {}) {
-    window = std::make_unique<MainWindow>(ParseCommandLine(args),
-                                          WindowServices{&prompter, &launcher, &keyboard, home.path()});
+    window = std::make_unique<MainWindow>(
+        ParseCommandLine(args),
+        WindowServices{.prompter = &prompter, .launcher = &launcher, .keyboard = &keyboard, .programFolder = home.path()});
     window->show();
     QApplication::processEvents();  // the first activation opens the file
     return *window;
