@@ -9,6 +9,7 @@
 #include "commands/go_to_dialog.h"
 #include "commands/line_commands.h"
 #include "commands/profile.h"
+#include "config/extension_list.h"
 #include "model/table_order.h"
 #include "platform/editor_widget.h"
 
@@ -126,8 +127,8 @@ constexpr HandlerRow kHandlers[] = {
     {HomePage, nullptr},
     {BugReport, nullptr},
     {About, nullptr},
-    {DefExts, nullptr},
-    {ClearExts, nullptr},
+    {DefExts, [](P& p) { InstallDefaultExtensions(p.profile.settings(), p.window.fileTypes()); }},
+    {ClearExts, [](P& p) { ClearExtensions(p.profile.settings(), p.window.fileTypes()); }},
     {ClearRecent, [](P& p) { p.files.ClearRecent(); }},
     {Utf8ToWin, [](P& p) { p.text.Utf8ToWin(); }},
     {WinToUtf8, [](P& p) { p.text.WinToUtf8(); }},

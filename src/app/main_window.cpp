@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "app/file_commands.h"
+#include "app/integration_page.h"
 #include "app/menu_keys.h"
 #include "app/status_bar.h"
 #include "app/status_presenter.h"
@@ -24,11 +25,14 @@
 #include "commands/go_to_dialog.h"
 #include "commands/status_texts.h"
 #include "commands/transform_frame.h"
+#include "config/code_page_patch.h"
+#include "config/extension_list.h"
 #include "convert/win1251.h"
 #include "language/language_table.h"
 #include "language/qt_language.h"
 #include "platform/editor_widget.h"
 #include "platform/file_io.h"
+#include "platform/file_types_xdg.h"
 #include "platform/instance_launcher.h"
 #include "platform/keyboard_layout.h"
 #include "platform/links.h"
@@ -53,6 +57,8 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
       prompter_(Given<Prompter, DialogPrompter>(services.prompter, ownPrompter_, this, BoxButtonCaption(BoxButtonText))),
       launcher_(Given<InstanceLauncher, ProcessLauncher>(services.launcher, ownLauncher_)),
       keyboard_(Given<KeyboardLayouts, XkbKeyboardLayouts>(services.keyboard, ownKeyboard_)),
+      fileTypes_(Given<FileTypes, XdgFileTypes>(services.fileTypes, ownFileTypes_,
+                                                QCoreApplication::applicationFilePath().toStdString())),
       profile_(services.programFolder.empty() ? ProgramFolder() : services.programFolder),
       dialogs_(prompter_) {
   startTime_.start();
@@ -70,6 +76,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
 
   profile_.Load();
   Settings& settings = profile_.settings();
+  if (settings.CountExts == -1) InstallDefaultExtensions(settings, fileTypes_);
   document_ = std::make_unique<Document>(*editor_, settings, profile_.texts(), dialogs_, EditorWidget::kMaxLength);
   presenter_ = std::make_unique<StatusPresenter>(*this, *status_, *editor_, *document_, profile_.recent());
   presenter_->SetPercentItem(percentItem_);
@@ -82,6 +89,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
     RefreshSize();
   });
   settingsDialog_ = new SettingsDialog(settings, profile_.hotKeys(), profile_.languages(), *this, this);
+  settingsDialog_->SetIntegrationPage(new IntegrationPage(settings, fileTypes_, settingsDialog_));
   finder_ = new FindReplace(
       this, *editor_, settings, [this]() -> const CaseTables& { return profile_.tables().Case(); },
       [this](const QString& text) { presenter_->ShowInfo(text); });
@@ -105,6 +113,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   helpHint_ = settings.Starts <= 10;
   ShowHelpHint();
   ++settings.Starts;
+  PatchCodePageAtFirstStart(settings, fileTypes_);
   document_->StartUntitled();
   setAcceptDrops(true);
   qApp->installEventFilter(this);

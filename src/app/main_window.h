@@ -21,6 +21,7 @@ class QAction;
 
 namespace plumex {
 
+class FileTypes;
 class InstanceLauncher;
 class KeyboardLayouts;
 class MenuKeys;
@@ -36,6 +37,7 @@ struct WindowServices {
   InstanceLauncher* launcher = nullptr;
   KeyboardLayouts* keyboard = nullptr;
   std::string programFolder;  // where the settings and lists live
+  FileTypes* fileTypes = nullptr;  // file types, the view-source editor, the code-page table
 };
 
 class MainWindow : public QMainWindow, private SettingsHost {
@@ -64,6 +66,8 @@ class MainWindow : public QMainWindow, private SettingsHost {
   void CopyClickedUrl();
   void ShowEncodingMenu();
   void OpenSettings();
+  // What Use Default and Clear List register and unregister through.
+  FileTypes& fileTypes() { return fileTypes_; }
   // Help, History or Readme, as their files are found.
   void OpenHelpFile(ActionId which);
   void OpenDropped(const QStringList& paths);
@@ -106,9 +110,11 @@ class MainWindow : public QMainWindow, private SettingsHost {
   std::unique_ptr<Prompter> ownPrompter_;
   std::unique_ptr<InstanceLauncher> ownLauncher_;
   std::unique_ptr<KeyboardLayouts> ownKeyboard_;
+  std::unique_ptr<FileTypes> ownFileTypes_;
   Prompter& prompter_;
   InstanceLauncher& launcher_;
   KeyboardLayouts& keyboard_;
+  FileTypes& fileTypes_;
 
   Profile profile_;
   EditorWidget* editor_ = nullptr;

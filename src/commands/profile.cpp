@@ -1,6 +1,7 @@
 #include "commands/profile.h"
 
 #include "config/conversion_settings.h"
+#include "config/extension_list.h"
 #include "platform/system_facts.h"
 
 namespace plumex {
@@ -15,6 +16,10 @@ bool Profile::Load() {
   const SettingsLoad loaded = store_.Load(folder_ + SettingsFileName(), settings_);
   ApplyLanguage();
   LoadLists();
+  // exts.ini may have been edited by hand: only names fit for file names,
+  // XML and key files are taken.
+  settings_.ExtsList = ExtensionsFromLines(lists_[static_cast<std::size_t>(AuxList::Exts)].lines());
+  if (settings_.CountExts != -1) settings_.CountExts = static_cast<int>(settings_.ExtsList.size());
   recent_.Load();
   hotKeys_.Load();
   if (loaded.firstStart) {
@@ -27,6 +32,7 @@ bool Profile::Load() {
 }
 
 std::string Profile::Save() {
+  lists_[static_cast<std::size_t>(AuxList::Exts)].SetLines(settings_.ExtsList);
   const IoStatus written = store_.Save(settings_, language_.tables);
   // Each list is written on its own; one failure does not stop the others.
   for (const ListFile& list : lists_) (void)list.Save();

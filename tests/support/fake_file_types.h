@@ -12,26 +12,22 @@ namespace plumex::test {
 class FakeFileTypes : public FileTypes {
  public:
   bool Register(const std::string& ext) override {
-    if (refused.contains(ext)) return false;
-    registered.insert(ext);
-    return true;
+    if (!refused.contains(ext)) registered.insert(ext);
+    return !refused.contains(ext);
   }
   bool Unregister(const std::string& ext) override {
-    if (refused.contains(ext)) return false;
-    registered.erase(ext);
-    return true;
+    if (!refused.contains(ext)) registered.erase(ext);
+    return !refused.contains(ext);
   }
   Registration Registered(const std::string& ext) const override {
-    if (unreadable) return Registration::Unknown;
-    return registered.contains(ext) ? Registration::Yes : Registration::No;
+    return unreadable ? Registration::Unknown : registered.contains(ext) ? Registration::Yes : Registration::No;
   }
   bool IsViewSourceEditor() const override { return viewSource; }
   void SetViewSourceEditor(bool on) override { viewSource = on; }
   std::string CodePage(CodePageValue value) const override { return codePages.at(value); }
   void SetCodePage(CodePageValue value, const std::string& data) override { codePages[value] = data; }
 
-  std::set<std::string> registered;
-  std::set<std::string> refused;
+  std::set<std::string> registered, refused;
   bool unreadable = false;
   bool viewSource = false;
   std::map<CodePageValue, std::string> codePages = {{CodePageValue::Cp1251, "c_1251.nls"},
