@@ -1,5 +1,6 @@
 #include "app/action_handlers.h"
 
+#include "app/clipboard_commands.h"
 #include "app/file_commands.h"
 #include "app/main_window.h"
 #include "app/text_commands.h"
@@ -66,9 +67,9 @@ constexpr HandlerRow kHandlers[] = {
        if (p.editor.SelLength() == 0) DeleteLine(p.editor);
      }},
     {SelAll, [](P& p) { p.editor.SelectAll(); }},
-    {SelAllCopy, nullptr},
-    {DC, nullptr},
-    {CB, nullptr},
+    {SelAllCopy, [](P& p) { p.clipboard.CopyAll(); }},
+    {DC, [](P& p) { p.clipboard.ToggleDirectCopy(); }},
+    {CB, [](P& p) { p.clipboard.ToggleCatch(); }},
     {Find, [](P& p) { p.finder.ShowFind(); }},
     {Replace, [](P& p) { p.finder.ShowReplace(); }},
     {SearchAgain, [](P& p) { p.finder.FindNext(); }},

@@ -15,6 +15,7 @@ class TextCommands;
 class ToolCommands;
 class FindReplace;
 class GoToDialog;
+class ClipboardCommands;
 class Profile;
 
 // The parts of the window the handlers hand their work to.
@@ -28,6 +29,7 @@ struct WindowParts {
   FindReplace& finder;
   GoToDialog& goTo;
   ToolCommands& tools;
+  ClipboardCommands& clipboard;
 };
 
 using ActionHandler = void (*)(WindowParts& parts);

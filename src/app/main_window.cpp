@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <cstdio>
 
+#include "app/clipboard_commands.h"
 #include "app/file_commands.h"
 #include "app/integration_page.h"
 #include "app/menu_keys.h"
@@ -37,6 +38,7 @@
 #include "platform/keyboard_layout.h"
 #include "platform/links.h"
 #include "platform/prompter.h"
+#include "platform/qt_clipboard_watcher.h"
 #include "platform/qt_text.h"
 #include "platform/system_facts.h"
 
@@ -57,6 +59,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
       prompter_(Given<Prompter, DialogPrompter>(services.prompter, ownPrompter_, this, BoxButtonCaption(BoxButtonText))),
       launcher_(Given<InstanceLauncher, ProcessLauncher>(services.launcher, ownLauncher_)),
       keyboard_(Given<KeyboardLayouts, XkbKeyboardLayouts>(services.keyboard, ownKeyboard_)),
+      clipboard_(Given<ClipboardWatcher, QtClipboardWatcher>(services.clipboard, ownClipboard_)),
       fileTypes_(Given<FileTypes, XdgFileTypes>(services.fileTypes, ownFileTypes_,
                                                 QCoreApplication::applicationFilePath().toStdString())),
       profile_(services.programFolder.empty() ? ProgramFolder() : services.programFolder),
@@ -94,10 +97,14 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
       this, *editor_, settings, [this]() -> const CaseTables& { return profile_.tables().Case(); },
       [this](const QString& text) { presenter_->ShowInfo(text); });
   goTo_ = new GoToDialog(this, *editor_);
+  clipboardCommands_ = std::make_unique<ClipboardCommands>(
+      ClipboardCommands::Parts{*editor_, *document_, settings, profile_.texts(), clipboard_, *status_, *actions_,
+                               [this] { return TextLocked(); }, [this] { RefreshSize(); },
+                               [this](const QString& text) { presenter_->ShowInfo(text); }});
   tools_ = std::make_unique<ToolCommands>(ToolCommands::Parts{
       *editor_, *document_, profile_, dialogs_, launcher_, [this](const QString& text) { presenter_->ShowInfo(text); }});
   parts_ = std::make_unique<WindowParts>(
-      WindowParts{*this, *editor_, *document_, profile_, *files_, *text_, *finder_, *goTo_, *tools_});
+      WindowParts{*this, *editor_, *document_, profile_, *files_, *text_, *finder_, *goTo_, *tools_, *clipboardCommands_});
 
   ConnectActions();
   ConnectEditor();

@@ -22,6 +22,8 @@ class QAction;
 namespace plumex {
 
 class FileTypes;
+class ClipboardCommands;
+class ClipboardWatcher;
 class InstanceLauncher;
 class KeyboardLayouts;
 class MenuKeys;
@@ -37,6 +39,7 @@ struct WindowServices {
   InstanceLauncher* launcher = nullptr;
   KeyboardLayouts* keyboard = nullptr;
   std::string programFolder;  // where the settings and lists live
+  ClipboardWatcher* clipboard = nullptr;
   FileTypes* fileTypes = nullptr;  // file types, the view-source editor, the code-page table
 };
 
@@ -110,10 +113,12 @@ class MainWindow : public QMainWindow, private SettingsHost {
   std::unique_ptr<Prompter> ownPrompter_;
   std::unique_ptr<InstanceLauncher> ownLauncher_;
   std::unique_ptr<KeyboardLayouts> ownKeyboard_;
+  std::unique_ptr<ClipboardWatcher> ownClipboard_;
   std::unique_ptr<FileTypes> ownFileTypes_;
   Prompter& prompter_;
   InstanceLauncher& launcher_;
   KeyboardLayouts& keyboard_;
+  ClipboardWatcher& clipboard_;
   FileTypes& fileTypes_;
 
   Profile profile_;
@@ -131,6 +136,8 @@ class MainWindow : public QMainWindow, private SettingsHost {
   SettingsDialog* settingsDialog_ = nullptr;
   FindReplace* finder_ = nullptr;
   GoToDialog* goTo_ = nullptr;
+  // Goes before the watcher it listens to.
+  std::unique_ptr<ClipboardCommands> clipboardCommands_;
   std::unique_ptr<WindowParts> parts_;
 
   QElapsedTimer startTime_;
