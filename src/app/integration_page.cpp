@@ -24,7 +24,7 @@ namespace {
 
 constexpr int kIconSize = 32;
 
-// The colour band of each icon number, the user file's first.
+// The colour band of each icon number; 0 is the program's own.
 constexpr QRgb kIconColours[] = {0x808080, 0x4a7ebb, 0x9b59b6, 0x2e8b57,
                                  0xc0392b, 0xd68910, 0x16a085, 0x2c3e50};
 

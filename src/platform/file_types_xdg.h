@@ -11,7 +11,6 @@
 //   code-page table, which have no twin here.
 // All are UTF-8 key files edited line by line: lines of others stay as
 // they are.
-#include <QString>
 #include <optional>
 #include <string>
 
