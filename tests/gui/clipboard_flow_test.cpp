@@ -2,6 +2,7 @@
 // offscreen: every copy, ours too, is told from the event loop.
 #include <QClipboard>
 #include <QImage>
+#include <QMimeData>
 
 #include "gui/window_fixture.h"
 
@@ -12,11 +13,8 @@ using enum ActionId;
 
 class ClipboardFlow : public test::WindowTest {
  protected:
-  static void Copy(const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-    QApplication::processEvents();
-  }
-  static QString Clip() { return QGuiApplication::clipboard()->text(); }
+  static QClipboard& Board() { return *QGuiApplication::clipboard(); }
+  static void Copy(const QString& text) { Board().setText(text), QApplication::processEvents(); }
   bool Shown(ActionId id, Indicator pane) {
     return window->action(id)->isChecked() && window->statusPanes()->IndicatorOn(pane);
   }
@@ -24,19 +22,24 @@ class ClipboardFlow : public test::WindowTest {
 
 // Rows copy texts of their own: the last caught text carries over.
 TEST_F(ClipboardFlow, TextsAreAppendedThroughTheCodePageToAWritableTextWithinTheLimit) {
-  // Five characters short of the limit, in lines a test can lay out.
-  std::string big;
+  std::string big;  // five characters short of the limit, in lines a test can lay out
   for (int i = 0; i < (EditorWidget::kMaxLength - 5) / 64; ++i) big += std::string(63, 'b') + "\r\n";
   big += std::string((EditorWidget::kMaxLength - 5) % 64, 'b');
-  const QString lossy = " 1 characters of the clipboard text are not in Windows-1251 and were caught as \"?\".";
-  const QString tooLarge = " The clipboard text was not caught: the text would pass the editor's limit of 16777215 characters";
-  const struct { std::string hr, before; bool readOnly; QStringList copies; std::string after; QString info; } rows[] = {
+  const struct {
+    std::string hr, before;
+    bool readOnly;
+    QStringList copies;
+    std::string after;
+    QString info;
+  } rows[] = {
       {"--", "x", false, {"A", "B", "B"}, "x\r\nA\r\n--\r\n\r\nB\r\n--\r\n", ""},
       {"", "x", false, {"C", "D", "C"}, "xC\r\nD\r\nC\r\n", ""},
       {"", "y\n", false, {QStringLiteral(u"E\r\nF\rG\u2029H")}, "y\nE\nF\nG\nH\n", ""},
-      {"", "x", false, {QStringLiteral(u"\u20ac\u4e2d")}, "x\x88?\r\n", lossy},
+      {"", "x", false, {QStringLiteral(u"\u20ac\u4e2d")}, "x\x88?\r\n",
+       " 1 characters of the clipboard text are not in Windows-1251 and were caught as \"?\"."},
       {"", "x", true, {"I"}, "x", ""},
-      {"--", big, false, {"J"}, big, tooLarge},
+      {"--", big, false, {"J"}, big,
+       " The clipboard text was not caught: the text would pass the editor's limit of 16777215 characters"},
       {"", big, false, {"K"}, big + "K\r\n", ""},
   };
   MainWindow& w = Start();
@@ -56,21 +59,22 @@ TEST_F(ClipboardFlow, CatchingNeedsAWritableTextIgnoresPicturesAndCatchesCopyAll
   MainWindow& w = Open("one\xA0two", {"/r"});
   Run(CB);
   EXPECT_FALSE(Shown(CB, Indicator::CatchClipboard));
-  Run(RO);
-  Run(CB);
+  Run(RO), Run(CB);
   EXPECT_TRUE(Shown(CB, Indicator::CatchClipboard));
-  QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
-  QApplication::processEvents();
-  EXPECT_EQ(editor().Text(), "one\xA0two");
+  auto* picture = new QMimeData;  // a picture with a caption is still a picture
+  picture->setImageData(QImage(4, 4, QImage::Format_RGB32));
+  picture->setText("caption");
+  Board().setMimeData(picture);
   Run(SelAllCopy);
   EXPECT_EQ(editor().SelStart(), editor().Length());
   QApplication::processEvents();
   // The no-break space leaves and comes back as itself.
-  EXPECT_EQ(std::tuple(Clip(), editor().Text(), w.document().Modified()),
-            std::tuple(QStringLiteral(u"one\u00a0two"), "one\xA0two\r\none\xA0two\r\n" + std::string(60, '-') + "\r\n", true));
+  EXPECT_EQ(std::tuple(Board().text(), editor().Text(), w.document().Modified()),
+            std::tuple(QStringLiteral(u"one\u00a0two"), "one\xA0two\r\none\xA0two\r\n" + std::string(60, '-') + "\r\n",
+                       true));
 }
 
-TEST_F(ClipboardFlow, DirectCopyStaysOnAndCopiesAMouseSelectionAtTheReleaseButNeverAnEmptyOne) {
+TEST_F(ClipboardFlow, DirectCopyStaysOnAndCopiesAMouseSelectionAfterTheReleaseButNeverAnEmptyOne) {
   WriteSettings("IsDC=1\r\n");
   Start();
   EXPECT_TRUE(Shown(DC, Indicator::DirectCopy));
@@ -78,22 +82,20 @@ TEST_F(ClipboardFlow, DirectCopyStaysOnAndCopiesAMouseSelectionAtTheReleaseButNe
   editor().Select(6, 10);
   const auto [from, to] = editor().SelectionEnds();
   const QPoint down = viewport()->mapFromGlobal(from) + QPoint(1, 4), up = viewport()->mapFromGlobal(to) + QPoint(1, 4);
+  const auto release = [&] { QTest::mouseRelease(viewport(), Qt::LeftButton, {}, up), QApplication::processEvents(); };
   Copy("before");
-  QTest::mouseClick(viewport(), Qt::LeftButton, {}, down);
+  QTest::mouseClick(viewport(), Qt::LeftButton, {}, down);  // inside the selection: it goes at the release
   QApplication::processEvents();
-  EXPECT_EQ(Clip(), "before");
+  EXPECT_EQ(Board().text(), "before");
   QTest::mousePress(viewport(), Qt::LeftButton, {}, down);
   QMouseEvent drag(QEvent::MouseMove, up, viewport()->mapToGlobal(up), Qt::NoButton, Qt::LeftButton, {});
   QApplication::sendEvent(viewport(), &drag);
-  QTest::mouseRelease(viewport(), Qt::LeftButton, {}, up);
-  QApplication::processEvents();
-  EXPECT_EQ(Clip(), "beta");
-  // A keyboard selection waits for the next release in the editor.
-  editor().Select(0, 5);
-  EXPECT_EQ(Clip(), "beta");
-  QTest::mouseRelease(viewport(), Qt::LeftButton, {}, up);
-  QApplication::processEvents();
-  EXPECT_EQ(Clip(), "alpha");
+  release();
+  EXPECT_EQ(Board().text(), "beta");
+  editor().Select(0, 5);  // a keyboard selection waits for the next release
+  EXPECT_EQ(Board().text(), "beta");
+  release();
+  EXPECT_EQ(Board().text(), "alpha");
 }
 
 }  // namespace
