@@ -64,8 +64,7 @@ TEST(CodePagePatch, KeepsTheOldValuesAndNeverWritesAnEmptyOrUnsetOne) {
     Patch patch;
     int starts;
     bool make;
-    std::string str1251, str1252, table1251, table1253;
-    std::string want1252, wantStr1251, wantStr1252;
+    std::string str1251, str1252, table1251, table1253, want1252, wantStr1251, wantStr1252;
   };
   const Row rows[] = {
       {Patch::FirstStart, 1, true, "*", "*", "c_1251.nls", "c_1253.nls", "c_1251.nls", "c_1251.nls", "c_1252.nls"},
@@ -80,10 +79,8 @@ TEST(CodePagePatch, KeepsTheOldValuesAndNeverWritesAnEmptyOrUnsetOne) {
   };
   for (const Row& row : rows) {
     Settings settings;
-    settings.Starts = row.starts;
-    settings.IsMake1251 = row.make;
-    settings.str1251 = row.str1251;
-    settings.str1252 = row.str1252;
+    std::tie(settings.Starts, settings.IsMake1251, settings.str1251, settings.str1252) =
+        std::tie(row.starts, row.make, row.str1251, row.str1252);
     FakeFileTypes types;
     types.codePages[CodePageValue::Cp1251] = row.table1251;
     types.codePages[CodePageValue::Cp1253] = row.table1253;
