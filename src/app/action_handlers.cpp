@@ -1,6 +1,7 @@
 #include "app/action_handlers.h"
 
 #include "app/clipboard_commands.h"
+#include "app/appearance.h"
 #include "app/file_commands.h"
 #include "app/main_window.h"
 #include "app/text_commands.h"
@@ -40,6 +41,11 @@ void RepairLayout(P& p) {
   p.text.RepairLayout(Which);
 }
 
+template <int Index>
+void ApplyScheme(P& p) {
+  p.appearance.ApplyScheme(Index);
+}
+
 constexpr EncodingCode WIN = EncodingCode::WIN, DOS = EncodingCode::DOS, KOI = EncodingCode::KOI,
                        MAC = EncodingCode::MAC, ISO = EncodingCode::ISO;
 
@@ -76,17 +82,17 @@ constexpr HandlerRow kHandlers[] = {
     {SetBook, [](P& p) { SetQuickBookmark(p.editor, p.profile.settings()); }},
     {GoToBook, [](P& p) { ShowQuickBookmark(p.editor, p.profile.settings()); }},
     {GoTo, [](P& p) { p.goTo.ShowCentred(GoToMode::Line); }},
-    {UserStyle, nullptr},
-    {StdStyle, nullptr},
-    {ReadStyle, nullptr},
-    {UnixStyle, nullptr},
-    {RetroStyle, nullptr},
-    {IncFont, [](P& p) { p.editor.SetFontSize(std::min(p.editor.FontSize() + 1, 999)); }},
-    {DecFont, [](P& p) { p.editor.SetFontSize(p.editor.FontSize() - 1); }},
-    {NormFont, [](P& p) { p.editor.SetFontSize(p.profile.settings().NormFontSize); }},
-    {FullScreen, nullptr},
-    {AOT, nullptr},
-    {DefSize, nullptr},
+    {UserStyle, ApplyScheme<5>},
+    {StdStyle, ApplyScheme<1>},
+    {ReadStyle, ApplyScheme<2>},
+    {UnixStyle, ApplyScheme<3>},
+    {RetroStyle, ApplyScheme<4>},
+    {IncFont, [](P& p) { p.appearance.StepFontSize(1); }},
+    {DecFont, [](P& p) { p.appearance.StepFontSize(-1); }},
+    {NormFont, [](P& p) { p.appearance.NormalFontSize(); }},
+    {FullScreen, [](P& p) { p.appearance.ToggleFullScreen(); }},
+    {AOT, [](P& p) { p.appearance.ToggleStayOnTop(); }},
+    {DefSize, [](P& p) { p.appearance.StandardSize(); }},
     {InsHorRul, nullptr},
     {InsSign, nullptr},
     {InsDateTime, nullptr},

@@ -17,6 +17,7 @@ class FindReplace;
 class GoToDialog;
 class ClipboardCommands;
 class Profile;
+class Appearance;
 
 // The parts of the window the handlers hand their work to.
 struct WindowParts {
@@ -28,6 +29,7 @@ struct WindowParts {
   TextCommands& text;
   FindReplace& finder;
   GoToDialog& goTo;
+  Appearance& appearance;
   ToolCommands& tools;
   ClipboardCommands& clipboard;
 };

@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "app/clipboard_commands.h"
+#include "app/appearance.h"
 #include "app/file_commands.h"
 #include "app/integration_page.h"
 #include "app/menu_keys.h"
@@ -103,8 +104,10 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
                                [this](const QString& text) { presenter_->ShowInfo(text); }});
   tools_ = std::make_unique<ToolCommands>(ToolCommands::Parts{
       *editor_, *document_, profile_, dialogs_, launcher_, [this](const QString& text) { presenter_->ShowInfo(text); }});
-  parts_ = std::make_unique<WindowParts>(
-      WindowParts{*this, *editor_, *document_, profile_, *files_, *text_, *finder_, *goTo_, *tools_, *clipboardCommands_});
+  appearance_ = new Appearance({*this, *editor_, settings, *percentItem_, [this](ActionId id) { return action(id); },
+                                 [this] { RefreshStatus(); }});
+  parts_ = std::make_unique<WindowParts>(WindowParts{*this, *editor_, *document_, profile_, *files_, *text_, *finder_,
+                                                     *goTo_, *appearance_, *tools_, *clipboardCommands_});
 
   ConnectActions();
   ConnectEditor();
@@ -213,8 +216,7 @@ void MainWindow::ApplySettings() {
     autoSaveTimer_.start();
   else
     autoSaveTimer_.stop();
-  status_->setVisible(settings.IsShowStatusNorm);
-  percentItem_->setVisible(!settings.IsShowStatusNorm);
+  appearance_->ApplySettings();
 
   // A stored size or place off the screen is brought back onto it.
   QRect place(settings.EditorLeft, settings.EditorTop, settings.EditorWidth, settings.EditorHeight);
@@ -231,12 +233,14 @@ void MainWindow::ApplySettings() {
 
 void MainWindow::WriteSettings() {
   Settings& settings = profile_.settings();
-  settings.IsMax = isMaximized();
-  if (!isMaximized() && !isMinimized()) {
-    settings.EditorLeft = x();
-    settings.EditorTop = y();
-    settings.EditorWidth = width();
-    settings.EditorHeight = height();
+  // Full screen keeps the place the window goes back to.
+  const WindowPlace place = appearance_->NormalPlace();
+  settings.IsMax = place.maximized;
+  if (!place.maximized && !isMinimized()) {
+    settings.EditorLeft = place.position.x();
+    settings.EditorTop = place.position.y();
+    settings.EditorWidth = place.size.width();
+    settings.EditorHeight = place.size.height();
   }
   settings.IsWW = editor_->WordWrap();
   settings.LinesToScroll = editor_->LinesToScroll();
@@ -441,6 +445,8 @@ void MainWindow::OnEscape() {
     case 2:
       if (finder_->DialogOpen())
         finder_->CloseDialogs();
+      else if (appearance_->FullScreen())
+        appearance_->ToggleFullScreen();  // Esc leaves full screen first
       else
         close();
       break;

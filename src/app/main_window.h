@@ -24,6 +24,7 @@ namespace plumex {
 class FileTypes;
 class ClipboardCommands;
 class ClipboardWatcher;
+class Appearance;
 class InstanceLauncher;
 class KeyboardLayouts;
 class MenuKeys;
@@ -138,6 +139,7 @@ class MainWindow : public QMainWindow, private SettingsHost {
   GoToDialog* goTo_ = nullptr;
   // Goes before the watcher it listens to.
   std::unique_ptr<ClipboardCommands> clipboardCommands_;
+  Appearance* appearance_ = nullptr;
   std::unique_ptr<WindowParts> parts_;
 
   QElapsedTimer startTime_;

@@ -76,7 +76,13 @@ class TextArea : public QPlainTextEdit {
     setLineWrapMode(NoWrap);  // word wrap is the Word Wrap command's to switch on
     setAcceptDrops(true);
     setContextMenuPolicy(Qt::NoContextMenu);  // our pop-ups open on release
+    // Full-screen margins lie outside the viewport: they show the text's
+    // ground, not the window's.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
   }
+
+  void SetSideMargins(int left, int right) { setViewportMargins(left, 0, right, 0); }
 
   // Underlines the links of the visible lines.
   void HighlightLinks(bool on) {
@@ -132,6 +138,10 @@ class TextArea : public QPlainTextEdit {
     if (view_.boundToAction_ && view_.boundToAction_(*event)) return;
     // Typing would abandon a running Replace All; it waits instead.
     if (view_.Locked() && (!event->text().isEmpty() || event->key() == Qt::Key_Delete)) return;
+    for (const QChar typed : event->text()) {
+      const int byte = UnicodeToWin1251(typed.unicode());
+      emit view_.characterTyped(static_cast<unsigned char>(byte < 0 ? '?' : byte));
+    }
     if (view_.HandleKey(*event) || IsCommandLetter(*event)) return;
     const QString typed = event->text();
     const bool printable = !typed.isEmpty() && typed.front() >= QChar(0x20);
@@ -397,6 +407,39 @@ void EditorWidget::SetFontSize(int points) {
   // Qt has no font of size 0; one point is the smallest.
   font.setPointSize(std::max(points, 1));
   area_->setFont(font);
+}
+
+void EditorWidget::SetLook(const QFont& font, const QColor& text, const QColor& background) {
+  QPalette palette = area_->palette();
+  palette.setColor(QPalette::Base, background);
+  palette.setColor(QPalette::Text, text);
+  area_->setPalette(palette);
+  area_->setFont(font);
+}
+
+void EditorWidget::SetBare(bool bare, bool scrollBars, int leftMargin, int rightMargin) {
+  area_->setFrameShape(bare ? QFrame::NoFrame : QFrame::StyledPanel);
+  const Qt::ScrollBarPolicy bars = scrollBars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+  area_->setVerticalScrollBarPolicy(bars);
+  area_->setHorizontalScrollBarPolicy(bars);
+  area_->SetSideMargins(leftMargin, rightMargin);
+}
+
+int EditorWidget::TopPosition() const {
+  QTextCursor top = area_->cursorForPosition(QPoint(0, 0));
+  top.movePosition(QTextCursor::StartOfLine);
+  return top.position();
+}
+
+void EditorWidget::ScrollToTop(int position) {
+  const QTextBlock block = area_->document()->findBlock(Clamp(position));
+  const QTextLayout* layout = block.layout();
+  // The bar counts lines, the wrapped lines of a paragraph each one.
+  const int line = layout != nullptr && layout->lineCount() > 0
+                       ? layout->lineForTextPosition(Clamp(position) - block.position()).lineNumber()
+                       : 0;
+  QScrollBar* bar = area_->verticalScrollBar();
+  bar->setValue(std::clamp(block.firstLineNumber() + std::max(line, 0), bar->minimum(), bar->maximum()));
 }
 
 std::pair<QPoint, QPoint> EditorWidget::SelectionEnds() const {

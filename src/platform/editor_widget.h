@@ -64,6 +64,17 @@ class EditorWidget : public QWidget, public Editor {
   int FontSize() const override;
   void SetFontSize(int points) override;
 
+  // An appearance scheme: the font, and the colours of the text and of the
+  // ground under it and its margins.
+  void SetLook(const QFont& font, const QColor& text, const QColor& background);
+  // Full screen shows the text bare: no border, scroll bars only when asked,
+  // and blank margins of these pixels at either side.
+  void SetBare(bool bare, bool scrollBars, int leftMargin, int rightMargin);
+  // The first character of the top line in view, and the scroll that makes
+  // the line of `position` the top one again.
+  int TopPosition() const;
+  void ScrollToTop(int position);
+
   // Links in the visible text are underlined while this is on, and a click
   // on one reports it.
   void SetLinkHighlighting(bool on);
@@ -92,6 +103,9 @@ class EditorWidget : public QWidget, public Editor {
   void doubleClicked();
   void escapePressed();
   void windowKeyPressed(WindowKey key);
+  // A character typed into the text, as its Windows-1251 byte, for the
+  // typewriter sounds.
+  void characterTyped(unsigned char byte);
   void linkClicked(const QString& url);
   // A right click released; `url` is the link it was made on, if any.
   void popupRequested(const QPoint& globalPosition, bool withCtrl, const QString& url);
