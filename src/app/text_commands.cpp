@@ -89,15 +89,20 @@ void TextCommands::Detect() {
     return DetectOnRequest(editor_, document_, encoding_, profile_.tables(), DirectConvertOf(profile_.settings()));
   }();
   ShowEncoding();
+  // The statistical method says how sure it is and shows the first line as
+  // the conversion would leave it; the marker count's texts stay as they are.
+  const std::optional<DetectPreview> preview = PreviewDetection(editor_, encoding_, profile_.tables());
+  const QString sureness = preview ? QStringLiteral(" (%1 %)").arg(preview->confidence * 100, 0, 'f', 1) : QString();
   if (outcome == DetectOutcome::AskToConvert) {
+    const QString line = preview ? "\r\n\r\n" + BytesToQString(preview->first_line) : QString();
     const QString question = Tr("strDetected") + ' ' + QString::fromLatin1(EncodingPaneText(encoding_)) +
-                             ".\r\n\r\n" + Tr("strDoYouWantWIN");
+                             sureness + '.' + line + "\r\n\r\n" + Tr("strDoYouWantWIN");
     if (prompter_.AskYesNo(question, false)) {
       const BusyCursor busy;
       ConvertDetectedToWin(editor_, document_, encoding_, profile_.tables());
     }
   } else if (outcome == DetectOutcome::FoundWin) {
-    prompter_.ShowInfo(Tr("strDetected") + QStringLiteral(" WIN-1251."));
+    prompter_.ShowInfo(Tr("strDetected") + QStringLiteral(" WIN-1251") + sureness + '.');
   }
   ShowEncoding();
 }

@@ -43,6 +43,9 @@ int RunDetect(Arguments arguments, const ToolContext& context) {
       context.tables.CodePages(), context.tables.Case(),
       {.WinDetectString = s.WinDetectString, .DetectBuffer = s.DetectBuffer, .method = DetectMethod::Statistical});
   const EncodingDetector& detector = parsed.Has("--statistical") ? statistical : context.tables.Detector();
+  // The marker count is always sure: there is nothing to print beside it.
+  if (parsed.Has("--verbose") && detector.Method() != DetectMethod::Statistical)
+    throw UsageError("detect: --verbose needs the statistical method (--statistical)");
   int status = kExitOk;
   for (std::string_view operand : parsed.operands) {
     const std::string name(operand);

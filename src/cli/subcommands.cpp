@@ -7,7 +7,9 @@ std::span<const Subcommand> Subcommands() {
       {"detect", "[FILE...]",
        "print each file's name (\"-\" for standard input), a tab and its form:\n"
        "      UTF8 when all of it is valid UTF-8 with a non-ASCII character, else its\n"
-       "      code page (WIN, DOS, KOI, MAC, ISO)",
+       "      code page (WIN, DOS, KOI, MAC, ISO). --statistical reads the letters in\n"
+       "      every form (as DetectMethod=1 does) and --verbose adds how sure it is of\n"
+       "      each form, or \"not Cyrillic\"",
        &RunDetect},
       {"convert", "(--from CODE --to CODE | --auto) [--lossy] [FILE]",
        "convert between code pages and UTF-8, dropping a leading byte-order mark;\n"

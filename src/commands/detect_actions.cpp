@@ -8,11 +8,20 @@
 namespace plumex {
 namespace {
 
-void DetectEditorText(const Editor& editor, EncodingState& encoding, const ConversionTables& tables) {
-  const EncodingDetector& detector = tables.Detector();
+// The first DetectBuffer characters.
+std::string Sample(const Editor& editor, const EncodingDetector& detector) {
   const int take = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(editor.Length()),
                                                           detector.SampleLimit()));
-  encoding.DetectedEncoding = DetectEncoding(editor.TextRange(0, take), detector);
+  return editor.TextRange(0, take);
+}
+
+// A file read as UTF-8 never gets here, so UTF-8 is no candidate.
+StatisticalGuess GuessOf(const Editor& editor, const ConversionTables& tables) {
+  return DetectByMethod(Sample(editor, tables.Detector()), tables.Detector(), Utf8Candidate::No);
+}
+
+void DetectEditorText(const Editor& editor, EncodingState& encoding, const ConversionTables& tables) {
+  encoding.DetectedEncoding = GuessOf(editor, tables).reading.code;
   encoding.CurrentEncoding = encoding.DetectedEncoding;
   encoding.EncodingKnown = true;
 }
@@ -36,6 +45,17 @@ DetectOutcome DetectOnRequest(Editor& editor, Document& document, EncodingState&
   if (direct == DirectConvert::Off) return DetectOutcome::AskToConvert;
   ConvertDetectedToWin(editor, document, encoding, tables);
   return DetectOutcome::Converted;
+}
+
+std::optional<DetectPreview> PreviewDetection(const Editor& editor, const EncodingState& encoding,
+                                              const ConversionTables& tables) {
+  if (tables.Detector().Method() != DetectMethod::Statistical) return std::nullopt;
+  const StatisticalGuess guess = GuessOf(editor, tables);
+  if (!guess.cyrillic) return std::nullopt;
+  const std::string sample = Sample(editor, tables.Detector());
+  const std::string_view first_line = std::string_view(sample).substr(0, sample.find_first_of("\r\n"));
+  return DetectPreview{.confidence = guess.Confidence(),
+                       .first_line = tables.Conversion(encoding.DetectedEncoding, EncodingCode::WIN).Apply(first_line)};
 }
 
 void ConvertDetectedToWin(Editor& editor, Document& document, EncodingState& encoding,
