@@ -1,0 +1,149 @@
+// The Insert menu and the character map through the real window: what goes
+// in over the selection, where the caret ends, what a read-only text, an
+// empty setting or a file that cannot be read leaves alone.
+#include <QClipboard>
+#include <gmock/gmock.h>
+#include <QDateTime>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolButton>
+#include <sys/stat.h>
+#include <tuple>
+
+#include "app/char_map.h"
+#include "app/insert_commands.h"
+#include "commands/date_time_text.h"
+#include "gui/window_fixture.h"
+
+namespace plumex {
+namespace {
+
+using test::WriteRaw;
+
+TEST(DateTimeText, OneInstantInTheLocalesFormsWithoutZoneAndSecondsUnlessAsked) {
+  const QDateTime instant(QDate(2024, 3, 5), QTime(23, 59, 59, 999));
+  const struct { const char *locale, *plain, *withSeconds; } cases[] = {
+      {"ru_RU", "05.03.2024 23:59", "05.03.2024 23:59:59"}, {"de_DE", "05.03.24 23:59", "05.03.24 23:59:59"},
+      {"en_US", "3/5/24 11:59 PM", "3/5/24 11:59:59 PM"}, {"zh_CN", "2024/3/5 23:59", "2024/3/5 23:59:59"},
+      // Hangul has no Windows-1251 byte; quoted letters stay.
+      {"ko_KR", "2024-03-05 23:59", "2024-03-05 23:59:59"},
+      {"bg_BG", "5.03.24 \xE3. 23:59 \xF7.", "5.03.24 \xE3. 23:59:59 \xF7."},
+  };
+  for (const auto& c : cases) {
+    const QLocale locale(QString::fromLatin1(c.locale));
+    EXPECT_EQ(std::pair(DateTimeText(instant, locale, false), DateTimeText(instant, locale, true)),
+              std::pair(std::string(c.plain), std::string(c.withSeconds))) << c.locale;
+  }
+}
+
+class Inserts : public test::WindowTest {
+ protected:
+  CharMap& Map() { return *window->findChild<CharMap*>(); }
+  QMenu& Special() { return *window->menu(MenuId::SpecialChars); }
+  QStringList Items() {
+    QStringList captions;
+    for (const QAction* item : Special().actions()) captions << item->text();
+    return captions;
+  }
+};
+
+TEST_F(Inserts, EachGoesInOverTheSelectionUnlessReadOnlyOrEmpty) {
+  const std::string hr(60, '-');
+  using enum ActionId;
+  const struct { ActionId id; const char* settings; bool readOnly; std::string text; int caret; } cases[] = {
+      {InsHorRul, "", false, "a" + hr + "\r\nd", 61}, {InsHorRul, "[ADDITIONAL]\r\nstrHR=\r\n", false, "abcd", 1},
+      {InsHorRul, "", true, "abcd", 1}, {InsSign, "", false, "aHi\r\nBob\r\nd", 7},
+      {InsFile, "", true, "abcd", 1}, {InsDateTime, "", true, "abcd", 1},
+  };
+  WriteRaw(home / "signature.ini", "Hi\r\nBob\r\n");
+  for (const auto& c : cases) {
+    WriteSettings(c.settings);
+    this->Open("abcd", c.readOnly ? std::vector<std::string>{"/r"} : std::vector<std::string>{});
+    editor().Select(1, 3);
+    this->Run(c.id);  // the fixture's, not the action of that name
+    EXPECT_EQ(std::tuple(editor().Text(), editor().SelStart(), editor().SelLength(), window->document().Modified()),
+              std::tuple(c.text, c.caret, c.readOnly || c.text == "abcd" ? 2 : 0, c.text != "abcd"))
+        << Caption(window->action(c.id)).toStdString() << c.settings;
+    Restart();
+  }
+  WriteRaw(home / "signature.ini", "");
+  Start();
+  this->Run(InsSign);
+  const std::string before = DateTimeText(false);
+  this->Run(InsDateTime);
+  EXPECT_THAT(editor().Text(), ::testing::AnyOf(before, DateTimeText(false))) << "an empty signature adds nothing";
+}
+
+TEST_F(Inserts, AnExternalFileGoesInWholeInTheTextsLineBreaksOrNotAtAllWithTheSystemsReason) {
+  const std::string fifo = files / "fifo", big = files / "big", dir = files.path();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  WriteRaw(big, "");
+  ASSERT_EQ(truncate(big.c_str(), 17 << 20), 0);  // sparse: 17 MB of NUL, no line break
+  WriteRaw(files / "lf", "a\nb");
+  WriteRaw(files / "all", test::AllBytes());
+  WriteRaw(files / "empty", "");
+  std::string all = test::AllBytes();
+  all.replace(10, 4, "\r\n\x0B\x0C\r\n");  // the lone LF and CR end lines too
+  const struct { std::string file; std::string text; const char* error; } cases[] = {
+      {files / "lf", "xa\r\nb\r\nz", nullptr}, {files / "all", "x" + all + "\r\nz", nullptr},
+      {files / "empty", "xz", nullptr}, {fifo, "xyz", "not a regular file"}, {dir, "xyz", "Is a directory"},
+      {files / "gone", "xyz", "No such file"}, {big, "xyz", "larger than the editor's limit of 16777215"},
+  };
+  Start();
+  for (const auto& c : cases) {
+    editor().Load("xyz");
+    editor().Select(1, 2);
+    prompter.errors.clear();
+    prompter.openChoices = {{QString::fromStdString(c.file)}};
+    Run(ActionId::InsFile);
+    EXPECT_EQ(editor().Text(), c.text) << c.file;
+    EXPECT_EQ(prompter.errors.size(), c.error ? 1 : 0) << c.file;
+    if (c.error) {
+      EXPECT_THAT(prompter.errors.value(0).toStdString(), ::testing::HasSubstr(c.error));
+    }
+  }
+  Run(ActionId::InsFile);  // cancelled: the selection stays
+  EXPECT_EQ(std::pair(editor().SelStart(), editor().SelLength()), std::pair(1, 1));
+}
+
+TEST_F(Inserts, SpecialCharactersAndTheMapInsertTheirOwnBytes) {
+  WriteSettings("[ADDITIONAL]\r\nstrSpecChars=&\xA9\r\n");
+  Start();
+  const QMenu* insert = window->menu(MenuId::Insert);
+  const QMenu* popup = window->menu(MenuId::ExtendedPopup);
+  EXPECT_TRUE(insert->actions().contains(Special().menuAction()) && popup->actions().contains(Special().menuAction()));
+  EXPECT_EQ(Items(), QStringList({"&&", QStringLiteral("©")}));
+  Special().actions().at(0)->trigger();
+  CharMap& map = Map();
+  const auto& buttons = map.buttons();
+  ASSERT_EQ(buttons.size(), 223U);  // "!" to "я"
+  EXPECT_EQ(std::pair(buttons.front()->text(), buttons.back()->text()), std::pair(QString("!"), QStringLiteral("я")));
+  EXPECT_EQ(buttons[16]->pos(), QPoint(1, 21));  // the 17th starts the second row
+  Run(ActionId::CharMap);
+  EXPECT_TRUE(map.isVisible());
+  QEvent enter(QEvent::Enter);
+  QApplication::sendEvent(buttons[32], &enter);  // "A"
+  EXPECT_EQ(std::pair(map.preview()->text(), map.codeLine()->currentMessage()),
+            std::pair(QString("A"), QString("Hex: #41  Dec: 65")));
+  buttons[33]->setFocus();
+  QTest::keyClick(buttons[33], Qt::Key_Space);  // "B", by the keyboard
+  // The pop-up acts on its own button, not on the one last pointed at.
+  emit buttons.back()->customContextMenuRequested(QPoint(2, 2));
+  map.buttonMenu()->actions().at(1)->trigger();
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("я"));
+  map.buttonMenu()->actions().at(3)->trigger();
+  EXPECT_EQ(Items(), QStringList({"&&", QStringLiteral("©"), QStringLiteral("я")}));
+  Special().actions().at(2)->trigger();
+  EXPECT_EQ(editor().Text(), "&B\xFF");
+  window->settings().strSpecChars.clear();
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(window.get(), &activate);
+  Run(ActionId::RO);
+  buttons[0]->click();
+  EXPECT_EQ(std::tuple(editor().Text(), Items().size(), Special().isEnabled()), std::tuple("&B\xFF", 0, false));
+}
+
+}  // namespace
+}  // namespace plumex
