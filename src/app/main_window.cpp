@@ -18,9 +18,11 @@
 #include "app/file_commands.h"
 #include "app/integration_page.h"
 #include "app/menu_keys.h"
+#include "app/skins.h"
 #include "app/status_bar.h"
 #include "app/status_presenter.h"
 #include "app/text_commands.h"
+#include "app/tool_bar.h"
 #include "app/tool_commands.h"
 #include "app/window_actions.h"
 #include "commands/find_replace.h"
@@ -30,6 +32,7 @@
 #include "config/code_page_patch.h"
 #include "config/extension_list.h"
 #include "convert/win1251.h"
+#include "config/typewriter.h"
 #include "language/language_table.h"
 #include "language/qt_language.h"
 #include "platform/editor_widget.h"
@@ -40,6 +43,7 @@
 #include "platform/links.h"
 #include "platform/prompter.h"
 #include "platform/qt_clipboard_watcher.h"
+#include "platform/qt_sound_player.h"
 #include "platform/qt_text.h"
 #include "platform/system_facts.h"
 
@@ -57,9 +61,11 @@ Service& Given(Service* given, std::unique_ptr<Service>& own, Args&&... args) {
 
 MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
     : commandLine_(std::move(commandLine)),
-      prompter_(Given<Prompter, DialogPrompter>(services.prompter, ownPrompter_, this, BoxButtonCaption(BoxButtonText))),
+      prompter_(Given<Prompter, DialogPrompter>(services.prompter, ownPrompter_, this, BoxButtonCaption(BoxButtonText),
+                                                [this] { WarningBeep(); })),
       launcher_(Given<InstanceLauncher, ProcessLauncher>(services.launcher, ownLauncher_)),
       keyboard_(Given<KeyboardLayouts, XkbKeyboardLayouts>(services.keyboard, ownKeyboard_)),
+      sounds_(Given<SoundPlayer, QtSoundPlayer>(services.sounds, ownSounds_)),
       clipboard_(Given<ClipboardWatcher, QtClipboardWatcher>(services.clipboard, ownClipboard_)),
       fileTypes_(Given<FileTypes, XdgFileTypes>(services.fileTypes, ownFileTypes_,
                                                 QCoreApplication::applicationFilePath().toStdString())),
@@ -109,6 +115,13 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   parts_ = std::make_unique<WindowParts>(WindowParts{*this, *editor_, *document_, profile_, *files_, *text_, *finder_,
                                                      *goTo_, *appearance_, *tools_, *clipboardCommands_});
 
+  toolBar_ = PutToolBarAbove(*this, {[this](ActionId id) { return action(id); },
+                                     [this](ActionId id) {
+                                       return BytesToQString(ActionCaption(id, profile_.settings(), profile_.texts()));
+                                     },
+                                     menu(MenuId::EncodingPopup)});
+  skins_ = std::make_unique<Skins>(*toolBar_, profile_.folder() + "Skins/");
+  skins_->Scan();
   ConnectActions();
   ConnectEditor();
   ConnectStatusBar();
@@ -119,6 +132,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   tools_->BuildMenu(*menu(MenuId::Service), *menu(MenuId::Tools));
   if (profile_.language().index != 0) settingsDialog_->ApplySize(profile_.texts().SettingsDialogSize());
   ApplySettings();
+  ApplySkin();
   // The first eleven starts say where help is.
   helpHint_ = settings.Starts <= 10;
   ShowHelpHint();
@@ -184,6 +198,9 @@ void MainWindow::ConnectEditor() {
   });
   connect(editor_, &EditorWidget::escapePressed, this, &MainWindow::OnEscape);
   connect(editor_, &EditorWidget::windowKeyPressed, this, &MainWindow::OnWindowKey);
+  connect(editor_, &EditorWidget::characterTyped, this, [this](unsigned char typed) {
+    if (const auto sound = TypingSound(profile_.settings(), typed)) sounds_.Play(*sound);
+  });
   connect(editor_, &EditorWidget::linkClicked, this, [this](const QString& url) {
     if (IsSafeToOpen(url.toStdString())) launcher_.OpenUrl(url);
   });
@@ -386,6 +403,9 @@ EditorFacts MainWindow::Facts() const {
 
 void MainWindow::RefreshStatus() {
   presenter_->RefreshStatus();
+  const int caret = editor_->SelStart() + editor_->SelLength();
+  if (ColumnBellRings(profile_.settings(), caret - editor_->LineIndex(editor_->LineFromChar(caret)) + 1))
+    sounds_.Play(Sound::ColumnBell);
   actions_->UpdateEnabled(Facts());
 }
 
@@ -474,7 +494,26 @@ void MainWindow::ApplyLanguage() {
   if (profile_.language().index != 0) settingsDialog_->ApplySize(profile_.texts().SettingsDialogSize());
   presenter_->Retranslate();
   ShowHelpHint();
+  // The hints are the actions' captions.
+  ApplySkin();
   RefreshSize();
+}
+
+void MainWindow::ApplySkin() {
+  Settings& settings = profile_.settings();
+  skins_->Apply(settings.Style,
+                [this](const std::string& failure) { prompter_.ShowError(QString::fromStdString(failure)); });
+  toolBar_->setVisible(settings.IsShowToolNorm);
+}
+
+void MainWindow::WarningBeep() {
+  // Our own beep only: the desktop's bell setting is left as the user has it.
+  if (!profile_.settings().IsBeepOff) sounds_.Beep();
+}
+
+void MainWindow::ChooseStyle(int style) {
+  profile_.settings().Style = style;
+  ApplySkin();
 }
 
 void MainWindow::HotKeysChanged() { ApplyHotKeys(); }

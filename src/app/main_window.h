@@ -28,9 +28,12 @@ class Appearance;
 class InstanceLauncher;
 class KeyboardLayouts;
 class MenuKeys;
+class Skins;
+class SoundPlayer;
 class Prompter;
 class StatusBar;
 class StatusPresenter;
+class ToolBar;
 class WindowActions;
 
 // The outside services the window uses; tests give fakes. Each left empty
@@ -40,6 +43,7 @@ struct WindowServices {
   InstanceLauncher* launcher = nullptr;
   KeyboardLayouts* keyboard = nullptr;
   std::string programFolder;  // where the settings and lists live
+  SoundPlayer* sounds = nullptr;
   ClipboardWatcher* clipboard = nullptr;
   FileTypes* fileTypes = nullptr;  // file types, the view-source editor, the code-page table
 };
@@ -53,6 +57,8 @@ class MainWindow : public QMainWindow, private SettingsHost {
 
   EditorWidget* editor() const { return editor_; }
   StatusBar* statusPanes() const { return status_; }
+  ToolBar* toolBar() const { return toolBar_; }
+  const Skins& skins() const { return *skins_; }
   QAction* action(ActionId id) const;
   QMenu* menu(MenuId id) const;
   const Document& document() const { return *document_; }
@@ -70,6 +76,8 @@ class MainWindow : public QMainWindow, private SettingsHost {
   void CopyClickedUrl();
   void ShowEncodingMenu();
   void OpenSettings();
+  // The style combo's choice: stored as Style and put on the tool bar.
+  void ChooseStyle(int style);
   // What Use Default and Clear List register and unregister through.
   FileTypes& fileTypes() { return fileTypes_; }
   // Help, History or Readme, as their files are found.
@@ -108,23 +116,31 @@ class MainWindow : public QMainWindow, private SettingsHost {
   void ApplyLanguage() override;
   void HotKeysChanged() override;
   void ApplyHotKeys();
+  // The skin of settings.Style on the tool bar, shown by IsShowToolNorm.
+  void ApplySkin();
+  // Before an error or warning box, unless IsBeepOff.
+  void WarningBeep();
   void SaveSettings() override;
 
   CommandLine commandLine_;
   std::unique_ptr<Prompter> ownPrompter_;
   std::unique_ptr<InstanceLauncher> ownLauncher_;
   std::unique_ptr<KeyboardLayouts> ownKeyboard_;
+  std::unique_ptr<SoundPlayer> ownSounds_;
   std::unique_ptr<ClipboardWatcher> ownClipboard_;
   std::unique_ptr<FileTypes> ownFileTypes_;
   Prompter& prompter_;
   InstanceLauncher& launcher_;
   KeyboardLayouts& keyboard_;
+  SoundPlayer& sounds_;
   ClipboardWatcher& clipboard_;
   FileTypes& fileTypes_;
 
   Profile profile_;
   EditorWidget* editor_ = nullptr;
   StatusBar* status_ = nullptr;
+  ToolBar* toolBar_ = nullptr;
+  std::unique_ptr<Skins> skins_;
   WindowActions* actions_ = nullptr;
   QAction* percentItem_ = nullptr;
   MenuKeys* menuKeys_ = nullptr;

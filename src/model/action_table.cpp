@@ -12,31 +12,35 @@ using enum CaptionRule;
 using enum ActionTrait;
 
 constexpr ActionRow kActions[] = {
-    {New, "actNew", "aNew", LanguageKey, "Ctrl+N", WaitsForReplaceAll | ToolPicture},
+    {New, "actNew", "aNew", LanguageKey, "Ctrl+N", WaitsForReplaceAll, {}, "document-new"},
     {NewWnd, "actNewWnd", "aNewWnd", LanguageKey, "Shift+Ctrl+N"},
-    {Open, "actOpen", "aOpen", LanguageKey, "Ctrl+O", WaitsForReplaceAll | ToolPicture},
-    {Save, "actSave", "aSave", LanguageKey, "Ctrl+S", NeedsUnsaved | ToolPicture},
+    {Open, "actOpen", "aOpen", LanguageKey, "Ctrl+O", WaitsForReplaceAll, {}, "document-open"},
+    {Save, "actSave", "aSave", LanguageKey, "Ctrl+S", NeedsUnsaved, {}, "document-save"},
     {SaveAs, "actSaveAs", "aSaveAs", LanguageKey, "Shift+Ctrl+S"},
     {SaveSelAs, "actSaveSelAs", "aSaveSelAs", LanguageKey, "Shift+Ctrl+Alt+S", NeedsSelection},
     {PageSetup, "actPageSetup", "aPageSetup", LanguageKey, "Shift+Ctrl+P", NotBuilt},
-    {QPrint, "actQPrint", "aPrint", LanguageKeyWithoutEllipsis, "", NotBuilt | ToolPicture},
+    {QPrint, "actQPrint", "aPrint", LanguageKeyWithoutEllipsis, "", NotBuilt, {}, "document-print"},
     {Print, "actPrint", "aPrint", LanguageKey, "Ctrl+P", NotBuilt},
     {Exit, "actExit", "aExit", LanguageKey, ""},
-    {Undo, "actUndo", "aUndo", LanguageKey, "Ctrl+Z", NeedsWritable | NeedsUndoStep | WaitsForReplaceAll | ToolPicture},
-    {Redo, "actRedo", "aRedo", LanguageKey, "Shift+Ctrl+Z", NeedsWritable | NeedsRedoStep | WaitsForReplaceAll | ToolPicture},
-    {Cut, "actCut", "aCut", LanguageKey, "Ctrl+X", NeedsSelection | NeedsWritable | WaitsForReplaceAll | ToolPicture},
-    {Copy, "actCopy", "aCopy", LanguageKey, "Ctrl+C", NeedsSelection | ToolPicture},
+    {Undo, "actUndo", "aUndo", LanguageKey, "Ctrl+Z", NeedsWritable | NeedsUndoStep | WaitsForReplaceAll, {},
+     "edit-undo"},
+    {Redo, "actRedo", "aRedo", LanguageKey, "Shift+Ctrl+Z", NeedsWritable | NeedsRedoStep | WaitsForReplaceAll, {},
+     "edit-redo"},
+    {Cut, "actCut", "aCut", LanguageKey, "Ctrl+X", NeedsSelection | NeedsWritable | WaitsForReplaceAll, {}, "edit-cut"},
+    {Copy, "actCopy", "aCopy", LanguageKey, "Ctrl+C", NeedsSelection, {}, "edit-copy"},
     {CopyURL, "actCopyURL", "aCopyURL", LanguageKey, "", NeedsLink},
-    {Paste, "actPaste", "aPaste", LanguageKey, "Ctrl+V", NeedsWritable | NeedsClipboardText | WaitsForReplaceAll | ToolPicture},
-    {Del, "actDel", "aDel", LanguageKey, "", NeedsSelection | NeedsWritable | WaitsForReplaceAll | ToolPicture},
+    {Paste, "actPaste", "aPaste", LanguageKey, "Ctrl+V", NeedsWritable | NeedsClipboardText | WaitsForReplaceAll, {},
+     "edit-paste"},
+    {Del, "actDel", "aDel", LanguageKey, "", NeedsSelection | NeedsWritable | WaitsForReplaceAll, {}, "edit-delete"},
     {DelLine, "actDelLine", "aDelLine", LanguageKey, "Ctrl+Y", NeedsNoSelection | NeedsWritable | WaitsForReplaceAll},
     {SelAll, "actSelAll", "aSelAll", LanguageKey, "Ctrl+A"},
     {SelAllCopy, "actSelAllCopy", "aSelAllCopy", LanguageKey, "Shift+Ctrl+A", WaitsForReplaceAll},
     {DC, "actDC", "aDC", LanguageKey, "Shift+Ctrl+D", Checkable},
     {CB, "actCB", "aCB", LanguageKey, "Ctrl+B", Checkable},
-    {Find, "actFind", "aFind", LanguageKey, "Ctrl+F", ToolPicture},
-    {Replace, "actReplace", "aReplace", LanguageKey, "Ctrl+R", NeedsWritable | WaitsForReplaceAll | ToolPicture},
-    {SearchAgain, "actSearchAgain", "aSearchAgain", LanguageKey, "Ctrl+L", ToolPicture},
+    {Find, "actFind", "aFind", LanguageKey, "Ctrl+F", {}, {}, "edit-find"},
+    {Replace, "actReplace", "aReplace", LanguageKey, "Ctrl+R", NeedsWritable | WaitsForReplaceAll, {},
+     "edit-find-replace"},
+    {SearchAgain, "actSearchAgain", "aSearchAgain", LanguageKey, "Ctrl+L", {}, {}, "go-next"},
     {SetBook, "actSetBook", "aSetBook", LanguageKey, "Shift+Ctrl+Q"},
     {GoToBook, "actGoToBook", "aGoToBook", LanguageKey, "Ctrl+Q"},
     {GoTo, "actGoTo", "aGoTo", LanguageKey, "Ctrl+G"},
@@ -71,7 +75,7 @@ constexpr ActionRow kActions[] = {
     {ToRuslit, "actToRuslit", "-> Ruslit", Fixed, "", WaitsForReplaceAll},
     {FromRuslit, "actFromRuslit", "<- Ruslit", Fixed, "", WaitsForReplaceAll},
     {Detect, "actDetect", "aDetect", LanguageKey, "Shift+Ctrl+E", WaitsForReplaceAll},
-    {PopMenuEncoding, "actPopMenuEncoding", "mmConv", LanguageKey, "", ToolPicture},
+    {PopMenuEncoding, "actPopMenuEncoding", "mmConv", LanguageKey, "", {}, {}, "preferences-desktop-locale"},
     {UpCase, "actUpCase", "aUpCase", LanguageKey, "Ctrl+U", WaitsForReplaceAll},
     {LoCase, "actLoCase", "aLoCase", LanguageKey, "Ctrl+J", WaitsForReplaceAll},
     {InvertCase, "actInvertCase", "aInvertCase", LanguageKey, "Ctrl+I", WaitsForReplaceAll},
@@ -83,7 +87,7 @@ constexpr ActionRow kActions[] = {
     {LO_31, "actLO_31", "", Layout, "Shift+Ctrl+]", WaitsForReplaceAll},
     {LO_23, "actLO_23", "", Layout, "Shift+Ctrl+Alt+[", WaitsForReplaceAll},
     {LO_32, "actLO_32", "", Layout, "Shift+Ctrl+Alt+]", WaitsForReplaceAll},
-    {Run, "actRun", "aRun", LanguageKey, "F9", WaitsForReplaceAll | ToolPicture},
+    {Run, "actRun", "aRun", LanguageKey, "F9", WaitsForReplaceAll, {}, "system-run"},
     {SendEMail, "actSendEMail", "aSendEMail", LanguageKey, "Ctrl+Enter", NotBuilt},
     {Settings, "actSettings", "aPrefs", LanguageKey, "Ctrl+\\"},
     {Help, "actHelp", "aHelp", LanguageKey, "F1", NeedsHelpFile},
@@ -109,6 +113,12 @@ static_assert(RowsInIdOrder(kActions));
 std::span<const ActionRow> Actions() { return kActions; }
 
 const ActionRow& ActionOf(ActionId id) { return kActions[static_cast<std::size_t>(id)]; }
+
+const ActionRow* ActionOfNumber(int number) {
+  // The tool bar reaches the stored 83 only; later actions have no number there.
+  if (number < 1 || number > ActionOf(ClearRecent).Number()) return nullptr;
+  return &kActions[static_cast<std::size_t>(number - 1)];
+}
 
 const ActionRow* FindAction(std::string_view name) {
   for (const ActionRow& row : kActions)

@@ -51,7 +51,6 @@ enum class ActionTrait : unsigned {
   NotBuilt = 1U << 11,           // its feature is still to come
   WaitsForReplaceAll = 1U << 12, // writes text: never runs inside Replace All
   Checkable = 1U << 13,
-  ToolPicture = 1U << 14,        // the program carries a tool-button picture
 };
 
 // A set of traits; a single trait converts to one.
@@ -77,11 +76,17 @@ struct ActionRow {
   const char* defaultKey;  // shortcut text, "" for none
   ActionTraits traits = {};
   WindowKey windowKey = WindowKey::None;  // a keypad key it answers to as well
+  // The built-in tool-bar picture: a desktop icon name, "" for none (the
+  // button then shows its caption).
+  const char* picture = "";
 
   bool Has(ActionTrait trait) const { return traits.Has(trait); }
   // Its number on the tool bar and in picture names: its place, from 1.
   int Number() const { return static_cast<int>(id) + 1; }
 };
+
+// The action of a tool-bar number (1 to 83), nullptr for none.
+const ActionRow* ActionOfNumber(int number);
 
 std::span<const ActionRow> Actions();
 const ActionRow& ActionOf(ActionId id);

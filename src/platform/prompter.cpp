@@ -31,7 +31,8 @@ void Configure(QFileDialog& dialog, const QString& folder) {
 // A box of ours: the caption "Plumex", the buttons given, their words from
 // `caption` when there is one. Returns the button pressed.
 QMessageBox::StandardButton ShowBox(QWidget* parent, const BoxButtonCaption& caption, QMessageBox::Icon icon,
-                                    const QString& text, QMessageBox::StandardButtons buttons) {
+                                    const QString& text, QMessageBox::StandardButtons buttons,
+                                    const std::function<void()>& warn = {}) {
   QMessageBox box(icon, kCaption, text, buttons, parent);
   constexpr std::pair<QMessageBox::StandardButton, BoxButton> kWords[] = {
       {QMessageBox::Yes, BoxButton::Yes},
@@ -42,6 +43,7 @@ QMessageBox::StandardButton ShowBox(QWidget* parent, const BoxButtonCaption& cap
   if (caption)
     for (const auto& [standard, word] : kWords)
       if (QAbstractButton* button = box.button(standard)) button->setText(caption(word));
+  if (warn && (icon == QMessageBox::Warning || icon == QMessageBox::Critical)) warn();
   box.exec();
   return box.standardButton(box.clickedButton());
 }
@@ -59,11 +61,11 @@ Answer DialogPrompter::AskYesNoCancel(const QString& text) {
 
 bool DialogPrompter::AskYesNo(const QString& text, bool warning) {
   const auto icon = warning ? QMessageBox::Warning : QMessageBox::Question;
-  return ShowBox(parent_, caption_, icon, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  return ShowBox(parent_, caption_, icon, text, QMessageBox::Yes | QMessageBox::No, warn_) == QMessageBox::Yes;
 }
 
 void DialogPrompter::ShowError(const QString& text) {
-  ShowBox(parent_, caption_, QMessageBox::Critical, text, QMessageBox::Ok);
+  ShowBox(parent_, caption_, QMessageBox::Critical, text, QMessageBox::Ok, warn_);
 }
 
 void DialogPrompter::ShowInfo(const QString& text) {

@@ -34,11 +34,12 @@ class Prompter {
 };
 
 // Message boxes captioned "Plumex" and the toolkit's file dialogs. Without
-// `caption` the buttons keep the toolkit's words.
+// `caption` the buttons keep the toolkit's words. `warn` sounds the warning
+// beep as an error or a warning question shows.
 class DialogPrompter : public Prompter {
  public:
-  explicit DialogPrompter(QWidget* parent, BoxButtonCaption caption = {})
-      : parent_(parent), caption_(std::move(caption)) {}
+  explicit DialogPrompter(QWidget* parent, BoxButtonCaption caption = {}, std::function<void()> warn = {})
+      : parent_(parent), caption_(std::move(caption)), warn_(std::move(warn)) {}
   Answer AskYesNoCancel(const QString& text) override;
   bool AskYesNo(const QString& text, bool warning) override;
   void ShowError(const QString& text) override;
@@ -49,6 +50,7 @@ class DialogPrompter : public Prompter {
  private:
   QWidget* parent_;
   BoxButtonCaption caption_;
+  std::function<void()> warn_;
 };
 
 }  // namespace plumex
