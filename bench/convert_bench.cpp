@@ -89,6 +89,25 @@ void BM_DetectEncoding16MB(benchmark::State& state) {
 }
 BENCHMARK(BM_DetectEncoding16MB)->Unit(benchmark::kMillisecond);
 
+void BM_DetectStatistically16MB(benchmark::State& state) {
+  const StatisticalDetector detector(Tables(1).CodePages());
+  const std::string& in = RussianText();
+  for (auto _ : state) benchmark::DoNotOptimize(detector.Guess(in, Utf8Candidate::Yes));
+  Finish(state);
+}
+BENCHMARK(BM_DetectStatistically16MB)->Unit(benchmark::kMillisecond);
+
+// What opening a file asks of the chosen method: the first 1 KB.
+void BM_DetectStatisticallyOnLoad1KB(benchmark::State& state) {
+  Settings s;
+  s.DetectMethod = 1;
+  const ConversionTables tables = TablesFromSettings(s);
+  const std::string in = RussianText().substr(0, kDefaultDetectBuffer);
+  for (auto _ : state) benchmark::DoNotOptimize(DetectByMethod(in, tables.Detector(), Utf8Candidate::No));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * kDefaultDetectBuffer);
+}
+BENCHMARK(BM_DetectStatisticallyOnLoad1KB)->Unit(benchmark::kMicrosecond);
+
 void BM_CaseChange16MB(benchmark::State& state) {
   const auto change = static_cast<CaseChange>(state.range(0));
   const ConversionTables tables = Tables(1024);

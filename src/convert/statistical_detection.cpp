@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
 
 #include "convert/utf8.h"
 
@@ -49,35 +50,51 @@ double StatisticalGuess::Confidence() const {
   return 0;
 }
 
-StatisticalDetector::StatisticalDetector(const CodePageTables& tables) {
-  for (std::size_t c = 0; c < kCodePages; ++c) {
-    for (std::size_t b = 0x80; b < 256; ++b) classes_[c][b] = kJunk;
-    const std::string& table = TableOfCode(tables, kReadings[c].code);
-    for (std::size_t i = 0; i < std::min(table.size(), tables.StrWIN.size()); ++i) {
-      const auto byte = static_cast<unsigned char>(table[i]);
-      classes_[c][byte] = ClassOfWin(static_cast<unsigned char>(tables.StrWIN[i]));
-      letter_somewhere_[byte] = letter_somewhere_[byte] || classes_[c][byte] != 0;
-    }
-  }
+StatisticalDetector::StatisticalDetector(const CodePageTables& tables) : pairs_(256 * 256) {
+  // Letters take a class of the model, capitals that plus kCapital; a byte
+  // outside the 7-bit range that is no Russian letter is kJunk.
+  constexpr std::uint8_t kJunk = 2 * kCapital;
+  std::array<std::array<std::int32_t, kJunk + 1>, kJunk + 1> pair_scores{};
   for (std::size_t from = 0; from <= kJunk; ++from) {
     // After a stray byte the next letter starts afresh, as after a space.
     const auto& row = kRussianBigrams[from == kJunk ? 0 : from % kCapital];
     const bool small_letter = from > 0 && from < kCapital;
     for (std::size_t to = 0; to < kJunk; ++to)
-      pair_scores_[from][to] = row[to % kCapital] + (small_letter && to > kCapital ? kCaseCost : 0);
-    pair_scores_[from][kJunk] = kJunkCost;
+      pair_scores[from][to] = row[to % kCapital] + (small_letter && to > kCapital ? kCaseCost : 0);
+    pair_scores[from][kJunk] = kJunkCost;
+  }
+  for (std::size_t c = 0; c < kCodePages; ++c) {
+    std::array<std::uint8_t, 256> classes{};
+    for (std::size_t b = 0x80; b < 256; ++b) classes[b] = kJunk;
+    const std::string& table = TableOfCode(tables, kReadings[c].code);
+    for (std::size_t i = 0; i < std::min(table.size(), tables.StrWIN.size()); ++i) {
+      const auto byte = static_cast<unsigned char>(table[i]);
+      classes[byte] = ClassOfWin(static_cast<unsigned char>(tables.StrWIN[i]));
+      letter_somewhere_[byte] = letter_somewhere_[byte] || classes[byte] != 0;
+    }
+    for (std::size_t pair = 0; pair < pairs_.size(); ++pair)
+      pairs_[pair][c] = static_cast<std::int16_t>(pair_scores[classes[pair >> 8]][classes[pair & 0xFF]]);
   }
 }
 
-std::int64_t StatisticalDetector::Score(std::string_view bytes, const ClassMap& classes) const {
-  std::int64_t total = 0;
-  std::uint8_t previous = 0;
-  for (unsigned char b : bytes) {
-    const std::uint8_t next = classes[b];
-    total += pair_scores_[previous][next];
-    previous = next;
+StatisticalDetector::Totals StatisticalDetector::Score(std::string_view bytes) const {
+  // 32-bit sums vectorize; a pair scores less than 2^15 in size, so they
+  // are moved to 64 bits before 2^16 bytes can overflow them.
+  constexpr std::size_t kFlush = std::size_t{1} << 16;
+  Totals totals{};
+  unsigned previous = ' ';
+  for (std::size_t i = 0; i < bytes.size();) {
+    std::array<std::int32_t, std::tuple_size_v<PairScores>> sums{};
+    for (const std::size_t end = std::min(bytes.size(), i + kFlush); i < end; ++i) {
+      const auto byte = static_cast<unsigned char>(bytes[i]);
+      const PairScores& row = pairs_[previous << 8 | byte];
+      for (std::size_t k = 0; k < sums.size(); ++k) sums[k] += row[k];
+      previous = byte;
+    }
+    for (std::size_t c = 0; c < kCodePages; ++c) totals[c] += sums[c];
   }
-  return total + pair_scores_[previous][0];
+  for (std::size_t c = 0; c < kCodePages; ++c) totals[c] += pairs_[previous << 8 | ' '][c];
+  return totals;
 }
 
 StatisticalGuess StatisticalDetector::Guess(std::string_view sample, Utf8Candidate utf8) const {
@@ -88,12 +105,13 @@ StatisticalGuess StatisticalDetector::Guess(std::string_view sample, Utf8Candida
   constexpr std::int64_t kImpossible = std::numeric_limits<std::int64_t>::min();
   std::array<std::int64_t, kReadings.size()> scores{};
   scores.fill(kImpossible);
-  for (std::size_t c = 0; c < kCodePages; ++c) scores[c] = Score(sample, classes_[c]);
+  const Totals totals = Score(sample);
+  std::copy(totals.begin(), totals.end(), scores.begin());
   scores[0] += kWinPrior;
   if (utf8 == Utf8Candidate::Yes) {
     std::string_view whole = WithoutCutCharacter(sample);
     if (whole.starts_with(kUtf8Bom)) whole.remove_prefix(kUtf8Bom.size());
-    if (ClassifyUtf8(whole) == Utf8Form::Utf8) scores.back() = Score(DecodeUtf8(whole).bytes, classes_[0]);
+    if (ClassifyUtf8(whole) == Utf8Form::Utf8) scores.back() = Score(DecodeUtf8(whole).bytes)[0];
   }
 
   const std::size_t best = static_cast<std::size_t>(std::ranges::max_element(scores) - scores.begin());

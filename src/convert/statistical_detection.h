@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "convert/code_pages.h"
 #include "convert/russian_bigrams.h"
@@ -48,16 +49,15 @@ class StatisticalDetector {
 
  private:
   static constexpr std::size_t kCodePages = kReadings.size() - 1;
-  // Letters take a class of the model, capitals that plus kRussianClasses;
-  // then comes a byte outside the 7-bit range that is no Russian letter.
-  static constexpr std::uint8_t kJunk = 2 * kRussianClasses;
-  using ClassMap = std::array<std::uint8_t, 256>;
+  // The score of every pair of bytes in every code page reading, side by
+  // side, so that one look-up per byte serves all readings at once.
+  using PairScores = std::array<std::int16_t, 8>;
+  using Totals = std::array<std::int64_t, kCodePages>;
 
-  std::int64_t Score(std::string_view bytes, const ClassMap& classes) const;
+  Totals Score(std::string_view bytes) const;
 
-  std::array<ClassMap, kCodePages> classes_{};
+  std::vector<PairScores> pairs_;  // [previous byte << 8 | byte]
   std::array<bool, 256> letter_somewhere_{};
-  std::array<std::array<std::int32_t, kJunk + 1>, kJunk + 1> pair_scores_{};
 };
 
 }  // namespace plumex
