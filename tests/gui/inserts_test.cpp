@@ -2,18 +2,17 @@
 // in over the selection, where the caret ends, what a read-only text, an
 // empty setting or a file that cannot be read leaves alone.
 #include <QClipboard>
-#include <gmock/gmock.h>
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolButton>
+#include <gmock/gmock.h>
 #include <sys/stat.h>
 #include <tuple>
 
 #include "app/char_map.h"
-#include "app/insert_commands.h"
 #include "commands/date_time_text.h"
 #include "gui/window_fixture.h"
 
@@ -40,7 +39,6 @@ TEST(DateTimeText, OneInstantInTheLocalesFormsWithoutZoneAndSecondsUnlessAsked) 
 
 class Inserts : public test::WindowTest {
  protected:
-  CharMap& Map() { return *window->findChild<CharMap*>(); }
   QMenu& Special() { return *window->menu(MenuId::SpecialChars); }
   QStringList Items() {
     QStringList captions;
@@ -82,18 +80,21 @@ TEST_F(Inserts, AnExternalFileGoesInWholeInTheTextsLineBreaksOrNotAtAllWithTheSy
   WriteRaw(big, "");
   ASSERT_EQ(truncate(big.c_str(), 17 << 20), 0);  // sparse: 17 MB of NUL, no line break
   WriteRaw(files / "lf", "a\nb");
+  WriteRaw(files / "crlf", "a\r\nb\rc");
   WriteRaw(files / "all", test::AllBytes());
   WriteRaw(files / "empty", "");
   std::string all = test::AllBytes();
   all.replace(10, 4, "\r\n\x0B\x0C\r\n");  // the lone LF and CR end lines too
-  const struct { std::string file; std::string text; const char* error; } cases[] = {
-      {files / "lf", "xa\r\nb\r\nz", nullptr}, {files / "all", "x" + all + "\r\nz", nullptr},
-      {files / "empty", "xz", nullptr}, {fifo, "xyz", "not a regular file"}, {dir, "xyz", "Is a directory"},
-      {files / "gone", "xyz", "No such file"}, {big, "xyz", "larger than the editor's limit of 16777215"},
+  const struct { std::string doc, file, text; const char* error; } cases[] = {
+      {"xyz", files / "lf", "xa\r\nb\r\nz", nullptr}, {"xyz\n", files / "crlf", "xa\nb\nc\nz\n", nullptr},
+      {"xyz", files / "all", "x" + all + "\r\nz", nullptr}, {"xyz", files / "empty", "xz", nullptr},
+      {"xyz", fifo, "xyz", "not a regular file"}, {"xyz", dir, "xyz", "Is a directory"},
+      {"xyz", files / "gone", "xyz", "No such file"},
+      {"xyz", big, "xyz", "larger than the editor's limit of 16777215"},
   };
   Start();
   for (const auto& c : cases) {
-    editor().Load("xyz");
+    editor().Load(c.doc);
     editor().Select(1, 2);
     prompter.errors.clear();
     prompter.openChoices = {{QString::fromStdString(c.file)}};
@@ -111,12 +112,11 @@ TEST_F(Inserts, AnExternalFileGoesInWholeInTheTextsLineBreaksOrNotAtAllWithTheSy
 TEST_F(Inserts, SpecialCharactersAndTheMapInsertTheirOwnBytes) {
   WriteSettings("[ADDITIONAL]\r\nstrSpecChars=&\xA9\r\n");
   Start();
-  const QMenu* insert = window->menu(MenuId::Insert);
-  const QMenu* popup = window->menu(MenuId::ExtendedPopup);
-  EXPECT_TRUE(insert->actions().contains(Special().menuAction()) && popup->actions().contains(Special().menuAction()));
+  for (MenuId in : {MenuId::Insert, MenuId::ExtendedPopup})
+    EXPECT_TRUE(window->menu(in)->actions().contains(Special().menuAction()));
   EXPECT_EQ(Items(), QStringList({"&&", QStringLiteral("©")}));
   Special().actions().at(0)->trigger();
-  CharMap& map = Map();
+  CharMap& map = *window->findChild<CharMap*>();
   const auto& buttons = map.buttons();
   ASSERT_EQ(buttons.size(), 223U);  // "!" to "я"
   EXPECT_EQ(std::pair(buttons.front()->text(), buttons.back()->text()), std::pair(QString("!"), QStringLiteral("я")));
