@@ -53,7 +53,10 @@ std::optional<DetectPreview> PreviewDetection(const Editor& editor, const Encodi
   const StatisticalGuess guess = GuessOf(editor, tables);
   if (!guess.cyrillic) return std::nullopt;
   const std::string sample = Sample(editor, tables.Detector());
-  const std::string_view first_line = std::string_view(sample).substr(0, sample.find_first_of("\r\n"));
+  // A question box is no place for a whole kilobyte of one line.
+  constexpr std::size_t kLongestLine = 160;
+  const std::string_view first_line =
+      std::string_view(sample).substr(0, std::min(sample.find_first_of("\r\n"), kLongestLine));
   return DetectPreview{.confidence = guess.Confidence(),
                        .first_line = tables.Conversion(encoding.DetectedEncoding, EncodingCode::WIN).Apply(first_line)};
 }
