@@ -4,9 +4,11 @@
 
 #include <numeric>
 
+#include "commands/detect_actions.h"
 #include "config/conversion_settings.h"
 #include "convert/encoding_detection.h"
 #include "convert/utf8.h"
+#include "support/fake_editor.h"
 #include "support/russian_prose.h"
 
 namespace plumex {
@@ -87,6 +89,19 @@ TEST(StatisticalDetection, TheSettingChoosesTheMethodAndTheMarkerCountStaysTheDe
   EXPECT_EQ(DetectByMethod(mac, TablesFromSettings(s).Detector(), Utf8Candidate::No).reading.code, WIN);
   s.DetectMethod = 1;
   EXPECT_EQ(DetectByMethod(mac, TablesFromSettings(s).Detector(), Utf8Candidate::No).reading.code, MAC);
+}
+
+TEST(StatisticalDetection, TheRequestPreviewsTheConvertedFirstLineAndTheConfidenceOnlyForThisMethod) {
+  Settings s;
+  s.DetectMethod = 1;
+  const ConversionTables statistical = TablesFromSettings(s);
+  const test::FakeEditor editor(In(KOI, "Первая строка\r\nвторая строка"), [] {});
+  const EncodingState encoding{.CurrentEncoding = KOI, .DetectedEncoding = KOI, .EncodingKnown = true};
+  const std::optional<DetectPreview> preview = PreviewDetection(editor, encoding, statistical);
+  ASSERT_TRUE(preview);
+  EXPECT_EQ(preview->first_line, DecodeUtf8("Первая строка").bytes);
+  EXPECT_GT(preview->confidence, 0.9);
+  EXPECT_FALSE(PreviewDetection(editor, encoding, kTables)) << "the marker count shows no preview";
 }
 
 }  // namespace
