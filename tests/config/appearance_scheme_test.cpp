@@ -14,8 +14,6 @@ TEST(AppearanceScheme, HostileUserValuesGiveTheDefaultColoursAndTheCapAndOtherIn
   const struct { UserStyleSettings user; SchemeLook look; } rows[] = {
       {{.BackColor = -5, .Size = INT_MAX, .Color = 0x1000000, .Name = "", .StrikeOut = true},
        {.face = "", .points = kMaxFontSize, .text = {0, 0, 0}, .background = {252, 252, 239}, .strikeOut = true}},
-      {{.BackColor = 0xFFFFFF, .Size = INT_MIN, .Color = INT_MAX, .Bold = true},
-       {.face = "Courier New", .points = 1, .text = {0, 0, 0}, .background = {255, 255, 255}, .bold = true}},
   };
   for (const auto& row : rows) EXPECT_EQ(SchemeOf(5, row.user), row.look) << row.user.BackColor;
 }

@@ -50,8 +50,7 @@ TEST_F(AppearanceFlow, FullScreenAndEscGiveBackThePlaceTheTopLineAndTheFlagAndSe
   Run(ActionId::DefSize);  // no standard size while full screen
   QEvent activation(QEvent::WindowActivate);  // writes the settings
   QApplication::sendEvent(&w, &activation);
-  const IniFile ini = IniFile::Parse(ReadRaw(settingsPath()));
-  const auto stored = [&ini](const char* key) { return ini.ReadInteger("EDITOR", key, -1); };
+  const auto stored = [ini = IniFile::Parse(ReadRaw(settingsPath()))](const char* k) { return ini.ReadInteger("EDITOR", k, -1); };
   EXPECT_EQ(std::tuple(w.isFullScreen(), w.action(ActionId::FullScreen)->isChecked(),
                        QRect(stored("EditorLeft"), stored("EditorTop"), stored("EditorWidth"), stored("EditorHeight"))),
             std::tuple(true, true, QRect(std::get<0>(before), std::get<1>(before))));
