@@ -4,6 +4,8 @@
 #include "app/appearance.h"
 #include "app/file_commands.h"
 #include "app/main_window.h"
+#include "app/print_controller.h"
+#include "app/service_commands.h"
 #include "app/text_commands.h"
 #include "app/tool_commands.h"
 #include "commands/document.h"
@@ -56,9 +58,9 @@ constexpr HandlerRow kHandlers[] = {
     {Save, [](P& p) { p.document.SaveOrSaveAs(); }},
     {SaveAs, [](P& p) { p.document.SaveAs(); }},
     {SaveSelAs, [](P& p) { p.document.SaveSelectionAs(); }},
-    {PageSetup, nullptr},
-    {QPrint, nullptr},
-    {Print, nullptr},
+    {PageSetup, [](P& p) { p.print.PageSetup(); }},
+    {QPrint, [](P& p) { p.print.QuickPrint(); }},
+    {Print, [](P& p) { p.print.Print(); }},
     {Exit, [](P& p) { p.window.close(); }},
     {Undo, [](P& p) { p.editor.Undo(); }},
     {Redo, [](P& p) { p.editor.Redo(); }},
@@ -126,14 +128,14 @@ constexpr HandlerRow kHandlers[] = {
     {LO_23, RepairLayout<LayoutAction::From2To3>},
     {LO_32, RepairLayout<LayoutAction::From3To2>},
     {Run, [](P& p) { p.tools.Run(); }},
-    {SendEMail, nullptr},
+    {SendEMail, [](P& p) { p.services.SendEMail(); }},
     {Settings, [](P& p) { p.window.OpenSettings(); }},
-    {Help, [](P& p) { p.window.OpenHelpFile(ActionId::Help); }},
-    {History, [](P& p) { p.window.OpenHelpFile(ActionId::History); }},
-    {Readme, [](P& p) { p.window.OpenHelpFile(ActionId::Readme); }},
-    {HomePage, nullptr},
-    {BugReport, nullptr},
-    {About, nullptr},
+    {Help, [](P& p) { p.services.OpenHelp(); }},
+    {History, [](P& p) { p.services.OpenHistory(); }},
+    {Readme, [](P& p) { p.services.OpenReadme(); }},
+    {HomePage, [](P& p) { p.services.OpenHomePage(); }},
+    {BugReport, [](P& p) { p.services.SendBugReport(); }},
+    {About, [](P& p) { p.services.ShowAbout(); }},
     {DefExts, [](P& p) { InstallDefaultExtensions(p.profile.settings(), p.window.fileTypes()); }},
     {ClearExts, [](P& p) { ClearExtensions(p.profile.settings(), p.window.fileTypes()); }},
     {ClearRecent, [](P& p) { p.files.ClearRecent(); }},

@@ -17,6 +17,8 @@ class FindReplace;
 class GoToDialog;
 class ClipboardCommands;
 class Profile;
+class PrintController;
+class ServiceCommands;
 class Appearance;
 
 // The parts of the window the handlers hand their work to.
@@ -32,6 +34,8 @@ struct WindowParts {
   Appearance& appearance;
   ToolCommands& tools;
   ClipboardCommands& clipboard;
+  PrintController& print;
+  ServiceCommands& services;
 };
 
 using ActionHandler = void (*)(WindowParts& parts);

@@ -8,9 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPrinter>
 #include <QScreen>
-#include <QUrl>
 #include <cstdio>
 
 #include "app/clipboard_commands.h"
@@ -18,6 +16,8 @@
 #include "app/file_commands.h"
 #include "app/integration_page.h"
 #include "app/menu_keys.h"
+#include "app/print_controller.h"
+#include "app/service_commands.h"
 #include "app/skins.h"
 #include "app/status_bar.h"
 #include "app/status_presenter.h"
@@ -31,7 +31,6 @@
 #include "commands/transform_frame.h"
 #include "config/code_page_patch.h"
 #include "config/extension_list.h"
-#include "convert/win1251.h"
 #include "config/typewriter.h"
 #include "language/language_table.h"
 #include "language/qt_language.h"
@@ -41,6 +40,7 @@
 #include "platform/instance_launcher.h"
 #include "platform/keyboard_layout.h"
 #include "platform/links.h"
+#include "platform/printer_service.h"
 #include "platform/prompter.h"
 #include "platform/qt_clipboard_watcher.h"
 #include "platform/qt_sound_player.h"
@@ -65,6 +65,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
                                                 [this] { WarningBeep(); })),
       launcher_(Given<InstanceLauncher, ProcessLauncher>(services.launcher, ownLauncher_)),
       keyboard_(Given<KeyboardLayouts, XkbKeyboardLayouts>(services.keyboard, ownKeyboard_)),
+      printer_(Given<PrinterService, QtPrinterService>(services.printer, ownPrinter_)),
       sounds_(Given<SoundPlayer, QtSoundPlayer>(services.sounds, ownSounds_)),
       clipboard_(Given<ClipboardWatcher, QtClipboardWatcher>(services.clipboard, ownClipboard_)),
       fileTypes_(Given<FileTypes, XdgFileTypes>(services.fileTypes, ownFileTypes_,
@@ -112,8 +113,10 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
       *editor_, *document_, profile_, dialogs_, launcher_, [this](const QString& text) { presenter_->ShowInfo(text); }});
   appearance_ = new Appearance({*this, *editor_, settings, *percentItem_, [this](ActionId id) { return action(id); },
                                  [this] { RefreshStatus(); }});
+  print_ = std::make_unique<PrintController>(*this, *editor_, profile_, prompter_, printer_);
+  services_ = std::make_unique<ServiceCommands>(ServiceCommands::Parts{*this, *editor_, profile_, prompter_, launcher_});
   parts_ = std::make_unique<WindowParts>(WindowParts{*this, *editor_, *document_, profile_, *files_, *text_, *finder_,
-                                                     *goTo_, *appearance_, *tools_, *clipboardCommands_});
+                                                     *goTo_, *appearance_, *tools_, *clipboardCommands_, *print_, *services_});
 
   toolBar_ = PutToolBarAbove(*this, {[this](ActionId id) { return action(id); },
                                      [this](ActionId id) {
@@ -371,12 +374,11 @@ void MainWindow::dropEvent(QDropEvent* event) {
 void MainWindow::OpenDropped(const QStringList& paths) { files_->OpenDropped(paths); }
 
 void MainWindow::PrintAndClose() {
-  QPrinter printer;
-  if (printer.printerName().isEmpty() || !printer.isValid()) {
-    std::fprintf(stderr, "plumex: %s\n", Win1251ToUtf8(profile_.texts().Text("strNoPrinter")).c_str());
+  // The window goes at once, so a failure is said on the terminal.
+  const QString failure = print_->PrintForClose();
+  if (!failure.isEmpty()) {
+    std::fprintf(stderr, "plumex: %s\n", failure.toUtf8().constData());
     exitCode_ = 1;
-  } else {
-    editor_->Print(printer);
   }
   document_->Discard();
   close();
@@ -526,16 +528,5 @@ void MainWindow::ApplyHotKeys() {
 void MainWindow::SaveSettings() { WriteSettings(); }
 
 void MainWindow::OpenSettings() { settingsDialog_->Open(SettingsPage::Interface); }
-
-void MainWindow::OpenHelpFile(ActionId which) {
-  const LanguageChange& language = profile_.language();
-  switch (which) {
-    case ActionId::Help:
-      launcher_.OpenUrl(QUrl::fromLocalFile(QString::fromStdString(language.helpPath)).toString());
-      break;
-    case ActionId::History: files_->StartInstance(QString::fromStdString(language.historyPath)); break;
-    default: files_->StartInstance(QString::fromStdString(language.readmePath)); break;
-  }
-}
 
 }  // namespace plumex

@@ -28,6 +28,9 @@ class Appearance;
 class InstanceLauncher;
 class KeyboardLayouts;
 class MenuKeys;
+class PrintController;
+class PrinterService;
+class ServiceCommands;
 class Skins;
 class SoundPlayer;
 class Prompter;
@@ -43,6 +46,7 @@ struct WindowServices {
   InstanceLauncher* launcher = nullptr;
   KeyboardLayouts* keyboard = nullptr;
   std::string programFolder;  // where the settings and lists live
+  PrinterService* printer = nullptr;
   SoundPlayer* sounds = nullptr;
   ClipboardWatcher* clipboard = nullptr;
   FileTypes* fileTypes = nullptr;  // file types, the view-source editor, the code-page table
@@ -80,8 +84,6 @@ class MainWindow : public QMainWindow, private SettingsHost {
   void ChooseStyle(int style);
   // What Use Default and Clear List register and unregister through.
   FileTypes& fileTypes() { return fileTypes_; }
-  // Help, History or Readme, as their files are found.
-  void OpenHelpFile(ActionId which);
   void OpenDropped(const QStringList& paths);
 
  protected:
@@ -126,12 +128,14 @@ class MainWindow : public QMainWindow, private SettingsHost {
   std::unique_ptr<Prompter> ownPrompter_;
   std::unique_ptr<InstanceLauncher> ownLauncher_;
   std::unique_ptr<KeyboardLayouts> ownKeyboard_;
+  std::unique_ptr<PrinterService> ownPrinter_;
   std::unique_ptr<SoundPlayer> ownSounds_;
   std::unique_ptr<ClipboardWatcher> ownClipboard_;
   std::unique_ptr<FileTypes> ownFileTypes_;
   Prompter& prompter_;
   InstanceLauncher& launcher_;
   KeyboardLayouts& keyboard_;
+  PrinterService& printer_;
   SoundPlayer& sounds_;
   ClipboardWatcher& clipboard_;
   FileTypes& fileTypes_;
@@ -149,6 +153,8 @@ class MainWindow : public QMainWindow, private SettingsHost {
   std::unique_ptr<StatusPresenter> presenter_;
   std::unique_ptr<TextCommands> text_;
   std::unique_ptr<FileCommands> files_;
+  std::unique_ptr<PrintController> print_;
+  std::unique_ptr<ServiceCommands> services_;
   std::unique_ptr<ToolCommands> tools_;
   SettingsDialog* settingsDialog_ = nullptr;
   FindReplace* finder_ = nullptr;

@@ -216,6 +216,14 @@ constexpr LanguageText kEnglish[] = {
     {"tCancel", "Cancel"},
     {"tOK", "OK"},
     {"strNoPrinter", "No printer is available."},
+    {"strPrintNoRoom", "The margins and the printer font leave no room to print on this page."},
+    // The printer's name or the PDF file follows.
+    {"strPrintFailed", "The text could not be printed on"},
+    // Send by E-Mail with a text too long for a mail link.
+    {"strMailTooLong",
+     "The text is too long to hand to the mail program. Put it on the clipboard and open the message, to "
+     "paste it there?"},
+    {"strMailPaste", "The text is on the clipboard: paste it here."},
     // A file too big to open: the name, this, the limit, then the second text.
     {"strTooLarge1", "the file is larger than the editor's limit of"},
     {"strTooLarge2", "characters"},

@@ -1,0 +1,28 @@
+#pragma once
+// The About box: the name, the version, our addresses and the credits. Made
+// once and shown again; the texts follow the language in force each time.
+#include <QDialog>
+
+class QLabel;
+
+namespace plumex {
+
+class InstanceLauncher;
+struct CreditSources;
+
+class AboutBox : public QDialog {
+  Q_OBJECT
+
+ public:
+  AboutBox(QWidget& window, InstanceLauncher& launcher);
+
+  // Modal; on top of other programs' windows when the main window is.
+  void Show(const CreditSources& credits, bool stayOnTop);
+
+ private:
+  QLabel* version_ = nullptr;
+  QLabel* wishes_ = nullptr;
+  QLabel* credits_ = nullptr;
+};
+
+}  // namespace plumex

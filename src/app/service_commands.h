@@ -1,0 +1,50 @@
+#pragma once
+// Send by E-Mail, Send Bug Report, the help, history and readme files, the
+// home page and the About box, as the window runs them. Mail goes to the
+// user's mail program as a mailto: link.
+#include <QString>
+
+#include "platform/machine_facts.h"
+
+class QWidget;
+
+namespace plumex {
+
+class AboutBox;
+class EditorWidget;
+class InstanceLauncher;
+class Profile;
+class Prompter;
+struct MailMessage;
+
+class ServiceCommands {
+ public:
+  struct Parts {
+    QWidget& window;
+    EditorWidget& editor;
+    const Profile& profile;
+    Prompter& prompter;
+    InstanceLauncher& launcher;
+    MachineFactFiles factFiles = {};  // where the bug report reads the machine's facts
+  };
+  explicit ServiceCommands(Parts parts);
+
+  void SendEMail();
+  void SendBugReport();
+  void OpenHelp();
+  // History and Readme open as documents in a new window.
+  void OpenHistory();
+  void OpenReadme();
+  void OpenHomePage();
+  void ShowAbout();
+
+ private:
+  // A link too long for the mail program asks, then sends the text by the
+  // clipboard with a note to paste it.
+  void Send(const MailMessage& message);
+
+  Parts p_;
+  AboutBox* about_ = nullptr;
+};
+
+}  // namespace plumex
