@@ -3,6 +3,7 @@
 #include "app/clipboard_commands.h"
 #include "app/appearance.h"
 #include "app/file_commands.h"
+#include "app/insert_commands.h"
 #include "app/main_window.h"
 #include "app/print_controller.h"
 #include "app/service_commands.h"
@@ -95,11 +96,11 @@ constexpr HandlerRow kHandlers[] = {
     {FullScreen, [](P& p) { p.appearance.ToggleFullScreen(); }},
     {AOT, [](P& p) { p.appearance.ToggleStayOnTop(); }},
     {DefSize, [](P& p) { p.appearance.StandardSize(); }},
-    {InsHorRul, nullptr},
-    {InsSign, nullptr},
-    {InsDateTime, nullptr},
-    {InsFile, nullptr},
-    {CharMap, nullptr},
+    {InsHorRul, [](P& p) { p.inserts.Separator(); }},
+    {InsSign, [](P& p) { p.inserts.Signature(); }},
+    {InsDateTime, [](P& p) { p.inserts.DateAndTime(); }},
+    {InsFile, [](P& p) { p.inserts.ExternalFile(); }},
+    {CharMap, [](P& p) { p.inserts.ShowCharMap(); }},
     {WW, [](P& p) { p.window.SetWordWrap(!p.editor.WordWrap()); }},
     {RO, [](P& p) { p.files.ToggleReadOnly(); }},
     {DosToWin, ConvertBetween<DOS, WIN>},

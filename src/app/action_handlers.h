@@ -15,11 +15,12 @@ class TextCommands;
 class ToolCommands;
 class FindReplace;
 class GoToDialog;
+class InsertCommands;
 class ClipboardCommands;
 class Profile;
+class Appearance;
 class PrintController;
 class ServiceCommands;
-class Appearance;
 
 // The parts of the window the handlers hand their work to.
 struct WindowParts {
@@ -32,8 +33,9 @@ struct WindowParts {
   FindReplace& finder;
   GoToDialog& goTo;
   Appearance& appearance;
-  ToolCommands& tools;
   ClipboardCommands& clipboard;
+  InsertCommands& inserts;
+  ToolCommands& tools;
   PrintController& print;
   ServiceCommands& services;
 };

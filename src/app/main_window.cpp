@@ -14,6 +14,7 @@
 #include "app/clipboard_commands.h"
 #include "app/appearance.h"
 #include "app/file_commands.h"
+#include "app/insert_commands.h"
 #include "app/integration_page.h"
 #include "app/menu_keys.h"
 #include "app/print_controller.h"
@@ -21,6 +22,7 @@
 #include "app/skins.h"
 #include "app/status_bar.h"
 #include "app/status_presenter.h"
+#include "app/window_settings_host.h"
 #include "app/text_commands.h"
 #include "app/tool_bar.h"
 #include "app/tool_commands.h"
@@ -99,8 +101,6 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
     files_->AddToRecent();
     RefreshSize();
   });
-  settingsDialog_ = new SettingsDialog(settings, profile_.hotKeys(), profile_.languages(), *this, this);
-  settingsDialog_->SetIntegrationPage(new IntegrationPage(settings, fileTypes_, settingsDialog_));
   finder_ = new FindReplace(
       this, *editor_, settings, [this]() -> const CaseTables& { return profile_.tables().Case(); },
       [this](const QString& text) { presenter_->ShowInfo(text); });
@@ -113,10 +113,21 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
       *editor_, *document_, profile_, dialogs_, launcher_, [this](const QString& text) { presenter_->ShowInfo(text); }});
   appearance_ = new Appearance({*this, *editor_, settings, *percentItem_, [this](ActionId id) { return action(id); },
                                  [this] { RefreshStatus(); }});
+  inserts_ = std::make_unique<InsertCommands>(
+      InsertCommands::Parts{*editor_, *document_, profile_, prompter_, *menu(MenuId::SpecialChars),
+                            [this] { return TextLocked(); }, [this] { RefreshSize(); }},
+      this);
   print_ = std::make_unique<PrintController>(*this, *editor_, profile_, prompter_, printer_);
   services_ = std::make_unique<ServiceCommands>(ServiceCommands::Parts{*this, *editor_, profile_, prompter_, launcher_});
-  parts_ = std::make_unique<WindowParts>(WindowParts{*this, *editor_, *document_, profile_, *files_, *text_, *finder_,
-                                                     *goTo_, *appearance_, *tools_, *clipboardCommands_, *print_, *services_});
+  parts_ = std::make_unique<WindowParts>(WindowParts{*this, *editor_, *document_, profile_, *files_, *text_,
+                                                     *finder_, *goTo_, *appearance_, *clipboardCommands_, *inserts_,
+                                                     *tools_, *print_, *services_});
+  settingsHost_ = std::make_unique<WindowSettingsHost>(
+      *parts_, WindowSettingsHost::Hooks{[this] { ApplyLanguage(); }, [this] { ApplyHotKeys(); },
+                                         [this] { WriteSettings(); },
+                                         [this](bool on) { on ? autoSaveTimer_.start() : autoSaveTimer_.stop(); }});
+  settingsDialog_ = new SettingsDialog(settings, profile_.hotKeys(), profile_.languages(), *settingsHost_, this);
+  settingsDialog_->SetIntegrationPage(new IntegrationPage(settings, fileTypes_, settingsDialog_));
 
   toolBar_ = PutToolBarAbove(*this, {[this](ActionId id) { return action(id); },
                                      [this](ActionId id) {
@@ -133,6 +144,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   presenter_->Retranslate();
   files_->BuildRecentMenu();
   tools_->BuildMenu(*menu(MenuId::Service), *menu(MenuId::Tools));
+  inserts_->BuildSpecialMenu();
   if (profile_.language().index != 0) settingsDialog_->ApplySize(profile_.texts().SettingsDialogSize());
   ApplySettings();
   ApplySkin();
@@ -313,6 +325,7 @@ void MainWindow::OnActivated() {
   }
   presenter_->RefreshTitle();
   files_->BuildRecentMenu();
+  inserts_->BuildSpecialMenu();
   goTo_->hide();
   WriteSettings();
   if (profile_.settings().Starts == 1 && !firstStartDialogShown_) {
@@ -492,6 +505,7 @@ void MainWindow::ApplyLanguage() {
   ApplyHotKeys();
   finder_->Retranslate();
   goTo_->Retranslate();
+  inserts_->Retranslate();
   // English keeps the size the user gave the dialog.
   if (profile_.language().index != 0) settingsDialog_->ApplySize(profile_.texts().SettingsDialogSize());
   presenter_->Retranslate();
@@ -518,14 +532,10 @@ void MainWindow::ChooseStyle(int style) {
   ApplySkin();
 }
 
-void MainWindow::HotKeysChanged() { ApplyHotKeys(); }
-
 void MainWindow::ApplyHotKeys() {
   actions_->ApplyHotKeys(profile_.hotKeys());
   menuKeys_->SetF10Free(!actions_->Bound(QKeyEvent(QEvent::KeyPress, Qt::Key_F10, Qt::NoModifier)));
 }
-
-void MainWindow::SaveSettings() { WriteSettings(); }
 
 void MainWindow::OpenSettings() { settingsDialog_->Open(SettingsPage::Interface); }
 

@@ -23,6 +23,8 @@ namespace plumex {
 
 class FileTypes;
 class ClipboardCommands;
+class InsertCommands;
+class WindowSettingsHost;
 class ClipboardWatcher;
 class Appearance;
 class InstanceLauncher;
@@ -52,7 +54,7 @@ struct WindowServices {
   FileTypes* fileTypes = nullptr;  // file types, the view-source editor, the code-page table
 };
 
-class MainWindow : public QMainWindow, private SettingsHost {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -115,14 +117,12 @@ class MainWindow : public QMainWindow, private SettingsHost {
   void ShowHelpHint();
   void ReturnToEnglish();
   // What the settings dialog asks of the window.
-  void ApplyLanguage() override;
-  void HotKeysChanged() override;
+  void ApplyLanguage();
   void ApplyHotKeys();
   // The skin of settings.Style on the tool bar, shown by IsShowToolNorm.
   void ApplySkin();
   // Before an error or warning box, unless IsBeepOff.
   void WarningBeep();
-  void SaveSettings() override;
 
   CommandLine commandLine_;
   std::unique_ptr<Prompter> ownPrompter_;
@@ -162,7 +162,9 @@ class MainWindow : public QMainWindow, private SettingsHost {
   // Goes before the watcher it listens to.
   std::unique_ptr<ClipboardCommands> clipboardCommands_;
   Appearance* appearance_ = nullptr;
+  std::unique_ptr<InsertCommands> inserts_;
   std::unique_ptr<WindowParts> parts_;
+  std::unique_ptr<WindowSettingsHost> settingsHost_;
 
   QElapsedTimer startTime_;
   QTimer autoSaveTimer_;

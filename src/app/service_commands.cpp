@@ -7,6 +7,8 @@
 #include <QUrl>
 
 #include "app/about_box.h"
+#include "app/main_window.h"
+#include "app/skins.h"
 #include "commands/mail_message.h"
 #include "commands/product_facts.h"
 #include "commands/profile.h"
@@ -58,8 +60,10 @@ void ServiceCommands::OpenHomePage() { p_.launcher.OpenUrl(QStringLiteral("http:
 
 void ServiceCommands::ShowAbout() {
   if (about_ == nullptr) about_ = new AboutBox(p_.window, p_.launcher);
-  // The skin's author joins the credits once skins name one.
-  about_->Show(CreditSources{.english = p_.profile.language().index == 0}, p_.profile.settings().IsStayOnTop);
+  const Skins& skins = p_.window.skins();
+  about_->Show(CreditSources{.english = p_.profile.language().index == 0, .skinAuthor = skins.author(),
+                             .skinMail = skins.authorEmail()},
+               p_.profile.settings().IsStayOnTop);
 }
 
 }  // namespace plumex

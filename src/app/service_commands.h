@@ -11,6 +11,7 @@ class QWidget;
 namespace plumex {
 
 class AboutBox;
+class MainWindow;
 class EditorWidget;
 class InstanceLauncher;
 class Profile;
@@ -20,7 +21,7 @@ struct MailMessage;
 class ServiceCommands {
  public:
   struct Parts {
-    QWidget& window;
+    MainWindow& window;  // the parent of its boxes; names the skin in force
     EditorWidget& editor;
     const Profile& profile;
     Prompter& prompter;

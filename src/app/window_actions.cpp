@@ -41,7 +41,6 @@ WindowActions::WindowActions(QMainWindow& window) : QObject(&window), window_(wi
 void WindowActions::Connect(ActionId id, std::function<void()> handler, std::function<bool()> locked) {
   const ActionRow& row = ActionOf(id);
   handled_[static_cast<std::size_t>(id)] = true;
-  action(id)->setEnabled(!row.Has(ActionTrait::NotBuilt));
   connect(action(id), &QAction::triggered, this, [&row, handler = std::move(handler), locked = std::move(locked)] {
     if (row.Has(ActionTrait::WaitsForReplaceAll) && locked()) return;
     handler();

@@ -47,6 +47,11 @@ void Profile::ApplyLanguage() {
   tables_ = std::make_unique<ConversionTables>(TablesFromSettings(settings_));
 }
 
+void Profile::SetList(AuxList which, const std::vector<std::string>& lines) {
+  lists_[static_cast<std::size_t>(which)].SetLines(lines);
+  RebuildTranslit();
+}
+
 void Profile::LoadLists() {
   lists_.clear();
   for (AuxList list : kAuxLists) {

@@ -51,6 +51,9 @@ class Profile {
   const std::vector<std::string>& list(AuxList which) const {
     return lists_[static_cast<std::size_t>(which)].lines();
   }
+  // Replaces a list's lines (written on Save); the transliteration tables
+  // follow at once.
+  void SetList(AuxList which, const std::vector<std::string>& lines);
   // The program folder: the settings, the lists and run.ini.
   const std::string& folder() const { return folder_; }
 

@@ -48,7 +48,6 @@ enum class ActionTrait : unsigned {
   NeedsHelpFile = 1U << 8,
   NeedsHistoryFile = 1U << 9,
   NeedsReadmeFile = 1U << 10,
-  NotBuilt = 1U << 11,           // its feature is still to come
   WaitsForReplaceAll = 1U << 12, // writes text: never runs inside Replace All
   Checkable = 1U << 13,
 };

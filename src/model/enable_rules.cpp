@@ -8,7 +8,6 @@ bool ActionEnabled(const ActionRow& row, const EditorFacts& facts) {
     ActionTrait trait;
     bool met;
   } needs[] = {
-      {NotBuilt, false},
       {NeedsSelection, facts.selection},
       {NeedsNoSelection, !facts.selection},
       {NeedsWritable, !facts.readOnly},

@@ -32,17 +32,5 @@ TEST(EnableRules, EachActionAsksOnlyWhatItNeeds) {
     EXPECT_EQ(ActionEnabled(ActionOf(c.id), c.facts), c.enabled) << ActionOf(c.id).name << " #" << (&c - cases);
 }
 
-TEST(EnableRules, WhatIsNotBuiltYetNeverRuns) {
-  const EditorFacts everything{.selection = true, .undoStep = true, .redoStep = true, .clipboardText = true,
-                               .onLink = true, .helpFile = true, .historyFile = true, .readmeFile = true};
-  int notBuilt = 0;
-  for (const ActionRow& row : Actions()) {
-    if (!row.Has(ActionTrait::NotBuilt)) continue;
-    ++notBuilt;
-    EXPECT_FALSE(ActionEnabled(row, everything)) << row.name;
-  }
-  EXPECT_GT(notBuilt, 0);
-}
-
 }  // namespace
 }  // namespace plumex

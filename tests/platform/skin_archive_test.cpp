@@ -37,7 +37,9 @@ TEST(SkinArchive, EntriesAreReadWholeWithinTheirCapOrNotAtAll) {
   EXPECT_EQ(skin.Entry("1Normal.bmp", bomb.size())->size(), bomb.size());
   for (const char* name : {"2Normal.bmp", "3Normal.bmp", "5Normal.bmp", ""})
     EXPECT_EQ(skin.Entry(name, kSkinPictureLimit), std::nullopt) << name;
-  if (aes) EXPECT_EQ(skin.Entry("4Normal.bmp", kSkinPictureLimit), std::nullopt);
+  if (aes) {
+    EXPECT_EQ(skin.Entry("4Normal.bmp", kSkinPictureLimit), std::nullopt);
+  }
 }
 
 // None of these may block or be taken for an archive.
