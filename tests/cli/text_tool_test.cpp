@@ -35,6 +35,11 @@ std::string U(std::string_view win) { return Win1251ToUtf8(win); }
 std::string Latin(std::string_view win) { std::string s; for (unsigned char b : win) s += Utf8Of(b); return s; }
 const std::string kBom(kUtf8Bom);
 long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
+Args Plus(Args a, const Args& more) { a.insert(a.end(), more.begin(), more.end()); return a; }
+// The exit status, the output and how many lines went to standard error.
+std::string Outcome(const ToolResult& r) {
+  return std::to_string(r.status) + " [" + r.out + "] " + std::to_string(Lines(r.err));
+}
 
 const std::string kProse = W(
     "Осенью город становится тише. Туристы разъезжаются, кафе убирают столики с улиц, "
@@ -67,26 +72,22 @@ class TextTool : public ::testing::Test {
 };
 
 TEST_F(TextTool, EveryCommandOnAFileAndOnStandardInput) {
+  const std::string mixed = W("привет, МИР! don't stop");
   const struct { Args arguments; std::string input, expected; } cases[] = {
-      {{"case", "upper"}, W("привет, МИР! don't stop"), W("ПРИВЕТ, МИР! DON'T STOP")},
-      {{"case", "lower"}, W("привет, МИР! don't stop"), W("привет, мир! don't stop")},
-      {{"case", "invert"}, W("привет, МИР! don't stop"), W("ПРИВЕТ, мир! DON'T STOP")},
-      {{"case", "capitalize"}, W("привет, МИР! don't stop"), W("Привет, Мир! Don'T Stop")},
-      {{"translit"}, W("Щука\r\nЖук, ёж\n"), "Shchuka\r\nZhuk, ezh\n"},
+      {{"case", "upper"}, mixed, W("ПРИВЕТ, МИР! DON'T STOP")}, {{"case", "lower"}, mixed, W("привет, мир! don't stop")},
+      {{"case", "invert"}, mixed, W("ПРИВЕТ, мир! DON'T STOP")}, {{"case", "capitalize"}, mixed, W("Привет, Мир! Don'T Stop")},
+      {{"translit"}, W("Щука\r\nЖук, ёж\n"), "Shchuka\r\nZhuk, ezh\n"}, {{"ruslit"}, W("Жук"), "}|{yk"},
       {{"untranslit"}, "tsar ZHUK Zhuk \xD0\xA9", W("цар ЗХУК Жук ") + "\xD0\xA9"},
-      {{"ruslit"}, W("Жук"), "}|{yk"},
-      {{"unruslit"}, "|||,|||b|}|{yk", W("ЩШЫЖук")},
+      {{"unruslit"}, "|||,|||b|}|{yk", W("ЩШЫЖук")}, {{"convert", "--auto"}, In(EncodingCode::ISO), kProse},
       {{"layout", "--from", "2", "--to", "1"}, W("руддщ Ё-моё 1=1"), "hello ~-vj` 1=1"},
       {{"layout", "--to=2", "--from=1"}, "Ghbdtn? Ndjq lheu\r\n", W("Привет, Твой друг\r\n")},
       {{"convert", "--from", "KOI", "--to", "WIN"}, In(EncodingCode::KOI), kProse},
       {{"convert", "--to=dos", "--from=Win"}, kProse, In(EncodingCode::DOS)},
-      {{"convert", "--auto"}, In(EncodingCode::ISO), kProse},
       {{"convert", "--from", "UTF8", "--to", "KOI"}, kBom + U(kProse), In(EncodingCode::KOI)},
       {{"convert", "--from=dos", "--to=utf8"}, In(EncodingCode::DOS), U(kProse)},
       {{"convert", "--auto"}, std::string(4096, 'x') + U(kProse), std::string(4096, 'x') + kProse},
       // Mojibake, repaired in the input's form: UTF-8 read as WIN, WIN read as Latin-1, UTF-8 read as KOI.
-      {{"repair"}, kBom + U(U(kProse)), kBom + U(kProse)},
-      {{"repair"}, Latin(kProse), U(kProse)},
+      {{"repair"}, kBom + U(U(kProse)), kBom + U(kProse)}, {{"repair"}, Latin(kProse), U(kProse)},
       {{"repair"}, defaults_.Conversion(EncodingCode::KOI, EncodingCode::WIN).Apply(U(kProse)), kProse},
   };
   const std::string fifo = dir_ / "fifo";
@@ -96,12 +97,9 @@ TEST_F(TextTool, EveryCommandOnAFileAndOnStandardInput) {
     for (const Args& operands : {Args{path}, Args{"--", path}, Args{"-"}, Args{}, Args{fifo}}) {
       std::jthread feed;
       if (operands == Args{fifo}) feed = std::jthread([&] { test::WriteRaw(fifo, c.input); });
-      Args arguments = c.arguments;
-      arguments.insert(arguments.end(), operands.begin(), operands.end());
+      const Args arguments = Plus(c.arguments, operands);
       const ToolResult r = Run(arguments, c.input);
-      EXPECT_EQ(r.status, 0) << ::testing::PrintToString(arguments);
-      EXPECT_EQ(r.out, c.expected) << ::testing::PrintToString(arguments);
-      EXPECT_EQ(r.err, "");
+      EXPECT_EQ(std::to_string(r.status) + r.err + r.out, "0" + c.expected) << ::testing::PrintToString(arguments);
     }
   }
 }
@@ -111,10 +109,8 @@ TEST_F(TextTool, DetectNamesEachFileOrStandardInputAndGoesOnPastUnreadableOnes) 
   const std::string mac = File("-dash.txt", In(EncodingCode::MAC));
   const std::string empty = File("empty.txt", "");
   ToolResult r = Run({"detect", koi, dir_ / "missing.txt", dir_.path(), "--", mac, empty});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, koi + "\tKOI\n" + mac + "\tMAC\n" + empty + "\tWIN\n");
+  EXPECT_EQ(Outcome(r), "1 [" + koi + "\tKOI\n" + mac + "\tMAC\n" + empty + "\tWIN\n] 2");
   EXPECT_NE(r.err.find("missing.txt"), std::string::npos);
-  EXPECT_EQ(Lines(r.err), 2);
   for (const Args& arguments : {Args{"detect"}, Args{"detect", "-"}})
     EXPECT_EQ(Run(arguments, In(EncodingCode::DOS)).out, "-\tDOS\n");
   const std::string late = std::string(1024, 'x') + In(EncodingCode::KOI);  // after the bytes detection reads
@@ -141,8 +137,8 @@ TEST_F(TextTool, EveryByteSurvivesAndBigInputsPassInChunks) {
   while (big.size() < 2 * kChunkSize + 7) big += In(EncodingCode::DOS) + test::AllBytes() + "ghbdtn\r\n";
   const std::string path = File("big.bin", big);
   EXPECT_TRUE(Run({"convert", "--auto", path}).out == defaults_.Conversion(EncodingCode::DOS, EncodingCode::WIN).Apply(big));
-  const LayoutRepair repair(LayoutAction::From1To2, Settings{}.Layouts, 2);
-  EXPECT_TRUE(Run({"layout", "--from", "1", "--to", "2", path}).out == repair.Apply(big));
+  EXPECT_TRUE(Run({"layout", "--from", "1", "--to", "2", path}).out ==
+              LayoutRepair(LayoutAction::From1To2, Settings{}.Layouts, 2).Apply(big));
 }
 
 TEST_F(TextTool, NoWordAndNoKeyIsCutAtAChunkSeam) {
@@ -183,12 +179,8 @@ TEST_F(TextTool, BadArgumentsExitWithTwoAndOneLine) {
       {"layout", "--from", "1", "--to", "2", "--auto"}, {"layout", "--from", "1", "--to", "2", "--", file, "-"},
   };
   for (const char* number : {"0", "4", "-1", "12", "x", "", " 1"}) bad.push_back({"layout", "--from", number, "--to", "2"});
-  for (const Args& arguments : bad) {
-    const ToolResult r = Run(arguments, "input");
-    EXPECT_EQ(r.status, 2) << ::testing::PrintToString(arguments);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(Lines(r.err), 1) << r.err;
-  }
+  for (const Args& arguments : bad)
+    EXPECT_EQ(Outcome(Run(arguments, "input")), "2 [] 1") << ::testing::PrintToString(arguments);
 }
 
 TEST_F(TextTool, UnreadableInputAndUnwritableOutputExitWithOne) {
@@ -197,14 +189,8 @@ TEST_F(TextTool, UnreadableInputAndUnwritableOutputExitWithOne) {
   for (const Args& command : {Args{"convert", "--auto"}, Args{"convert", "--from=UTF8", "--to=KOI"}, Args{"repair"},
                               Args{"case", "upper"}, Args{"translit"}, Args{"untranslit"}, Args{"ruslit"},
                               Args{"unruslit"}, Args{"layout", "--from", "2", "--to", "1"}}) {
-    for (const std::string& input : {dir_ / "missing file.txt", dir_.path(), path}) {
-      Args arguments = command;
-      arguments.push_back(input);
-      const ToolResult r = Run(arguments, {}, input == path ? &closedPipe : nullptr);
-      EXPECT_EQ(r.status, 1) << ::testing::PrintToString(arguments);
-      EXPECT_EQ(r.out, "");
-      EXPECT_EQ(Lines(r.err), 1) << r.err;
-    }
+    for (const std::string& input : {dir_ / "missing file.txt", dir_.path(), path})
+      EXPECT_EQ(Outcome(Run(Plus(command, {input}), {}, input == path ? &closedPipe : nullptr)), "1 [] 1") << input;
   }
 }
 
@@ -216,14 +202,10 @@ TEST_F(TextTool, CharactersWindows1251LacksAreWrittenOnlyWithLossy) {
   };
   for (const auto& c : cases) {
     for (const Args& operands : {Args{}, Args{File("lacking.txt", c.input)}}) {  // held whole, or read twice
-      Args arguments = c.arguments;
-      arguments.insert(arguments.end(), operands.begin(), operands.end());
-      const ToolResult r = Run(arguments, c.input);
-      EXPECT_EQ(std::to_string(r.status) + r.out, "4");
-      EXPECT_TRUE(r.err.starts_with(std::string("plumex-text: convert: ") + c.lost + " characters") && Lines(r.err) == 1);
-      arguments.push_back("--lossy");
-      const ToolResult written = Run(arguments, c.input);
-      EXPECT_EQ(std::to_string(written.status) + written.out + written.err, "0" + c.lossy);
+      const ToolResult r = Run(Plus(c.arguments, operands), c.input);
+      EXPECT_EQ(Outcome(r), "4 [] 1");
+      EXPECT_TRUE(r.err.starts_with(std::string("plumex-text: convert: ") + c.lost + " characters")) << r.err;
+      EXPECT_EQ(Outcome(Run(Plus(Plus(c.arguments, operands), {"--lossy"}), c.input)), "0 [" + c.lossy + "] 0");
     }
   }
 }
@@ -231,10 +213,8 @@ TEST_F(TextTool, CharactersWindows1251LacksAreWrittenOnlyWithLossy) {
 TEST_F(TextTool, RepairWritesTextWithNothingToRepairAsItWasAndExitsWithThree) {
   // Clean text in any form, and a repair that would lose a character Windows-1251 lacks.
   for (const std::string& input : {kProse, In(EncodingCode::KOI), U(kProse), kBom + U(kProse), test::AllBytes(),
-                                   std::string(), "→ " + U(U(kProse))}) {
-    const ToolResult r = Run({"repair"}, input);
-    EXPECT_TRUE(std::to_string(r.status) + r.out == "3" + input) << r.status << r.out;
-  }
+                                   std::string(), "→ " + U(U(kProse))})
+    EXPECT_EQ(Outcome(Run({"repair"}, input)), "3 [" + input + "] 0");
 }
 
 TEST_F(TextTool, HelpShowsEveryCommandAndVersionIsTheEditorsLine) {
@@ -243,8 +223,8 @@ TEST_F(TextTool, HelpShowsEveryCommandAndVersionIsTheEditorsLine) {
   for (const Subcommand& command : Subcommands())
     EXPECT_NE(help.out.find("plumex-text " + std::string(command.name) + ' ' + std::string(command.usage)),
               std::string::npos) << command.name;
-  EXPECT_NE(help.out.find("plumex-text --help | --version"), std::string::npos);
-  EXPECT_NE(help.out.find("detect [FILE...]"), std::string::npos) << "no file is standard input";
+  for (const char* usage : {"plumex-text --help | --version", "detect [FILE...]"})  // no file is standard input
+    EXPECT_NE(help.out.find(usage), std::string::npos) << usage;
   const ToolResult version = Run({"--version"});
   EXPECT_EQ(std::to_string(version.status) + version.err + version.out, "0" + VersionText());
 }
@@ -269,9 +249,8 @@ TEST_F(TextTool, TheUsersTablesDecideAndAreNeverWritten) {
 
   ASSERT_TRUE(fs::remove(dir_ / "settings/translit.ini") && fs::create_directories(dir_ / "settings/translit.ini"));
   const ToolResult unreadable = Run({"translit"}, W("Щука"));
-  EXPECT_EQ(unreadable.out, "Shchuka") << "a table that cannot be read: the built-in one";
+  EXPECT_EQ(Outcome(unreadable), "0 [Shchuka] 1") << "a table that cannot be read: the built-in one";
   EXPECT_NE(unreadable.err.find("translit.ini"), std::string::npos);
-  EXPECT_EQ(Lines(unreadable.err), 1) << unreadable.err;
 }
 
 TEST_F(TextTool, LayoutsComeFromTheUsersSettingsOrAreRefused) {
@@ -284,8 +263,7 @@ TEST_F(TextTool, LayoutsComeFromTheUsersSettingsOrAreRefused) {
   EXPECT_EQ(Run({"layout", "--from", "3", "--to", "2"}, "\xB3\xB2\xE2").out, "\xFB\xDB\xE2");
 
   const struct { const char* ini; const char* from; const char* to; const char* says; } refused[] = {
-      {"", "1", "3", "LOCount=2"},
-      {"", "3", "2", "LOCount=2"},
+      {"", "1", "3", "LOCount=2"}, {"", "3", "2", "LOCount=2"},
       {"[LAYOUT]\r\nLOCount=7\r\n", "2", "3", "LOCount=2"},  // no name for a third layout
       {"[LAYOUT]\r\nLOCount=1\r\n", "2", "1", "layout 2 is not in use (LOCount=1"},
       {"[LAYOUT]\r\nStrLO_Ru=\r\n", "1", "2", "layout 2 has no key characters"},
@@ -295,10 +273,8 @@ TEST_F(TextTool, LayoutsComeFromTheUsersSettingsOrAreRefused) {
   for (const auto& c : refused) {
     File(settingsName_, c.ini);
     const ToolResult r = Run({"layout", "--from", c.from, "--to", c.to}, "ghbdtn");
-    EXPECT_EQ(r.status, 2) << c.ini;
-    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(Outcome(r), "2 [] 1") << c.ini;
     EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
-    EXPECT_EQ(Lines(r.err), 1) << r.err;
   }
 }
 
