@@ -188,10 +188,9 @@ TEST_F(TextTool, UnreadableInputAndUnwritableOutputExitWithOne) {
   std::ostream closedPipe(nullptr);
   for (const Args& command : {Args{"convert", "--auto"}, Args{"convert", "--from=UTF8", "--to=KOI"}, Args{"repair"},
                               Args{"case", "upper"}, Args{"translit"}, Args{"untranslit"}, Args{"ruslit"},
-                              Args{"unruslit"}, Args{"layout", "--from", "2", "--to", "1"}}) {
+                              Args{"unruslit"}, Args{"layout", "--from", "2", "--to", "1"}})
     for (const std::string& input : {dir_ / "missing file.txt", dir_.path(), path})
       EXPECT_EQ(Outcome(Run(Plus(command, {input}), {}, input == path ? &closedPipe : nullptr)), "1 [] 1") << input;
-  }
 }
 
 TEST_F(TextTool, CharactersWindows1251LacksAreWrittenOnlyWithLossy) {
@@ -200,14 +199,13 @@ TEST_F(TextTool, CharactersWindows1251LacksAreWrittenOnlyWithLossy) {
       {{"convert", "--from", "UTF8", "--to", "WIN"}, lacking + "\xD0", "3", W("? Привет, ? мир?")},  // cut short
       {{"convert", "--auto"}, lacking, "2", W("? Привет, ? мир")},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     for (const Args& operands : {Args{}, Args{File("lacking.txt", c.input)}}) {  // held whole, or read twice
       const ToolResult r = Run(Plus(c.arguments, operands), c.input);
       EXPECT_EQ(Outcome(r), "4 [] 1");
       EXPECT_TRUE(r.err.starts_with(std::string("plumex-text: convert: ") + c.lost + " characters")) << r.err;
       EXPECT_EQ(Outcome(Run(Plus(Plus(c.arguments, operands), {"--lossy"}), c.input)), "0 [" + c.lossy + "] 0");
     }
-  }
 }
 
 TEST_F(TextTool, RepairWritesTextWithNothingToRepairAsItWasAndExitsWithThree) {

@@ -86,11 +86,7 @@ TEST(TextSearch, AgreesWithThePlainDefinitionOnRandomTexts) {
   const std::string alphabet = std::string("aaaaAb _") + W("Ёё");
   std::mt19937 random(20240611);
   const auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
-  const auto make = [&](std::size_t length) {
-    std::string s;
-    for (std::size_t i = 0; i < length; ++i) s += alphabet[pick(alphabet.size())];
-    return s;
-  };
+  const auto make = [&](std::size_t n) { std::string s; while (s.size() < n) s += alphabet[pick(alphabet.size())]; return s; };
   for (int round = 0; round < 4000; ++round) {
     const std::string text =
         round % 5 == 0 ? std::string(pick(200), 'a') + make(pick(4)) + std::string(pick(50), 'a') : make(pick(80));
