@@ -39,16 +39,10 @@ const std::string kBigText = QStringLiteral("xxxxxxxxa\n").repeated(kBigLines).t
 // A window holding only the editor and the box under test.
 class BoxTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    window.resize(700, 500);
-    editor->resize(700, 500);
-    window.show();
-  }
+  void SetUp() override { window.resize(700, 500), editor->resize(700, 500), window.show(); }
   template <typename T>
   T* Part(const QWidget* box, const char* name) const { return box->findChild<T*>(QLatin1String(name)); }
-  void Click(const QWidget* box, const char* button) const {
-    QTest::mouseClick(Part<QPushButton>(box, button), Qt::LeftButton);
-  }
+  void Click(const QWidget* box, const char* button) const { QTest::mouseClick(Part<QPushButton>(box, button), Qt::LeftButton); }
   Range Selection() const { return {editor->SelStart(), editor->SelStart() + editor->SelLength()}; }
 
   QWidget window;
@@ -67,14 +61,8 @@ class FindReplaceTest : public BoxTest {
     Search(Replace(), what);
     Part<QLineEdit>(Replace(), "replaceText")->setText(with);
   }
-  Range NextMatch() const {
-    Click(Find(), "findNext");
-    return Selection();
-  }
-  Range Again() const {
-    finder->FindNext();
-    return Selection();
-  }
+  Range NextMatch() const { return Click(Find(), "findNext"), Selection(); }
+  Range Again() const { return finder->FindNext(), Selection(); }
 
   Settings settings;
   ConversionTables tables = TablesFromSettings(Settings{});
@@ -235,10 +223,7 @@ TEST_F(FindReplaceTest, TheBoxMovesOffTheMatchAboveItWhenThereIsRoomElseBelow) {
 
 class GoToTest : public BoxTest {
  protected:
-  void SetUp() override {
-    BoxTest::SetUp();
-    editor->Load(QStringLiteral("line\r\n").repeated(300).toStdString());
-  }
+  void SetUp() override { BoxTest::SetUp(), editor->Load(QStringLiteral("line\r\n").repeated(300).toStdString()); }
   QSpinBox* Number() const { return Part<QSpinBox>(box, "seGoTo"); }
   // Without word wrap the scroll bar counts lines: its value is the top line.
   QScrollBar* Bar() const { return static_cast<QAbstractScrollArea*>(editor->focusProxy())->verticalScrollBar(); }

@@ -7,7 +7,6 @@
 #include "app/skins.h"
 #include "app/style_combo.h"
 #include "app/tool_bar.h"
-#include "convert/win1251.h"
 #include "platform/qt_sound_player.h"
 #include "support/skin_maker.h"
 #include "window_fixture.h"
@@ -79,18 +78,7 @@ TEST_F(ToolBarTest, SkinsDressTheBarAndBrokenOnesGiveTheBuiltInBar) {
   EXPECT_EQ(std::make_tuple(w.settings().Style, Buttons().size()), std::make_tuple(0, 20U));
 }
 
-TEST_F(ToolBarTest, HintsFollowALanguageChange) {
-  std::filesystem::create_directory(home / "Lang");
-  test::WriteRaw(home / "Lang/russian.lng",
-                 Utf8ToWin1251("[LANGUAGE]\r\nLanguage=Русский\r\naNew=Новый\r\n"));
-  StartWith("Language=1\r\n");
-  EXPECT_EQ(std::get<2>(Buttons()[0]), "Новый");
-  Key(Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier);
-  EXPECT_EQ(std::get<2>(Buttons()[0]), "New");
-}
-
-// Typed bytes choose their sound; the bell rings in its column whether the
-// typing sounds are on or not.
+// Typed bytes choose their sound; the bell rings in its column with typing sounds on or off.
 TEST_F(ToolBarTest, TypingAndTheColumnBellSoundThroughThePlayer) {
   StartWith("IsSound=1\r\nIsLimit=1\r\nCharsLimit=3\r\n");
   for (const QChar typed : QString::fromUtf8("Ж–a\tb"))
