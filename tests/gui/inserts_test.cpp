@@ -1,6 +1,4 @@
-// The Insert menu and the character map through the real window: what goes
-// in over the selection, where the caret ends, what a read-only text, an
-// empty setting or a file that cannot be read leaves alone.
+// The Insert menu and the character map through the real window.
 #include <QClipboard>
 #include <QDateTime>
 #include <QLabel>
@@ -18,8 +16,6 @@
 
 namespace plumex {
 namespace {
-
-using test::WriteRaw;
 
 TEST(DateTimeText, OneInstantInTheLocalesFormsWithoutZoneAndSecondsUnlessAsked) {
   const QDateTime instant(QDate(2024, 3, 5), QTime(23, 59, 59, 999));
@@ -55,7 +51,7 @@ TEST_F(Inserts, EachGoesInOverTheSelectionUnlessReadOnlyOrEmpty) {
       {InsHorRul, "", true, "abcd", 1}, {InsSign, "", false, "aHi\r\nBob\r\nd", 7},
       {InsFile, "", true, "abcd", 1}, {InsDateTime, "", true, "abcd", 1},
   };
-  WriteRaw(home / "signature.ini", "Hi\r\nBob\r\n");
+  test::WriteRaw(home / "signature.ini", "Hi\r\nBob\r\n");
   for (const auto& c : cases) {
     WriteSettings(c.settings);
     this->Open("abcd", c.readOnly ? std::vector<std::string>{"/r"} : std::vector<std::string>{});
@@ -66,7 +62,7 @@ TEST_F(Inserts, EachGoesInOverTheSelectionUnlessReadOnlyOrEmpty) {
         << Caption(window->action(c.id)).toStdString() << c.settings;
     Restart();
   }
-  WriteRaw(home / "signature.ini", "");
+  test::WriteRaw(home / "signature.ini", "");
   Start();
   this->Run(InsSign);
   const std::string before = DateTimeText(false);
@@ -77,12 +73,11 @@ TEST_F(Inserts, EachGoesInOverTheSelectionUnlessReadOnlyOrEmpty) {
 TEST_F(Inserts, AnExternalFileGoesInWholeInTheTextsLineBreaksOrNotAtAllWithTheSystemsReason) {
   const std::string fifo = files / "fifo", big = files / "big", dir = files.path();
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  WriteRaw(big, "");
+  test::WriteRaw(big, "");
   ASSERT_EQ(truncate(big.c_str(), 17 << 20), 0);  // sparse: 17 MB of NUL, no line break
-  WriteRaw(files / "lf", "a\nb");
-  WriteRaw(files / "crlf", "a\r\nb\rc");
-  WriteRaw(files / "all", test::AllBytes());
-  WriteRaw(files / "empty", "");
+  for (const auto& [name, bytes] : {std::pair("lf", "a\nb"), {"crlf", "a\r\nb\rc"}, {"empty", ""}})
+    test::WriteRaw(files / name, bytes);
+  test::WriteRaw(files / "all", test::AllBytes());
   std::string all = test::AllBytes();
   all.replace(10, 4, "\r\n\x0B\x0C\r\n");  // the lone LF and CR end lines too
   const struct { std::string doc, file, text; const char* error; } cases[] = {
@@ -99,11 +94,8 @@ TEST_F(Inserts, AnExternalFileGoesInWholeInTheTextsLineBreaksOrNotAtAllWithTheSy
     prompter.errors.clear();
     prompter.openChoices = {{QString::fromStdString(c.file)}};
     Run(ActionId::InsFile);
-    EXPECT_EQ(editor().Text(), c.text) << c.file;
-    EXPECT_EQ(prompter.errors.size(), c.error ? 1 : 0) << c.file;
-    if (c.error) {
-      EXPECT_THAT(prompter.errors.value(0).toStdString(), ::testing::HasSubstr(c.error));
-    }
+    EXPECT_EQ(std::tuple(editor().Text(), prompter.errors.size()), std::tuple(c.text, c.error ? 1 : 0)) << c.file;
+    EXPECT_THAT(prompter.errors.value(0).toStdString(), ::testing::HasSubstr(c.error ? c.error : "")) << c.file;
   }
   Run(ActionId::InsFile);  // cancelled: the selection stays
   EXPECT_EQ(std::pair(editor().SelStart(), editor().SelLength()), std::pair(1, 1));
@@ -119,14 +111,14 @@ TEST_F(Inserts, SpecialCharactersAndTheMapInsertTheirOwnBytes) {
   CharMap& map = *window->findChild<CharMap*>();
   const auto& buttons = map.buttons();
   ASSERT_EQ(buttons.size(), 223U);  // "!" to "я"
-  EXPECT_EQ(std::pair(buttons.front()->text(), buttons.back()->text()), std::pair(QString("!"), QStringLiteral("я")));
-  EXPECT_EQ(buttons[16]->pos(), QPoint(1, 21));  // the 17th starts the second row
+  // The 17th button starts the second row.
+  EXPECT_EQ(std::tuple(buttons.front()->text(), buttons.back()->text(), buttons[16]->pos()),
+            std::tuple(QString("!"), QStringLiteral("я"), QPoint(1, 21)));
   Run(ActionId::CharMap);
-  EXPECT_TRUE(map.isVisible());
   QEvent enter(QEvent::Enter);
   QApplication::sendEvent(buttons[32], &enter);  // "A"
-  EXPECT_EQ(std::pair(map.preview()->text(), map.codeLine()->currentMessage()),
-            std::pair(QString("A"), QString("Hex: #41  Dec: 65")));
+  EXPECT_EQ(std::tuple(map.isVisible(), map.preview()->text(), map.codeLine()->currentMessage()),
+            std::tuple(true, QString("A"), QString("Hex: #41  Dec: 65")));
   buttons[33]->setFocus();
   QTest::keyClick(buttons[33], Qt::Key_Space);  // "B", by the keyboard
   // The pop-up acts on its own button, not on the one last pointed at.
