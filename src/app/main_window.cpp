@@ -38,42 +38,21 @@
 #include "language/qt_language.h"
 #include "platform/editor_widget.h"
 #include "platform/file_io.h"
-#include "platform/file_types_xdg.h"
 #include "platform/instance_launcher.h"
 #include "platform/keyboard_layout.h"
 #include "platform/links.h"
 #include "platform/printer_service.h"
 #include "platform/prompter.h"
-#include "platform/qt_clipboard_watcher.h"
-#include "platform/qt_sound_player.h"
+#include "platform/sound_player.h"
 #include "platform/qt_text.h"
 #include "platform/system_facts.h"
 
 namespace plumex {
-namespace {
-
-template <class Service, class Real, class... Args>
-Service& Given(Service* given, std::unique_ptr<Service>& own, Args&&... args) {
-  if (given != nullptr) return *given;
-  own = std::make_unique<Real>(std::forward<Args>(args)...);
-  return *own;
-}
-
-}  // namespace
-
 MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
     : commandLine_(std::move(commandLine)),
-      prompter_(Given<Prompter, DialogPrompter>(services.prompter, ownPrompter_, this, BoxButtonCaption(BoxButtonText),
-                                                [this] { WarningBeep(); })),
-      launcher_(Given<InstanceLauncher, ProcessLauncher>(services.launcher, ownLauncher_)),
-      keyboard_(Given<KeyboardLayouts, XkbKeyboardLayouts>(services.keyboard, ownKeyboard_)),
-      printer_(Given<PrinterService, QtPrinterService>(services.printer, ownPrinter_)),
-      sounds_(Given<SoundPlayer, QtSoundPlayer>(services.sounds, ownSounds_)),
-      clipboard_(Given<ClipboardWatcher, QtClipboardWatcher>(services.clipboard, ownClipboard_)),
-      fileTypes_(Given<FileTypes, XdgFileTypes>(services.fileTypes, ownFileTypes_,
-                                                QCoreApplication::applicationFilePath().toStdString())),
+      outside_(services, this, [this] { WarningBeep(); }),
       profile_(services.programFolder.empty() ? ProgramFolder() : services.programFolder),
-      dialogs_(prompter_) {
+      dialogs_(outside_.prompter) {
   startTime_.start();
   editor_ = new EditorWidget(this);
   setCentralWidget(editor_);
@@ -89,13 +68,14 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
 
   profile_.Load();
   Settings& settings = profile_.settings();
-  if (settings.CountExts == -1) InstallDefaultExtensions(settings, fileTypes_);
+  if (settings.CountExts == -1) InstallDefaultExtensions(settings, outside_.fileTypes);
   document_ = std::make_unique<Document>(*editor_, settings, profile_.texts(), dialogs_, EditorWidget::kMaxLength);
   presenter_ = std::make_unique<StatusPresenter>(*this, *status_, *editor_, *document_, profile_.recent());
   presenter_->SetPercentItem(percentItem_);
-  text_ = std::make_unique<TextCommands>(*editor_, *document_, profile_, *presenter_, prompter_, keyboard_);
+  text_ = std::make_unique<TextCommands>(*editor_, *document_, profile_, *presenter_, outside_.prompter,
+                                         outside_.keyboard);
   files_ = std::make_unique<FileCommands>(FileCommands::Parts{
-      *editor_, *document_, profile_, *text_, *presenter_, *status_, *actions_, prompter_, launcher_,
+      *editor_, *document_, profile_, *text_, *presenter_, *status_, *actions_, outside_.prompter, outside_.launcher,
       [this] { return TextLocked(); }, [this] { WriteSettings(); }, [this] { RefreshSize(); }});
   document_->SetSavedHandler([this] {
     files_->AddToRecent();
@@ -106,19 +86,22 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
       [this](const QString& text) { presenter_->ShowInfo(text); });
   goTo_ = new GoToDialog(this, *editor_);
   clipboardCommands_ = std::make_unique<ClipboardCommands>(
-      ClipboardCommands::Parts{*editor_, *document_, settings, profile_.texts(), clipboard_, *status_, *actions_,
+      ClipboardCommands::Parts{*editor_, *document_, settings, profile_.texts(), outside_.clipboard, *status_,
+                               *actions_,
                                [this] { return TextLocked(); }, [this] { RefreshSize(); },
                                [this](const QString& text) { presenter_->ShowInfo(text); }});
   tools_ = std::make_unique<ToolCommands>(ToolCommands::Parts{
-      *editor_, *document_, profile_, dialogs_, launcher_, [this](const QString& text) { presenter_->ShowInfo(text); }});
+      *editor_, *document_, profile_, dialogs_, outside_.launcher,
+      [this](const QString& text) { presenter_->ShowInfo(text); }});
   appearance_ = new Appearance({*this, *editor_, settings, *percentItem_, [this](ActionId id) { return action(id); },
                                  [this] { RefreshStatus(); }});
   inserts_ = std::make_unique<InsertCommands>(
-      InsertCommands::Parts{*editor_, *document_, profile_, prompter_, *menu(MenuId::SpecialChars),
+      InsertCommands::Parts{*editor_, *document_, profile_, outside_.prompter, *menu(MenuId::SpecialChars),
                             [this] { return TextLocked(); }, [this] { RefreshSize(); }},
       this);
-  print_ = std::make_unique<PrintController>(*this, *editor_, profile_, prompter_, printer_);
-  services_ = std::make_unique<ServiceCommands>(ServiceCommands::Parts{*this, *editor_, profile_, prompter_, launcher_});
+  print_ = std::make_unique<PrintController>(*this, *editor_, profile_, outside_.prompter, outside_.printer);
+  services_ = std::make_unique<ServiceCommands>(
+      ServiceCommands::Parts{*this, *editor_, profile_, outside_.prompter, outside_.launcher});
   parts_ = std::make_unique<WindowParts>(WindowParts{*this, *editor_, *document_, profile_, *files_, *text_,
                                                      *finder_, *goTo_, *appearance_, *clipboardCommands_, *inserts_,
                                                      *tools_, *print_, *services_});
@@ -127,7 +110,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
                                          [this] { WriteSettings(); },
                                          [this](bool on) { on ? autoSaveTimer_.start() : autoSaveTimer_.stop(); }});
   settingsDialog_ = new SettingsDialog(settings, profile_.hotKeys(), profile_.languages(), *settingsHost_, this);
-  settingsDialog_->SetIntegrationPage(new IntegrationPage(settings, fileTypes_, settingsDialog_));
+  settingsDialog_->SetIntegrationPage(new IntegrationPage(settings, outside_.fileTypes, settingsDialog_));
 
   toolBar_ = PutToolBarAbove(*this, {[this](ActionId id) { return action(id); },
                                      [this](ActionId id) {
@@ -152,7 +135,7 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   helpHint_ = settings.Starts <= 10;
   ShowHelpHint();
   ++settings.Starts;
-  PatchCodePageAtFirstStart(settings, fileTypes_);
+  PatchCodePageAtFirstStart(settings, outside_.fileTypes);
   document_->StartUntitled();
   setAcceptDrops(true);
   qApp->installEventFilter(this);
@@ -214,10 +197,10 @@ void MainWindow::ConnectEditor() {
   connect(editor_, &EditorWidget::escapePressed, this, &MainWindow::OnEscape);
   connect(editor_, &EditorWidget::windowKeyPressed, this, &MainWindow::OnWindowKey);
   connect(editor_, &EditorWidget::characterTyped, this, [this](unsigned char typed) {
-    if (const auto sound = TypingSound(profile_.settings(), typed)) sounds_.Play(*sound);
+    if (const auto sound = TypingSound(profile_.settings(), typed)) outside_.sounds.Play(*sound);
   });
   connect(editor_, &EditorWidget::linkClicked, this, [this](const QString& url) {
-    if (IsSafeToOpen(url.toStdString())) launcher_.OpenUrl(url);
+    if (IsSafeToOpen(url.toStdString())) outside_.launcher.OpenUrl(url);
   });
   connect(editor_, &EditorWidget::popupRequested, this, &MainWindow::ShowPopup);
 }
@@ -420,7 +403,7 @@ void MainWindow::RefreshStatus() {
   presenter_->RefreshStatus();
   const int caret = editor_->SelStart() + editor_->SelLength();
   if (ColumnBellRings(profile_.settings(), caret - editor_->LineIndex(editor_->LineFromChar(caret)) + 1))
-    sounds_.Play(Sound::ColumnBell);
+    outside_.sounds.Play(Sound::ColumnBell);
   actions_->UpdateEnabled(Facts());
 }
 
@@ -518,13 +501,13 @@ void MainWindow::ApplyLanguage() {
 void MainWindow::ApplySkin() {
   Settings& settings = profile_.settings();
   skins_->Apply(settings.Style,
-                [this](const std::string& failure) { prompter_.ShowError(QString::fromStdString(failure)); });
+                [this](const std::string& failure) { outside_.prompter.ShowError(QString::fromStdString(failure)); });
   toolBar_->setVisible(settings.IsShowToolNorm);
 }
 
 void MainWindow::WarningBeep() {
   // Our own beep only: the desktop's bell setting is left as the user has it.
-  if (!profile_.settings().IsBeepOff) sounds_.Beep();
+  if (!profile_.settings().IsBeepOff) outside_.sounds.Beep();
 }
 
 void MainWindow::ChooseStyle(int style) {

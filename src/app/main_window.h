@@ -11,6 +11,7 @@
 #include "app/action_handlers.h"
 #include "app/document_dialogs.h"
 #include "app/settings_dialog.h"
+#include "app/window_services.h"
 #include "commands/go_to.h"
 #include "commands/profile.h"
 #include "model/command_line.h"
@@ -25,34 +26,15 @@ class FileTypes;
 class ClipboardCommands;
 class InsertCommands;
 class WindowSettingsHost;
-class ClipboardWatcher;
 class Appearance;
-class InstanceLauncher;
-class KeyboardLayouts;
 class MenuKeys;
 class PrintController;
-class PrinterService;
 class ServiceCommands;
 class Skins;
-class SoundPlayer;
-class Prompter;
 class StatusBar;
 class StatusPresenter;
 class ToolBar;
 class WindowActions;
-
-// The outside services the window uses; tests give fakes. Each left empty
-// gets the real one.
-struct WindowServices {
-  Prompter* prompter = nullptr;
-  InstanceLauncher* launcher = nullptr;
-  KeyboardLayouts* keyboard = nullptr;
-  std::string programFolder;  // where the settings and lists live
-  PrinterService* printer = nullptr;
-  SoundPlayer* sounds = nullptr;
-  ClipboardWatcher* clipboard = nullptr;
-  FileTypes* fileTypes = nullptr;  // file types, the view-source editor, the code-page table
-};
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -85,7 +67,7 @@ class MainWindow : public QMainWindow {
   // The style combo's choice: stored as Style and put on the tool bar.
   void ChooseStyle(int style);
   // What Use Default and Clear List register and unregister through.
-  FileTypes& fileTypes() { return fileTypes_; }
+  FileTypes& fileTypes() { return outside_.fileTypes; }
   void OpenDropped(const QStringList& paths);
 
  protected:
@@ -125,20 +107,7 @@ class MainWindow : public QMainWindow {
   void WarningBeep();
 
   CommandLine commandLine_;
-  std::unique_ptr<Prompter> ownPrompter_;
-  std::unique_ptr<InstanceLauncher> ownLauncher_;
-  std::unique_ptr<KeyboardLayouts> ownKeyboard_;
-  std::unique_ptr<PrinterService> ownPrinter_;
-  std::unique_ptr<SoundPlayer> ownSounds_;
-  std::unique_ptr<ClipboardWatcher> ownClipboard_;
-  std::unique_ptr<FileTypes> ownFileTypes_;
-  Prompter& prompter_;
-  InstanceLauncher& launcher_;
-  KeyboardLayouts& keyboard_;
-  PrinterService& printer_;
-  SoundPlayer& sounds_;
-  ClipboardWatcher& clipboard_;
-  FileTypes& fileTypes_;
+  OutsideServices outside_;
 
   Profile profile_;
   EditorWidget* editor_ = nullptr;
