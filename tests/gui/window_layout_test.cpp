@@ -1,10 +1,9 @@
 // The window's size and focus as the user left them: panes that cannot widen
-// it, sizes brought onto the screen, the settings dialog's own size, and the
-// keys back after one of our boxes closes.
+// it, sizes brought onto the screen, and the keys back after one of our boxes
+// closes.
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "app/settings_dialog.h"
 #include "commands/go_to_dialog.h"
 #include "gui/window_fixture.h"
 
@@ -26,17 +25,6 @@ TEST_F(WindowLayout, PaneTextsNeverWidenTheWindowAndAStoredSizeComesOntoTheScree
   EXPECT_LT(least, 700);
   w.resize(least, w.height());
   EXPECT_EQ(w.width(), least);
-}
-
-TEST_F(WindowLayout, TheSettingsDialogKeepsItsStoredSizeUnderEnglish) {
-  WriteSettings("SetsWidth=720\r\nSetsHeight=480\r\n");
-  MainWindow& w = Open("x");
-  EXPECT_EQ(w.settingsDialog()->size(), QSize(720, 480));
-  w.action(ActionId::Settings)->trigger();
-  QApplication::processEvents();
-  EXPECT_EQ(w.settingsDialog()->size(), QSize(720, 480));
-  w.settingsDialog()->reject();
-  EXPECT_EQ(w.settings().SetsWidth, 720);
 }
 
 TEST_F(WindowLayout, KeysWorkAgainWhenOneOfOurBoxesCloses) {
