@@ -6,6 +6,7 @@
 #include "app/status_presenter.h"
 #include "commands/detect_actions.h"
 #include "commands/document.h"
+#include "commands/inserts.h"
 #include "commands/status_texts.h"
 #include "commands/transform_frame.h"
 #include "convert/mojibake.h"
@@ -121,10 +122,7 @@ void TextCommands::RepairLayout(LayoutAction which) {
 }
 
 void TextCommands::InsertAtCaret(const std::string& bytes) {
-  if (editor_.ReadOnly()) return;
-  BeginTransform(editor_);
-  editor_.ReplaceSelection(bytes, UndoMode::Skip);
-  EndTransformCollapsed(editor_);
+  (void)InsertText(editor_, bytes, EditorWidget::kMaxLength);
 }
 
 void TextCommands::Utf8ToWin() {

@@ -451,8 +451,6 @@ std::pair<QPoint, QPoint> EditorWidget::SelectionEnds() const {
   return {screenPoint(SelStart()), screenPoint(SelStart() + SelLength())};
 }
 
-void EditorWidget::Print(QPagedPaintDevice& device) const { area_->print(&device); }
-
 int EditorWidget::Clamp(int position) const { return std::clamp(position, 0, Length()); }
 
 bool EditorWidget::HandleKey(const QKeyEvent& key) {

@@ -10,7 +10,6 @@
 #include "platform/key_text.h"
 
 class QKeyEvent;
-class QPagedPaintDevice;
 
 namespace plumex {
 
@@ -90,7 +89,6 @@ class EditorWidget : public QWidget, public Editor {
 
   // Screen points of the selection's two ends, for boxes that keep clear of it.
   std::pair<QPoint, QPoint> SelectionEnds() const;
-  void Print(QPagedPaintDevice& device) const;
 
  signals:
   void textChanged();
