@@ -3,12 +3,12 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 
 #include "config/settings_table.h"
 #include "platform/data_files.h"
 #include "platform/file_io.h"
+#include "platform/folder_files.h"
 #include "language/language_table.h"
 
 namespace plumex {
@@ -17,23 +17,6 @@ namespace {
 constexpr std::string_view kLanguageSection = "LANGUAGE";
 constexpr std::string_view kDialogSection = "SETS_FORM";
 constexpr std::string_view kEnglish = "English";
-
-char FoldChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  const auto folded = [](char x, char y) { return FoldChar(x) < FoldChar(y); };
-  if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded)) return true;
-  if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded)) return false;
-  return a < b;  // "Ru.lng" and "ru.lng" both: still one order
-}
-
-bool IsLanguageFileName(std::string_view name) {
-  constexpr std::string_view kExtension = ".lng";
-  if (name.size() < kExtension.size()) return false;
-  const std::string_view tail = name.substr(name.size() - kExtension.size());
-  return std::equal(tail.begin(), tail.end(), kExtension.begin(),
-                    [](char a, char b) { return FoldChar(a) == b; });
-}
 
 std::string InFolder(const std::string& folder, std::string_view name) {
   std::string path = folder;
@@ -60,18 +43,6 @@ std::optional<IniFile> ReadLanguageFile(const std::string& path) {
   ReadResult read = ReadFileBytes(path, kLanguageFileLimit);
   if (!read.status) return std::nullopt;
   return IniFile::Parse(read.bytes);
-}
-
-std::vector<std::string> LanguageFileNames(const std::string& folder) {
-  namespace fs = std::filesystem;
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    std::string name = it->path().filename().string();
-    if (IsLanguageFileName(name)) names.push_back(std::move(name));
-  }
-  std::sort(names.begin(), names.end(), LessIgnoringCase);
-  return names;
 }
 
 void ReadTexts(const IniFile& file, LanguageTable& table) {
@@ -122,7 +93,7 @@ std::string NameForLanguage(std::string_view stem, std::string_view extension, i
 
 LanguageList ScanLanguageFiles(const std::string& langFolder) {
   LanguageList list{{std::string(kEnglish), {}}};
-  for (const std::string& name : LanguageFileNames(langFolder)) {
+  for (const std::string& name : FilesWithExtension(langFolder, ".lng")) {
     const std::string path = InFolder(langFolder, name);
     if (!IsLanguageFile(path)) continue;
     const std::optional<IniFile> file = ReadLanguageFile(path);
