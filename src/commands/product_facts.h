@@ -1,14 +1,14 @@
 #pragma once
-// What the program says about itself: the build date, where to find us and
-// whom we thank. The name and version are in status_texts.h.
+// What the program says about itself: where to find us and whom we thank.
+// The name and version are in status_texts.h, the build date in build_date.h.
 #include <string>
 
 #include "commands/status_texts.h"
+#include "config/build_date.h"
 #include "language/language_table.h"
 
 namespace plumex {
 
-inline constexpr const char* kBuildDate = "17.04.2004";
 inline constexpr const char* kHomePage = "plumex.example.org";
 inline constexpr const char* kForum = "plumex.example.org/forum";
 inline constexpr const char* kSupportMail = "support@plumex.example.org";

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "config/build_date.h"
+
 namespace plumex {
 namespace {
 
@@ -106,7 +108,7 @@ constexpr std::string_view U = kSectionUserStyle;
 const auto kTable = std::to_array<SettingEntry>({
     Constant(kSectionGeneral, "ProgName", "Plumex"),
     Constant(kSectionGeneral, "ProgVer", PLUMEX_VERSION),
-    Constant(kSectionGeneral, "ProgDate", "17.04.2004"),
+    Constant(kSectionGeneral, "ProgDate", kBuildDate),
 
     Shown({.control = DialogControl::Check, .page = Editor, .name = "chbxLastPath",
            .caption = "tLastPath", .flag = PLUMEX_FIELD(RestoreLastPath)},
