@@ -2,17 +2,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QScreen>
 #include <cstdio>
 
-#include "app/clipboard_commands.h"
 #include "app/appearance.h"
+#include "app/clipboard_commands.h"
+#include "app/editor_events.h"
 #include "app/file_commands.h"
 #include "app/insert_commands.h"
 #include "app/integration_page.h"
@@ -27,6 +26,7 @@
 #include "app/tool_bar.h"
 #include "app/tool_commands.h"
 #include "app/window_actions.h"
+#include "app/window_place.h"
 #include "commands/find_replace.h"
 #include "commands/go_to_dialog.h"
 #include "commands/status_texts.h"
@@ -40,7 +40,6 @@
 #include "platform/file_io.h"
 #include "platform/instance_launcher.h"
 #include "platform/keyboard_layout.h"
-#include "platform/links.h"
 #include "platform/printer_service.h"
 #include "platform/prompter.h"
 #include "platform/sound_player.h"
@@ -120,7 +119,9 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   skins_ = std::make_unique<Skins>(*toolBar_, profile_.folder() + "Skins/");
   skins_->Scan();
   ConnectActions();
-  ConnectEditor();
+  events_ = std::make_unique<EditorEvents>(EditorEvents::Parts{
+      *parts_, *actions_, *status_, *presenter_, outside_.sounds, outside_.launcher, [this] { return TextLocked(); },
+      [this] { RefreshStatus(); }, [this] { RefreshSize(); }, [this] { ReturnToEnglish(); }});
   ConnectStatusBar();
   actions_->Retranslate(settings, profile_.hotKeys());
   ApplyHotKeys();
@@ -155,7 +156,6 @@ MainWindow::~MainWindow() {
   // they go may reach handlers that read those records.
   qApp->removeEventFilter(this);
   PutTextsInForce(nullptr);
-  disconnect(editor_, nullptr, this, nullptr);
   disconnect(qApp, nullptr, this, nullptr);
 }
 
@@ -175,34 +175,6 @@ void MainWindow::ConnectActions() {
   }
   connect(percentItem_, &QAction::triggered, this, [this] { goTo_->ShowCentred(GoToMode::Percent); });
   connect(goTo_, &GoToDialog::applied, this, &MainWindow::RefreshStatus);
-}
-
-void MainWindow::ConnectEditor() {
-  editor_->SetKeyRules([this](const QKeyEvent& key) { return actions_->Bound(key); },
-                       [this] { return TextLocked(); });
-  connect(editor_, &EditorWidget::textChanged, this, [this] {
-    document_->Edited();
-    RefreshSize();
-  });
-  connect(editor_, &EditorWidget::caretMoved, this, &MainWindow::RefreshStatus);
-  connect(editor_, &EditorWidget::scrolled, this, [this] { presenter_->ShowPercent(); });
-  connect(editor_, &EditorWidget::filesDropped, this, &MainWindow::OpenDropped);
-  connect(editor_, &EditorWidget::doubleClicked, this, [this] {
-    if (editor_->Length() == 0) files_->OpenWithDialog();
-  });
-  connect(editor_, &EditorWidget::overwriteChanged, this, [this](bool on) {
-    status_->SetIndicator(Indicator::Insert, !on);
-    RefreshStatus();
-  });
-  connect(editor_, &EditorWidget::escapePressed, this, &MainWindow::OnEscape);
-  connect(editor_, &EditorWidget::windowKeyPressed, this, &MainWindow::OnWindowKey);
-  connect(editor_, &EditorWidget::characterTyped, this, [this](unsigned char typed) {
-    if (const auto sound = TypingSound(profile_.settings(), typed)) outside_.sounds.Play(*sound);
-  });
-  connect(editor_, &EditorWidget::linkClicked, this, [this](const QString& url) {
-    if (IsSafeToOpen(url.toStdString())) outside_.launcher.OpenUrl(url);
-  });
-  connect(editor_, &EditorWidget::popupRequested, this, &MainWindow::ShowPopup);
 }
 
 void MainWindow::ConnectStatusBar() {
@@ -232,31 +204,14 @@ void MainWindow::ApplySettings() {
   else
     autoSaveTimer_.stop();
   appearance_->ApplySettings();
-
   // A stored size or place off the screen is brought back onto it.
-  QRect place(settings.EditorLeft, settings.EditorTop, settings.EditorWidth, settings.EditorHeight);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect room = screen->availableGeometry();
-    place.setSize(place.size().boundedTo(room.size()));
-    place.moveLeft(std::clamp(place.left(), room.left(), room.right() - place.width() + 1));
-    place.moveTop(std::clamp(place.top(), room.top(), room.bottom() - place.height() + 1));
-  }
-  resize(place.size());
-  if (settings.IsSavePosition) move(place.topLeft());
-  if (settings.IsMax) setWindowState(windowState() | Qt::WindowMaximized);
+  PlaceAsStored(*this, settings);
 }
 
 void MainWindow::WriteSettings() {
   Settings& settings = profile_.settings();
   // Full screen keeps the place the window goes back to.
-  const WindowPlace place = appearance_->NormalPlace();
-  settings.IsMax = place.maximized;
-  if (!place.maximized && !isMinimized()) {
-    settings.EditorLeft = place.position.x();
-    settings.EditorTop = place.position.y();
-    settings.EditorWidth = place.size.width();
-    settings.EditorHeight = place.size.height();
-  }
+  StorePlace(appearance_->NormalPlace(), isMinimized(), settings);
   settings.IsWW = editor_->WordWrap();
   settings.LinesToScroll = editor_->LinesToScroll();
   if (settings.RestoreLastPath) settings.LastPath = document_->State().Folder;
@@ -391,7 +346,7 @@ EditorFacts MainWindow::Facts() const {
       .redoStep = editor_->CanRedo(),
       .clipboardText = editor_->CanPaste(),
       .unsaved = document_->Unsaved(),
-      .onLink = !clickedUrl_.isEmpty(),
+      .onLink = events_ != nullptr && events_->OnLink(),
       .replacing = TextLocked(),
       .helpFile = language.helpExists,
       .historyFile = language.historyExists,
@@ -418,17 +373,7 @@ void MainWindow::SetWordWrap(bool on) {
   status_->SetIndicator(Indicator::WordWrap, on);
 }
 
-void MainWindow::CopyClickedUrl() {
-  if (!clickedUrl_.isEmpty()) QApplication::clipboard()->setText(clickedUrl_);
-  clickedUrl_.clear();
-}
-
-void MainWindow::ShowPopup(const QPoint& at, bool withCtrl, const QString& url) {
-  clickedUrl_ = url;
-  RefreshStatus();
-  const bool extended = profile_.settings().IsUseSuperPopup || withCtrl;
-  menu(extended ? MenuId::ExtendedPopup : MenuId::EditorPopup)->popup(at);
-}
+void MainWindow::CopyClickedUrl() { events_->CopyClickedUrl(); }
 
 void MainWindow::ShowEncodingMenu() {
   menu(MenuId::EncodingPopup)->popup(status_->encoding()->mapToGlobal(QPoint(5, 0)));
@@ -438,38 +383,6 @@ void MainWindow::ShowGoToAt(GoToMode mode, const QWidget* pane, int offset) {
   const QPoint left = pane->mapToGlobal(QPoint(offset, 0));
   const int top = y() + height() - goTo_->height() - status_->height() - 7;
   goTo_->ShowAt(mode, QPoint(left.x(), top));
-}
-
-void MainWindow::OnWindowKey(WindowKey key) {
-  switch (key) {
-    case WindowKey::Pad1: ReturnToEnglish(); break;
-    // Typographic inserts wait for a running Replace All, as typing does.
-    case WindowKey::EmDash:
-      if (!TextLocked()) text_->InsertAtCaret("\x97");
-      break;
-    case WindowKey::Apostrophe:
-      if (!TextLocked()) text_->InsertAtCaret("'");
-      break;
-    default:
-      if (QAction* act = actions_->ForWindowKey(key)) act->trigger();
-      break;
-  }
-  RefreshStatus();
-}
-
-void MainWindow::OnEscape() {
-  switch (profile_.settings().EscFunction) {
-    case 1: showMinimized(); break;
-    case 2:
-      if (finder_->DialogOpen())
-        finder_->CloseDialogs();
-      else if (appearance_->FullScreen())
-        appearance_->ToggleFullScreen();  // Esc leaves full screen first
-      else
-        close();
-      break;
-    default: break;
-  }
 }
 
 void MainWindow::ShowHelpHint() {

@@ -27,6 +27,7 @@ class ClipboardCommands;
 class InsertCommands;
 class WindowSettingsHost;
 class Appearance;
+class EditorEvents;
 class MenuKeys;
 class PrintController;
 class ServiceCommands;
@@ -80,7 +81,6 @@ class MainWindow : public QMainWindow {
 
  private:
   void ConnectActions();
-  void ConnectEditor();
   void ConnectStatusBar();
   void ApplySettings();
   void WriteSettings();
@@ -92,9 +92,6 @@ class MainWindow : public QMainWindow {
   bool TextLocked() const;
   EditorFacts Facts() const;
   void RefreshSize();
-  void OnWindowKey(WindowKey key);
-  void OnEscape();
-  void ShowPopup(const QPoint& at, bool withCtrl, const QString& url);
   void ShowGoToAt(GoToMode mode, const QWidget* pane, int offset);
   void ShowHelpHint();
   void ReturnToEnglish();
@@ -134,10 +131,12 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<InsertCommands> inserts_;
   std::unique_ptr<WindowParts> parts_;
   std::unique_ptr<WindowSettingsHost> settingsHost_;
+  // Last, so it goes first and nothing the editor sends reaches the parts
+  // after they are gone.
+  std::unique_ptr<EditorEvents> events_;
 
   QElapsedTimer startTime_;
   QTimer autoSaveTimer_;
-  QString clickedUrl_;  // kept for Copy URL by a right click on a link
   int exitCode_ = 0;
   bool helpHint_ = false;  // the first starts say where help is
   bool firstActivation_ = true;
