@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-          libx11-dev x11-xkb-utils libzip-dev qt6-multimedia-dev poppler-utils fonts-dejavu-core)
+          libx11-dev x11-xkb-utils libzip-dev qt6-multimedia-dev poppler-utils fonts-dejavu-core
+          clang libclang-rt-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

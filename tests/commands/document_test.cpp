@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "convert/display_text.h"
+#include "convert/utf8.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_editor.h"
 #include "support/file_helpers.h"
@@ -55,6 +57,26 @@ TEST_F(DocumentTest, FailuresKeepTheFileTheNameAndTheTextAndNoOnCloseLeavesTheFi
     EXPECT_EQ(small.Path() + "|" + editor.Text(), dir / "4.txt|1\r\n2\r\n");
   }
   EXPECT_EQ(dialogs.errors.size(), 5u);
+}
+
+// Loaded, shown in the widget's form and saved, any file comes back byte for
+// byte: every byte value, each line break style and their mixtures, UTF-8
+// with its mark, an empty file and a 16 MB one.
+TEST_F(DocumentTest, EveryFileComesBackByteForByteThroughLoadDisplayAndSave) {
+  std::string big;
+  while (big.size() < (16u << 20)) big += test::AllBytes() + "line\r\nlf\ncr\r";
+  Document roomy{editor, settings, texts, dialogs, 1 << 25};
+  for (const std::string& bytes : {std::string(), test::AllBytes(), std::string("a\nb\n"), std::string("a\r\nb\r\n"),
+                                   std::string("a\rb\r"), std::string("\r\na\nb\rc\r\r\n\n"),
+                                   std::string(kUtf8Bom) + EncodeUtf8(test::AllBytes()), big}) {
+    WriteRaw(path, bytes);
+    ASSERT_TRUE(roomy.Load(path));
+    const LineBreak style = DetectLineBreak(editor.Text());
+    EXPECT_EQ(DisplayToBytes(BytesToDisplay(editor.Text(), style), style), editor.Text());
+    WriteRaw(path, "changed meanwhile");
+    ASSERT_TRUE(roomy.Save());
+    EXPECT_TRUE(ReadRaw(path) == bytes) << bytes.size() << " bytes";
+  }
 }
 
 TEST_F(DocumentTest, SaveAsAsksAboutTheNameReallyWrittenAndASavedSelectionEndsWithALineBreak) {
