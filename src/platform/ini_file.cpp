@@ -31,10 +31,14 @@ std::string_view Unquote(std::string_view value) {
   return value;
 }
 
+// Where a written name or value must end: a line break, or 0x1A, which would
+// end the whole file when it is read again.
+constexpr std::string_view kLineEnds = "\r\n\x1A";
+
 // The stored form of a value that reads back exactly: one line, and quoted
 // when reading would otherwise strip its blanks or its own quote pair.
 std::string EncodeValue(std::string_view value) {
-  value = value.substr(0, value.find_first_of("\r\n"));
+  value = value.substr(0, value.find_first_of(kLineEnds));
   if (Trim(value).size() != value.size() || HasQuotePair(value))
     return "\"" + std::string(value) + "\"";
   return std::string(value);
@@ -232,12 +236,13 @@ std::vector<std::string> IniFile::SectionNames() const {
 bool IniFile::IsWritableKey(std::string_view key) {
   key = Trim(key);
   return !key.empty() && !key.starts_with(';') && !key.starts_with('[') &&
-         key.find_first_of("=\r\n") == std::string_view::npos;
+         key.find('=') == std::string_view::npos && key.find_first_of(kLineEnds) == std::string_view::npos;
 }
 
 bool IniFile::IsWritableSection(std::string_view section) {
   section = Trim(section);
-  return !section.empty() && section.find_first_of("]\r\n") == std::string_view::npos;
+  return !section.empty() && section.find(']') == std::string_view::npos &&
+         section.find_first_of(kLineEnds) == std::string_view::npos;
 }
 
 IniFile::Section& IniFile::SectionForWriting(std::string_view section) {

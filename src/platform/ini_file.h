@@ -55,10 +55,10 @@ class IniFile {
   std::vector<std::string> Keys(std::string_view section) const;
   std::vector<std::string> SectionNames() const;
 
-  // A value is cut at its first line break and quoted where needed, so that it
-  // reads back as written. A key or section that could not be read back under
-  // its name (empty, containing "=", "]" or a line break, starting with ";" or
-  // "[") is not written at all.
+  // A value is cut at its first line break or 0x1A (which would end the file)
+  // and quoted where needed, so that it reads back as written. A key or
+  // section that could not be read back under its name (empty, containing
+  // "=", "]", 0x1A or a line break, starting with ";" or "[") is not written.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, int value);
   void WriteBool(std::string_view section, std::string_view key, bool value);

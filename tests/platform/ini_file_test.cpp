@@ -120,11 +120,12 @@ TEST(IniFile, WritesThatCouldNotReadBackAddNoLines) {
   file.WriteString("S", "k", "new\r\n[Evil]\r\nx=1");
   file.WriteString("S", "j", "one\ntwo");
   file.WriteString("S", "i", "\rall gone");
-  for (const char* key : {"a=b", "", "   ", ";c", "[d]", "a\nb", "a\rb", "="}) file.WriteString("S", key, "x");
-  for (const char* section : {"a]b", "", " ", "a\nb", "a\rb"}) file.WriteString(section, "k", "x");
+  file.WriteString("S", "h", "cut\x1A[S]\r\nk=lost");  // 0x1A would end the file there
+  for (const char* key : {"a=b", "", "   ", ";c", "[d]", "a\nb", "a\rb", "=", "a\x1A"}) file.WriteString("S", key, "x");
+  for (const char* section : {"a]b", "", " ", "a\nb", "a\rb", "\x1A"}) file.WriteString(section, "k", "x");
   file.WriteInteger("S", "a=b", 1);
   file.WriteBool("a]b", "k", true);
-  EXPECT_EQ(file.Serialize(), "[S]\r\nk=new\r\nj=one\r\ni=\r\n");
+  EXPECT_EQ(file.Serialize(), "[S]\r\nk=new\r\nj=one\r\ni=\r\nh=cut\r\n");
   EXPECT_EQ(IniFile::Parse("[S]\nk=v\rj=w\r\n\n").Serialize(), "[S]\r\nk=v\r\nj=w\r\n\r\n");
   EXPECT_TRUE(!IniFile::IsWritableKey("[d") && IniFile::IsWritableKey("d]") && IniFile::IsWritableSection("[d"));
 }
