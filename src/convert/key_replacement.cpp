@@ -22,7 +22,8 @@ std::vector<std::uint32_t> Borders(std::string_view key) {
 
 }  // namespace
 
-void ReplaceEveryOccurrence(std::string_view text, std::string_view key, std::string_view value, std::string& out) {
+bool ReplaceEveryOccurrence(std::string_view text, std::string_view key, std::string_view value, std::string& out,
+                            std::size_t limit) {
   out.clear();
   out.reserve(text.size());
   const std::vector<std::uint32_t> borders = Borders(key);
@@ -53,9 +54,11 @@ void ReplaceEveryOccurrence(std::string_view text, std::string_view key, std::st
       state = states.empty() ? 0 : states.back();
     } else {
       out += value;
+      if (out.size() > limit) return false;
       state = 0;
     }
   }
+  return true;
 }
 
 }  // namespace plumex

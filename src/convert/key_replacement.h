@@ -11,6 +11,8 @@ namespace plumex {
 // The bytes of a value are never matched again, so a value that holds its
 // key is written once; a key that a deletion brings together is matched
 // again ("ab" deleted from "aabb" leaves nothing). One walk over the text.
-void ReplaceEveryOccurrence(std::string_view text, std::string_view key, std::string_view value, std::string& out);
+// Stops and returns false once a value takes `out` past `limit` bytes.
+bool ReplaceEveryOccurrence(std::string_view text, std::string_view key, std::string_view value, std::string& out,
+                            std::size_t limit);
 
 }  // namespace plumex

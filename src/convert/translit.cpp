@@ -1,6 +1,7 @@
 #include "convert/translit.h"
 
 #include <algorithm>
+#include <new>
 
 #include "convert/key_replacement.h"
 
@@ -95,25 +96,29 @@ std::string TranslitTable::Apply(std::string_view text) const {
 }
 
 std::string TranslitTable::ApplyEntryByEntry(std::string_view text) const {
+  const std::size_t limit = GrowthLimit(text.size());
   std::string current(text);
   std::string next;
   for (const Entry& entry : entries_) {
     if (current.find(entry.key[0]) == std::string::npos) continue;  // spares a copy of the text
-    ReplaceEveryOccurrence(current, entry.key, entry.value, next);
+    if (!ReplaceEveryOccurrence(current, entry.key, entry.value, next, limit)) throw std::bad_alloc();
     current.swap(next);
   }
   return current;
 }
 
 std::string TranslitTable::ApplyByteByByte(std::string_view text) const {
+  const std::size_t limit = GrowthLimit(text.size());
   std::string out;
   out.reserve(text.size() + text.size() / 8);
   for (char c : text) {
     const std::int32_t node = roots_[static_cast<unsigned char>(c)];
-    if (node < 0)
+    if (node < 0) {
       out += c;
-    else
+    } else {
       out += entries_[static_cast<std::size_t>(nodes_[static_cast<std::size_t>(node)].entry)].value;
+      if (out.size() > limit) throw std::bad_alloc();
+    }
   }
   return out;
 }
@@ -123,6 +128,7 @@ std::string TranslitTable::ApplyByteByByte(std::string_view text) const {
 // entry after entry over the whole text would when no entry matches what
 // another wrote. Nothing when a group grows too large.
 std::optional<std::string> TranslitTable::ApplyMatching(std::string_view text) const {
+  const std::size_t limit = GrowthLimit(text.size());
   std::string out;
   out.reserve(text.size() + text.size() / 8);
   std::vector<Occurrence> group;
@@ -134,6 +140,7 @@ std::optional<std::string> TranslitTable::ApplyMatching(std::string_view text) c
   const auto settle = [&] {
     out.append(text, copied, groupBegin - copied);
     Resolve(text.substr(groupBegin, groupEnd - groupBegin), groupBegin, group, owners, out);
+    if (out.size() > limit) throw std::bad_alloc();
     copied = groupEnd;
     group.clear();
   };
