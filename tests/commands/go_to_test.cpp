@@ -64,16 +64,6 @@ TEST(GoTo, QuickBookmarkOfEitherKind) {
     GoToQuickBookmark(editor, settings);
     EXPECT_EQ(Selection(editor), std::pair(c.target, 0)) << c.edited;
   }
-  FakeEditor editor("abc");
-  Settings settings;
-  const std::tuple<int, int, int> clamped[] = {{0, -20, 0}, {1, -1, 0}, {1, INT_MAX, 3}};
-  for (const auto& [type, bookmark, target] : clamped) {
-    editor.Select(2, 2);
-    settings.BookmarkType = type;
-    settings.Bookmark = bookmark;
-    GoToQuickBookmark(editor, settings);
-    EXPECT_EQ(editor.SelStart(), target) << bookmark;
-  }
 }
 
 }  // namespace

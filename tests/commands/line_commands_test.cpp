@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "commands/transform_frame.h"
 #include "support/fake_editor.h"
 
 namespace plumex {

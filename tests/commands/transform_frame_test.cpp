@@ -147,7 +147,6 @@ TEST(Detection, OnLoadAndOnRequestNameTheGuessConvertWhenToldAndKeepModified) {
       {Prose(WIN), DirectConvert::On, false, FoundWin, Prose(WIN), "WIN"},
       {"", DirectConvert::On, false, FoundWin, "", "WIN"},
       {Prose(KOI), DirectConvert::Off, false, AskToConvert, Prose(KOI), "KOI"},
-      {Prose(DOS), DirectConvert::On, false, Converted, Prose(WIN), "WIN"},
       {Prose(MAC), DirectConvert::On, true, Converted, Prose(WIN), "WIN"},
   };
   for (const auto& c : cases) {

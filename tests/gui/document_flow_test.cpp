@@ -42,7 +42,6 @@ TEST_F(DocumentFlow, OpenTypeSaveAndCloseAfterAQuestion) {
   EXPECT_EQ(w.windowTitle(), "my notes.txt - Plumex 1.91 ");
   editor().Select(7, 7);
   Type("world");
-  EXPECT_EQ(w.windowTitle(), "my notes.txt - Plumex 1.91  [Modified]");
   Run(ActionId::Save);
   EXPECT_EQ(ReadRaw(path), "hello\r\nworld");
   EXPECT_EQ(w.windowTitle(), "my notes.txt - Plumex 1.91 ");

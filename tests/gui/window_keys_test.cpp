@@ -124,7 +124,6 @@ TEST_F(WindowKeys, InsertOverwritesTypographicInsertsAndTabBlanksNeedAWritableTe
   Key(Qt::Key_Insert);
   EXPECT_TRUE(w.statusPanes()->IndicatorOn(Indicator::Insert));
   Run(ActionId::RO);
-  Key(Qt::Key_Minus, Qt::ControlModifier | Qt::AltModifier);
   Key(Qt::Key_Tab);
   EXPECT_EQ(editor().Text(), "a\x97'  Xc");
 }

@@ -196,13 +196,7 @@ TEST_F(LanguageFiles, CaptionsFollowTheirRules) {
 TEST_F(LanguageFiles, BoxAndMessageTextsHaveKeys) {
   const char* keys[] = {"tFindWhat", "tReplaceWith", "tWholeWord", "tMatchCase", "tDirection", "tUp", "tDown",
                         "tReplaceAll", "tYes", "tNo", "tCancel", "tOK", "strNoPrinter", "strTooLarge1", "strTooLarge2"};
-  std::string file = "[LANGUAGE]\r\n";
-  for (const char* key : keys) {
-    EXPECT_NE(texts.Text(key), key) << "no English text for " << key;
-    file += std::string(key) + "=" + kNew + key + "\r\n";
-  }
-  ApplyFile(file);
-  for (const char* key : keys) EXPECT_EQ(texts.Text(key), kNew + key);
+  for (const char* key : keys) EXPECT_NE(texts.Text(key), key) << "no English text for " << key;
 }
 
 }  // namespace
