@@ -10,15 +10,23 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "app/style_combo.h"
 #include "language/qt_language.h"
 #include "platform/qt_text.h"
 
 namespace plumex {
 namespace {
 
-bool& Flag(const SettingEntry& entry, Settings& settings) {
-  return entry.dialog.flag != nullptr ? entry.dialog.flag(settings)
-                                      : std::get<BoolField>(entry.field)(settings);
+// A check box shows a flag, or an integer setting as 1 or 0.
+bool Checked(const SettingEntry& entry, Settings& settings) {
+  if (entry.dialog.flag != nullptr) return entry.dialog.flag(settings);
+  if (const auto* number = std::get_if<IntField>(&entry.field)) return (*number)(settings) != 0;
+  return std::get<BoolField>(entry.field)(settings);
+}
+void SetChecked(const SettingEntry& entry, Settings& settings, bool checked) {
+  if (entry.dialog.flag != nullptr) entry.dialog.flag(settings) = checked;
+  else if (const auto* number = std::get_if<IntField>(&entry.field)) (*number)(settings) = checked ? 1 : 0;
+  else std::get<BoolField>(entry.field)(settings) = checked;
 }
 int& Number(const SettingEntry& entry, Settings& settings) { return std::get<IntField>(entry.field)(settings); }
 std::string& Words(const SettingEntry& entry, Settings& settings) {
@@ -95,7 +103,8 @@ QWidget* SettingBindings::AddControl(const SettingEntry& entry, QWidget& owner, 
       break;
     }
     case DialogControl::Choice:
-    case DialogControl::EditableChoice: control = AddCombo(entry, owner); break;
+    case DialogControl::EditableChoice:
+    case DialogControl::Style: control = AddCombo(entry, owner); break;
     case DialogControl::Text: control = new QLineEdit(&owner); break;
     case DialogControl::Language: control = AddLanguageCombo(owner, "comboxLang"); break;
     default: {
@@ -187,8 +196,11 @@ void SettingBindings::Retranslate() {
         bound.entry->dialog.control == DialogControl::PrinterFont)
       bound.control->setToolTip(Tr("hTextFont"));
     if (bound.entry->dialog.control == DialogControl::BackColor) bound.control->setToolTip(Tr("hBackColor"));
+    auto* combo = qobject_cast<QComboBox*>(bound.control);
+    // Item 0 of the style combo is the built-in look; the skins are named by their files.
+    if (bound.entry->dialog.control == DialogControl::Style && combo->count() > 0)
+      combo->setItemText(0, Tr("tPlumexStyle"));
     if (bound.entry->dialog.control != DialogControl::Choice) continue;
-    auto* combo = static_cast<QComboBox*>(bound.control);
     const QSignalBlocker blocker(combo);
     combo->clear();
     for (std::string_view item : bound.entry->dialog.items) combo->addItem(CaptionText(item));
@@ -213,13 +225,17 @@ void SettingBindings::FillLanguages() {
 void SettingBindings::FillOne(const Bound& bound) {
   const SettingEntry& entry = *bound.entry;
   const QSignalBlocker blocker(bound.control);
-  if (const Bound* guard = Find(entry.dialog.guard)) bound.control->setEnabled(Flag(*guard->entry, settings_));
+  if (const Bound* guard = Find(entry.dialog.guard)) bound.control->setEnabled(Checked(*guard->entry, settings_));
   switch (entry.dialog.control) {
-    case DialogControl::Check: static_cast<QCheckBox*>(bound.control)->setChecked(Flag(entry, settings_)); break;
+    case DialogControl::Check: static_cast<QCheckBox*>(bound.control)->setChecked(Checked(entry, settings_)); break;
     case DialogControl::Spin: static_cast<QSpinBox*>(bound.control)->setValue(Number(entry, settings_)); break;
     case DialogControl::Choice:
       // A hand-edited value no item stands for shows no item.
       static_cast<QComboBox*>(bound.control)->setCurrentIndex(Number(entry, settings_));
+      break;
+    case DialogControl::Style:
+      FillStyleCombo(*static_cast<QComboBox*>(bound.control), Tr("tPlumexStyle"), host_.SkinNames(),
+                     Number(entry, settings_));
       break;
     case DialogControl::EditableChoice:
       static_cast<QComboBox*>(bound.control)->setEditText(BytesToQString(Words(entry, settings_)));
@@ -242,7 +258,7 @@ void SettingBindings::FillOne(const Bound& bound) {
 bool SettingBindings::Take(const Bound& bound) {
   const SettingEntry& entry = *bound.entry;
   switch (entry.dialog.control) {
-    case DialogControl::Check: Flag(entry, settings_) = static_cast<QCheckBox*>(bound.control)->isChecked(); break;
+    case DialogControl::Check: SetChecked(entry, settings_, static_cast<QCheckBox*>(bound.control)->isChecked()); break;
     case DialogControl::Spin: {
       auto* spin = static_cast<QSpinBox*>(bound.control);
       // A number typed but not yet confirmed counts.
@@ -250,7 +266,8 @@ bool SettingBindings::Take(const Bound& bound) {
       Number(entry, settings_) = spin->value();
       break;
     }
-    case DialogControl::Choice: {
+    case DialogControl::Choice:
+    case DialogControl::Style: {
       const int index = static_cast<QComboBox*>(bound.control)->currentIndex();
       if (index < 0) return false;
       Number(entry, settings_) = index;
@@ -272,7 +289,7 @@ bool SettingBindings::Take(const Bound& bound) {
 }
 
 void SettingBindings::OnChecked(const Bound& bound, bool checked) {
-  Flag(*bound.entry, settings_) = checked;
+  SetChecked(*bound.entry, settings_, checked);
   // The controls the box turns on are taken with it.
   for (const Bound& guarded : bound_) {
     if (guarded.entry->dialog.guard != bound.entry->key) continue;

@@ -23,6 +23,9 @@ class SettingsHost {
   virtual void SaveSettings() = 0;
   // The dialog has stored a value whose row names `effect`: show it at once.
   virtual void SettingApplied(SettingEffect effect) = 0;
+  // The skins the style combo lists after the built-in look, style n
+  // being the n-th.
+  virtual std::vector<std::string> SkinNames() const = 0;
   // The signature and transliteration lists the dialog's memos edit.
   virtual std::vector<std::string> ListLines(AuxList list) const = 0;
   virtual void SetListLines(AuxList list, const std::vector<std::string>& lines) = 0;

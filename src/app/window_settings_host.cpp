@@ -4,6 +4,7 @@
 #include "app/file_commands.h"
 #include "app/insert_commands.h"
 #include "app/main_window.h"
+#include "app/skins.h"
 #include "commands/profile.h"
 #include "platform/editor_widget.h"
 
@@ -22,10 +23,15 @@ void WindowSettingsHost::SettingApplied(SettingEffect effect) {
     case SettingEffect::AutoSave: hooks_.autoSave(settings.IsAutoSaving); break;
     case SettingEffect::WheelScroll: parts_.editor.SetLinesToScroll(settings.LinesToScroll); break;
     case SettingEffect::SpecialChars: parts_.inserts.BuildSpecialMenu(); break;
+    case SettingEffect::Skin: parts_.window.ChooseStyle(settings.Style); break;
+    // The detector is built with the tables the language in force brings.
+    case SettingEffect::Detection: parts_.profile.ApplyLanguage(); break;
     case SettingEffect::None: break;
   }
   parts_.window.RefreshStatus();
 }
+
+std::vector<std::string> WindowSettingsHost::SkinNames() const { return parts_.window.skins().names(); }
 
 std::vector<std::string> WindowSettingsHost::ListLines(AuxList list) const { return parts_.profile.list(list); }
 

@@ -21,6 +21,7 @@ class WindowSettingsHost : public SettingsHost {
   void HotKeysChanged() override { hooks_.hotKeysChanged(); }
   void SaveSettings() override { hooks_.saveSettings(); }
   void SettingApplied(SettingEffect effect) override;
+  std::vector<std::string> SkinNames() const override;
   std::vector<std::string> ListLines(AuxList list) const override;
   void SetListLines(AuxList list, const std::vector<std::string>& lines) override;
 

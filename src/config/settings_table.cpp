@@ -121,7 +121,9 @@ const auto kTable = std::to_array<SettingEntry>({
     Int(E, "Starts", PLUMEX_FIELD(Starts), {0, 1'000'000'000}),
     Shown({.control = DialogControl::Language, .page = Interface, .name = "comboxLang", .caption = "tLang"},
           Int(E, "Language", PLUMEX_FIELD(Language), kNotNegative)),
-    Int(E, "Style", PLUMEX_FIELD(Style), kNotNegative),
+    Shown({.control = DialogControl::Style, .page = Interface, .name = "comboxStyle", .caption = "tFace",
+           .effect = Skin},
+          Int(E, "Style", PLUMEX_FIELD(Style), kNotNegative)),
     // Schemes 1 to 5; another number names none and leaves the look as it is.
     Int(E, "AppearStyle", PLUMEX_FIELD(AppearStyle), kAnyValue),
     Shown({.control = DialogControl::OptionalText, .page = Editor, .takes = Takes::OnOk, .name = "eDefExt",
@@ -209,9 +211,11 @@ const auto kTable = std::to_array<SettingEntry>({
     Shown(Check(Editor, "chbxAutoDetect", "tRec"), Bool(A, "IsAutoDetect", PLUMEX_FIELD(IsAutoDetect))),
     Shown(Check(Editor, "chbxDirectConvert", "tConv"), Bool(A, "IsDirectConvert", PLUMEX_FIELD(IsDirectConvert))),
     Shown(Check(Editor, "chbxDetectLOG", "tDetectLOG"), Bool(A, "IsDetectFormat", PLUMEX_FIELD(IsDetectFormat))),
+    // 0 the marker count, 1 statistical.
+    Shown(Check(Editor, "chbxDetectMethod", "tDetectMethod", Detection),
+          Int(A, "DetectMethod", PLUMEX_FIELD(DetectMethod), {0, 1}, OutOfRange::UseDefault)),
     // 0 bytes and no marker letters are how the first start tells a table
     // not yet set: it takes the built-in one.
-    Int(A, "DetectMethod", PLUMEX_FIELD(DetectMethod), {0, 1}, OutOfRange::UseDefault),
     Table(Int(A, "DetectBuffer", PLUMEX_FIELD(DetectBuffer), {1, INT_MAX}, OutOfRange::UseDefault)),
     Table({A, "WinDetectString", PLUMEX_FIELD(WinDetectString), {1, INT_MAX}, OutOfRange::UseDefault}),
 

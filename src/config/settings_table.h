@@ -54,13 +54,14 @@ enum class SettingsPage {
 // The control that shows a setting in the settings dialog.
 enum class DialogControl {
   None,            // not in the dialog
-  Check,           // a check box
+  Check,           // a check box; an integer setting it shows is 1 when checked, 0 when not
   Spin,            // a number within the offered limits
   Choice,          // a combo box whose index is the value; items are language keys
   EditableChoice,  // a combo box whose text is the value; items are offered texts
   Text,            // a one-line edit
   OptionalText,    // a check box that turns an edit on; unchecked means empty
   Language,        // the interface languages
+  Style,           // the built-in look, then the skins; the index is the value
   EditorFont,      // a sample of the user-defined scheme's font; a click changes it
   PrinterFont,     // a sample of the printer font; a click changes it
   BackColor,       // the user-defined background; a click changes it
@@ -72,7 +73,7 @@ enum class Takes { AtOnce, OnOk };
 // What the window does at once when the dialog has taken a value.
 enum class SettingEffect {
   None, ToolBar, StatusBar, SavePosition, ReadOnly, AutoSave, FullScreenParts, Margins,
-  WheelScroll, SpecialChars, Appearance
+  WheelScroll, SpecialChars, Appearance, Skin, Detection
 };
 
 // How a typed text becomes a value.

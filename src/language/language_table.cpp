@@ -179,6 +179,7 @@ constexpr LanguageText kEnglish[] = {
     {"t1251", "Change system registry to work with Russian language.    If cyrillic charset isn't needed uncheck this box!"},
     {"tChangeFindDlgPos", "Change Find/Replace dialog position"},
     {"tDetectLOG", "Detect LOG files like the Notepad"},
+    {"tDetectMethod", "Statistical detection (surer on short texts)"},
     {"tRestoreCaret", "Restore caret position for recent files"},
     {"tConfirmSaveAs", "Get confirmation on saving to existing file by the 'Save as' option"},
     {"hTextFont", "Click to change font"},

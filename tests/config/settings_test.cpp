@@ -241,7 +241,7 @@ TEST(SettingsTable, DialogBindingsNameKnownCaptionsAndCheckBoxGuards) {
     ASSERT_NE(guard, SettingsTable().end()) << shown.guard;
     EXPECT_EQ(std::pair(guard->dialog.control, guard->dialog.page), std::pair(DialogControl::Check, shown.page));
   }
-  EXPECT_EQ(names.size(), 40u);
+  EXPECT_EQ(names.size(), 42u);
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ class SettingsDialogTest : public ::testing::Test, public SettingsHost {
     ++saved;
   }
   void SettingApplied(SettingEffect effect) override { effects.push_back(effect); }
+  std::vector<std::string> SkinNames() const override { return {"Alpha", "beta"}; }
   std::vector<std::string> ListLines(AuxList list) const override { return lists.at(list); }
   void SetListLines(AuxList list, const std::vector<std::string>& lines) override { lists[list] = lines; }
   void SetUp() override {
@@ -111,7 +112,8 @@ TEST_F(SettingsDialogTest, EveryControlReachesTheSettingsFileOnOk) {
       {"chbxRestoreCaret", click}, {"eDefExt", type(" .md ")}, {"chbxNewWindow", click}, {"chbxURL", click},
       {"chbxLastPath", click}, {"chbxConfirmSaveAs", click}, {"chbxFindDlgPos", click}, {"chbxDefRO", click},
       {"chbxChangeAttrs", click}, {"chbxUseTemp", click}, {"chbxUseAppFolder", click}, {"chbxAutoDetect", click},
-      {"chbxDirectConvert", click}, {"chbxDetectLOG", click}, {"seLInd", type("40")}, {"seRInd", type("9999")},
+      {"chbxDirectConvert", click}, {"chbxDetectLOG", click}, {"chbxDetectMethod", click}, {"comboxStyle", key(Qt::Key_End)},
+      {"seLInd", type("40")}, {"seRInd", type("9999")},
       {"chbxShowMenu", click}, {"chbxShowScroll", click}, {"chbxShowStatus", click}, {"chbxAutoSave", click},
       {"seMins", type("12")}, {"chbxLostFocus", click}, {"chbxSaveExit", click}, {"chbxSound", click},
       {"chbxLimit", click}, {"seLimit", type("72")}, {"chbxIsBeepOff", click}, {"comboxHR", key(Qt::Key_Down)},
@@ -137,8 +139,8 @@ TEST_F(SettingsDialogTest, EveryControlReachesTheSettingsFileOnOk) {
                      &want.IsAutoSaving, &want.IsSaveFocus, &want.IsSaveExit, &want.IsSound, &want.IsLimit,
                      &want.IsBeepOff})
     *flag = !*flag;
-  std::tie(want.LinesToScroll, want.BookmarkType, want.EscFunction, want.LInd, want.RInd, want.Mins, want.CharsLimit) =
-      std::tuple(7, 1, 1, 40, 9999, 12, 72);
+  std::tie(want.LinesToScroll, want.BookmarkType, want.EscFunction, want.LInd, want.RInd, want.Mins, want.CharsLimit,
+           want.DetectMethod, want.Style) = std::tuple(7, 1, 1, 40, 9999, 12, 72, 1, 2);
   std::tie(want.DefExt, want.LastPath, want.strHR, want.strSpecChars, want.UserStyle.BackColor) =
       std::tuple("md", "/home/", std::string(30, '='), "ab", 0x563412);  // red in the colour's low byte
   std::tie(want.UserStyle.Name, want.UserStyle.Size, want.UserStyle.Bold) = std::tuple("Serif", 14, true);
@@ -150,7 +152,7 @@ TEST_F(SettingsDialogTest, EveryControlReachesTheSettingsFileOnOk) {
             std::tuple(false, BuiltInTranslitLines(), std::vector<std::string>{"Petr", "\xCF"}));
   using enum SettingEffect;
   for (SettingEffect effect : {ToolBar, StatusBar, SavePosition, ReadOnly, AutoSave, FullScreenParts, Margins,
-                               WheelScroll, SpecialChars, Appearance})
+                               WheelScroll, SpecialChars, Appearance, Skin, Detection})
     EXPECT_NE(std::find(effects.begin(), effects.end(), effect), effects.end()) << int(effect);
 }
 

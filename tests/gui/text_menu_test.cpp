@@ -2,6 +2,8 @@
 // pages, case change, table or layouts, and the encoding pane follows. What
 // the rewrites keep (modified flag, read-only mode, no undo) is tested in
 // tests/commands, the rewrites themselves in tests/convert.
+#include <QAbstractButton>
+
 #include "config/list_files.h"
 #include "convert/byte_map.h"
 #include "convert/translit.h"
@@ -74,6 +76,23 @@ TEST_F(TextCommands, DetectionNamesTheCodePageOnLoadAndConvertsWhenAskedOrSetByT
   editor().Load(Utf8ToWin1251("ЁЙ"));
   Run(ActionId::WinToDos);
   EXPECT_EQ(editor().Text(), "\x89\xF0");
+}
+
+// A KOI8-R text the marker count takes for WIN: the statistical method chosen in the
+// settings dialog names it, how sure it is and the first line as converted.
+TEST_F(TextCommands, ShiftCtrlEWithTheStatisticalMethodChosenInTheSettingsDialog) {
+  const std::string win = Utf8ToWin1251("ДОКУМЕНТ\r\nСЧЁТ 5");
+  MainWindow& w = Open(MapBytes(win, kDefaults.StrWIN, kDefaults.StrKOI));
+  Key(Qt::Key_E, Qt::ShiftModifier | Qt::ControlModifier);
+  w.OpenSettings();
+  w.settingsDialog()->findChild<QAbstractButton*>(QStringLiteral("chbxDetectMethod"))->click();
+  w.settingsDialog()->close();
+  prompter.yesNo = {true};
+  Key(Qt::Key_E, Qt::ShiftModifier | Qt::ControlModifier);
+  EXPECT_EQ(prompter.infos + prompter.questions,
+            QStringList({"Detected encoding is WIN-1251.", "Detected encoding is KOI (100.0 %).\r\n\r\nДОКУМЕНТ\r\n\r\n"
+                                                           "Do you want to convert text into WIN-1251?"}));
+  EXPECT_EQ(editor().Text(), win);
 }
 
 TEST_F(TextCommands, FirstStartWritesTheListFilesAndAHandEditedOneIsTakenUpAtTheNext) {
