@@ -23,6 +23,12 @@ constexpr std::string_view kViewSource = "ViewSource";
 constexpr std::string_view kEditorName = "EditorName";
 constexpr std::string_view kOldEditorName = "OldEditorName";
 constexpr std::string_view kCodePage = "CodePage";
+// What the desktop entry was before our first type: "Ours" is 1 when there
+// was none (we wrote it, and remove it after the last type), else 0 with
+// the user's own values of the keys we set.
+constexpr std::string_view kEntryNotes = "DesktopEntry";
+constexpr std::string_view kOurs = "Ours";
+constexpr std::string_view kEntryKeys[] = {"Exec", "MimeType"};
 // The previous default of a type is kept under "OldLink/" + type; no
 // extension holds a "/", so these keys never meet an extension's.
 constexpr std::string_view kOldLink = "OldLink/";
@@ -117,6 +123,7 @@ std::string_view CodePageKey(CodePageValue value) {
 struct XdgFileTypes::Files {
   KeyFileText registry;
   KeyFileText mimeapps;
+  std::string entry;  // the desktop entry's text
 };
 
 XdgFileTypes::XdgFileTypes(std::string program) : program_(std::move(program)) {}
@@ -125,8 +132,9 @@ std::optional<XdgFileTypes::Files> XdgFileTypes::Load() const {
   if (DataHome().isEmpty() || ConfigHome().isEmpty()) return std::nullopt;
   std::optional<KeyFileText> registry = ReadKeyFile(RegistryPath());
   std::optional<KeyFileText> mimeapps = ReadKeyFile(MimeAppsPath());
-  if (!registry || !mimeapps) return std::nullopt;
-  return Files{std::move(*registry), std::move(*mimeapps)};
+  std::optional<std::string> entry = ReadText(DesktopPath());
+  if (!registry || !mimeapps || !entry) return std::nullopt;
+  return Files{std::move(*registry), std::move(*mimeapps), std::move(*entry)};
 }
 
 std::string XdgFileTypes::TypeOf(const std::string& ext, const KeyFileText& registry) const {
@@ -158,23 +166,41 @@ void XdgFileTypes::RemovePackage(const std::string& ext, const std::string& type
   RefreshMimeDatabase();
 }
 
-bool XdgFileTypes::WriteDesktopEntry(const KeyFileText& registry) const {
+std::string XdgFileTypes::EntryText(KeyFileText& registry, const std::string& entry) const {
   const std::set<std::string> types = RegisteredTypes(registry);
-  if (types.empty()) return WriteText(DesktopPath(), {});
-  std::optional<std::string> text = ReadText(DesktopPath());
-  if (!text) return false;
-  KeyFileText entry(text->empty() ? kEntryTemplate : *text);
+  const std::optional<std::string> ours = registry.Value(kEntryNotes, kOurs);
+  const auto old = [](std::string_view key) { return "Old" + std::string(key); };
+  if (types.empty()) {
+    // The last type has gone: the user's own entry gets its values back.
+    KeyFileText text(entry);
+    for (std::string_view key : kEntryKeys) {
+      const std::optional<std::string> value = registry.Value(kEntryNotes, old(key));
+      value ? text.Set(kDesktopEntry, key, *value) : text.Remove(kDesktopEntry, key);
+      registry.Remove(kEntryNotes, old(key));
+    }
+    registry.Remove(kEntryNotes, kOurs);
+    // One the user has removed meanwhile stays removed.
+    return ours == "0" && !entry.empty() ? text.Text() : std::string();
+  }
+  if (!ours) {
+    registry.Set(kEntryNotes, kOurs, entry.empty() ? "1" : "0");
+    const KeyFileText users(entry);
+    for (std::string_view key : kEntryKeys)
+      if (const std::optional<std::string> value = users.Value(kDesktopEntry, key))
+        registry.Set(kEntryNotes, old(key), *value);
+  }
+  KeyFileText text(entry.empty() ? kEntryTemplate : entry);
   std::string list;
   for (const std::string& type : types) list += type + ";";
-  entry.Set(kDesktopEntry, "Exec", DesktopExec(program_));
-  entry.Set(kDesktopEntry, "MimeType", list);
-  return WriteText(DesktopPath(), entry.Text());
+  text.Set(kDesktopEntry, "Exec", DesktopExec(program_));
+  text.Set(kDesktopEntry, "MimeType", list);
+  return text.Text();
 }
 
 bool XdgFileTypes::Register(const std::string& ext) {
   std::optional<Files> files = Load();
   if (NormalizeExtension(ext) != ext || !files) return false;
-  auto& [registry, mimeapps] = *files;
+  auto& [registry, mimeapps, entry] = *files;
   const std::string before = registry.Text();
   const std::string type = TypeOf(ext, registry);
   if (!IsTypeName(type)) return false;
@@ -188,19 +214,20 @@ bool XdgFileTypes::Register(const std::string& ext) {
   }
   registry.Set(kFileTypes, ext, type);
   mimeapps.Set(kDefaults, type, std::string(kDesktopId) + ";");
+  const std::string newEntry = EntryText(registry, entry);
   // What we replace is on disk before we replace it.
   if (!WriteText(RegistryPath(), registry.Text())) return false;
-  if (WritePackage(ext, type) && WriteDesktopEntry(registry) && WriteText(MimeAppsPath(), mimeapps.Text()))
+  if (WritePackage(ext, type) && WriteText(DesktopPath(), newEntry) && WriteText(MimeAppsPath(), mimeapps.Text()))
     return true;
   WriteText(RegistryPath(), before);
-  WriteDesktopEntry(KeyFileText(before));
+  WriteText(DesktopPath(), entry);
   return false;
 }
 
 bool XdgFileTypes::Unregister(const std::string& ext) {
   std::optional<Files> files = Load();
   if (NormalizeExtension(ext) != ext || !files) return false;
-  auto& [registry, mimeapps] = *files;
+  auto& [registry, mimeapps, entry] = *files;
   const std::optional<std::string> type = registry.Value(kFileTypes, ext);
   if (!type) return true;
   registry.Remove(kFileTypes, ext);
@@ -216,7 +243,8 @@ bool XdgFileTypes::Unregister(const std::string& ext) {
     registry.Remove(kFileTypes, oldLink);
     RemovePackage(ext, *type);
   }
-  return WriteText(RegistryPath(), registry.Text()) && WriteDesktopEntry(registry);
+  const std::string newEntry = EntryText(registry, entry);
+  return WriteText(RegistryPath(), registry.Text()) && WriteText(DesktopPath(), newEntry);
 }
 
 Registration XdgFileTypes::Registered(const std::string& ext) const {

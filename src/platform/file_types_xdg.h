@@ -40,7 +40,11 @@ class XdgFileTypes : public FileTypes {
   std::string TypeOf(const std::string& ext, const KeyFileText& registry) const;
   bool WritePackage(const std::string& ext, const std::string& type) const;
   void RemovePackage(const std::string& ext, const std::string& type) const;
-  bool WriteDesktopEntry(const KeyFileText& registry) const;
+  // The desktop entry's text for the types `registry` lists, from `entry`,
+  // its text now; empty to remove it. Notes in `registry` what an entry of
+  // the user's own held before our first type, and gives it back after the
+  // last.
+  std::string EntryText(KeyFileText& registry, const std::string& entry) const;
 
   std::string program_;
 };

@@ -98,7 +98,6 @@ void KeyFileText::Set(std::string_view group, std::string_view key, std::string_
   if (!span) {
     lines_.push_back("[" + std::string(group) + "]");
     lines_.push_back(line);
-    endsWithNewline_ = true;
     return;
   }
   if (const std::optional<std::size_t> at = FindKey(*span, key)) {
@@ -110,7 +109,6 @@ void KeyFileText::Set(std::string_view group, std::string_view key, std::string_
   std::size_t after = span->header + 1;
   for (std::size_t i = after; i < span->end; ++i)
     if (!Trim(Content(lines_[i])).empty()) after = i + 1;
-  if (after == lines_.size()) endsWithNewline_ = true;
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after), line);
 }
 

@@ -23,7 +23,8 @@ class KeyFileText {
   std::vector<std::pair<std::string, std::string>> Entries(std::string_view group) const;
 
   // Replaces the value of an existing key in place; a new key goes after the
-  // group's last entry, a new group at the end of the text.
+  // group's last entry, a new group at the end of the text. A text without a
+  // final line break gains none, so removing what Set added gives it back.
   void Set(std::string_view group, std::string_view key, std::string_view value);
   // Removes the key's line; a header left with no line at all after it goes
   // too, so that a group Set added leaves no trace.

@@ -59,26 +59,29 @@ class XdgFileTypesTest : public ::testing::Test {
   const std::string entry = "data/applications/plumex.desktop";
 };
 
-TEST_F(XdgFileTypesTest, RegisteringTwiceThenUnregisteringGivesMimeappsListBackByteForByte) {
-  const Text priors[] = {
-      std::nullopt,
-      "[Default Applications]\ntext/plain=gedit.desktop;\n",
-      "# mine\n[Added Associations]\ntext/plain=a.desktop;\n\n[Default Applications]\n"
-      "image/png=eog.desktop\ntext/plain = kate.desktop;b.desktop;\r\n\n[Other]\nk=v\n",
-      "[Added Associations]\nimage/png=eog.desktop;\n",
-      "[Default Applications]\n\n[Other]\nk=v\n",
+// A desktop entry the user wrote himself is his again afterwards; the files
+// keep a missing final line break.
+TEST_F(XdgFileTypesTest, RegisteringTwiceThenUnregisteringGivesMimeappsListAndTheEntryBackByteForByte) {
+  const struct { Text mimeapps, entry; } priors[] = {
+      {std::nullopt, std::nullopt},
+      {"[Default Applications]\ntext/plain=gedit.desktop;\n", "[Desktop Entry]\nName=Mine\nExec=mine %f"},
+      {"# mine\n[Added Associations]\ntext/plain=a.desktop;\n\n[Default Applications]\n"
+       "image/png=eog.desktop\ntext/plain = kate.desktop;b.desktop;\r\n\n[Other]\nk=v\n",
+       "# by hand\n[Desktop Entry]\nExec = mine\nMimeType=text/x-mine;\n\n[Desktop Action x]\nExec=y\n"},
+      {"[Added Associations]\nimage/png=eog.desktop;", std::nullopt}, {"[Default Applications]\n\n[Other]\nk=v", {}},
   };
-  for (const Text& prior : priors) {
-    fs::remove_all(home / "config");
-    if (prior) Write(mimeapps, *prior);
+  for (const auto& prior : priors) {
+    for (const char* folder : {"config", "data"}) fs::remove_all(home / folder);
+    if (prior.mimeapps) Write(mimeapps, *prior.mimeapps);
+    if (prior.entry) Write(entry, *prior.entry);
     ASSERT_TRUE(types.Register("txt"));
     ASSERT_TRUE(types.Register("txt"));
     EXPECT_EQ(types.Registered("txt"), Registration::Yes);
     EXPECT_EQ(Value(mimeapps, "Default Applications", "text/plain"), "plumex.desktop;");
     EXPECT_EQ(Value(entry, "Desktop Entry", "MimeType"), "text/plain;");
     ASSERT_TRUE(types.Unregister("txt"));
-    EXPECT_EQ(Read(mimeapps), prior);
-    EXPECT_EQ(std::tuple(Read(entry), types.Registered("txt")), std::tuple(Text(), Registration::No));
+    EXPECT_EQ(std::tuple(Read(mimeapps), Read(entry), Read(registry), types.Registered("txt")),
+              std::tuple(prior.mimeapps, prior.entry, Text(), Registration::No));
   }
 }
 
