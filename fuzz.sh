@@ -34,7 +34,7 @@ for name in "${targets[@]}"; do
   status=ok
   (cd "$scratch" && "$build/fuzz/${name}_fuzz" "${options[@]}" "$corpus" "$here/fuzz/corpus/$name") > "$log" 2>&1 ||
     { status="FAILED (see $log)"; failed=1; }
-  last="$(grep -E '^#[0-9]+ +(DONE|pulse|NEW|REDUCE|INITED)' "$log" | tail -1 || true)"
+  last="$(grep -E '^#[0-9]+[[:space:]].* cov: ' "$log" | tail -1 || true)"
   execs="$(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}' || true)"
   cov="$(sed -nE 's/.* cov: ([0-9]+).*/\1/p' <<< "$last")"
   ft="$(sed -nE 's/.* ft: ([0-9]+).*/\1/p' <<< "$last")"

@@ -9,8 +9,10 @@ using namespace plumex;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   Settings settings;
-  settings.DetectBuffer = input.ConsumeIntegralInRange(-2, 4096);
-  settings.WinDetectString = input.ConsumeRandomLengthString(16);
+  // A few hand-edited forms of each, so that their tables are built once.
+  settings.DetectBuffer = input.PickValueInArray({-1, 0, 1, 7, 1024, 4096});
+  settings.WinDetectString = input.PickValueInArray({settings.WinDetectString, std::string(), std::string("\xEE"),
+                                                     std::string("abc\xEE\xEE"), std::string(300, '\xE5')});
   const std::size_t cut = input.ConsumeIntegral<std::uint16_t>();
   const std::string text = input.ConsumeRemainingBytesAsString();
   const ConversionTables& tables = fuzz::TablesFor(settings);
