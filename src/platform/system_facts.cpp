@@ -37,6 +37,11 @@ std::string Created(const std::string& folder) {
   return folder;
 }
 
+std::string& GivenDesktop() {
+  static std::string folder;
+  return folder;
+}
+
 }  // namespace
 
 std::string UserName() {
@@ -62,9 +67,11 @@ std::string ExecutableFolder() {
 }
 
 std::string DesktopFolder() {
-  const std::string desktop = HomeFolder() + "Desktop/";
-  return IsFolder(desktop) ? desktop : HomeFolder();
+  const std::string& desktop = GivenDesktop();
+  return !desktop.empty() && IsFolder(desktop) ? WithSlash(desktop) : HomeFolder();
 }
+
+void SetDesktopFolder(std::string folder) { GivenDesktop() = std::move(folder); }
 
 std::string CurrentFolder() {
   std::error_code error;

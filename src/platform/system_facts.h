@@ -15,8 +15,11 @@ std::string HomeFolder();
 // The folder of the running program.
 std::string ExecutableFolder();
 
-// ~/Desktop when there is one, else the home folder.
+// The folder SetDesktopFolder gave while it is one, else the home folder.
 std::string DesktopFolder();
+// Where the desktop is, as the session names it (the Qt side reads it at
+// start-up: the user may have moved or renamed it).
+void SetDesktopFolder(std::string folder);
 
 std::string CurrentFolder();
 

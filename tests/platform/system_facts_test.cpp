@@ -56,10 +56,13 @@ TEST(SystemFacts, TheProgramFolderIsChosenThenPortableThenTheConfigFolder) {
 TEST(SystemFacts, FoldersEndWithASlash) {
   test::TempDir dir;
   test::ScopedEnv home("HOME", dir / "home");
-  fs::create_directory(dir / "home");
+  fs::create_directories(dir / "home/Desktop");  // only the session names the desktop
   EXPECT_EQ(HomeFolder() + "|" + DesktopFolder(), dir / "home/|" + dir / "home/");
-  fs::create_directory(dir / "home/Desktop");
-  EXPECT_EQ(DesktopFolder(), dir / "home/Desktop/");
+  SetDesktopFolder(dir / "home/gone");  // a desktop removed since
+  const std::string gone = DesktopFolder();
+  SetDesktopFolder(dir / "home/Desktop");
+  EXPECT_EQ(gone + "|" + DesktopFolder(), dir / "home/|" + dir / "home/Desktop/");
+  SetDesktopFolder({});
   EXPECT_EQ(CurrentFolder(), fs::current_path().string() + "/");
   const std::string program = ExecutableFolder();  // absolute, and ends with '/'
   EXPECT_TRUE(program.starts_with('/') && fs::exists(program + "plumex_core_tests")) << program;
