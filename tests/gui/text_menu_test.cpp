@@ -78,8 +78,7 @@ TEST_F(TextCommands, DetectionNamesTheCodePageOnLoadAndConvertsWhenAskedOrSetByT
   EXPECT_EQ(editor().Text(), "\x89\xF0");
 }
 
-// A KOI8-R text the marker count takes for WIN: the statistical method chosen in the
-// settings dialog names it, how sure it is and the first line as converted.
+// KOI8-R the marker count takes for WIN, named with its confidence and converted first line.
 TEST_F(TextCommands, ShiftCtrlEWithTheStatisticalMethodChosenInTheSettingsDialog) {
   const std::string win = Utf8ToWin1251("ДОКУМЕНТ\r\nСЧЁТ 5");
   MainWindow& w = Open(MapBytes(win, kDefaults.StrWIN, kDefaults.StrKOI));
