@@ -8,23 +8,22 @@
 
 #include "commands/product_facts.h"
 #include "language/qt_language.h"
-#include "platform/instance_launcher.h"
 #include "platform/qt_text.h"
 
 namespace plumex {
 namespace {
 
-QLabel* LinkLabel(QWidget* parent, InstanceLauncher& launcher, const char* address) {
+QLabel* LinkLabel(QWidget* parent, const AboutBox::OpenLink& openLink, const char* address) {
   const QString url = QStringLiteral("http://") + address;
   auto* label = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(url, QString::fromLatin1(address)), parent);
   label->setAlignment(Qt::AlignHCenter);
-  QObject::connect(label, &QLabel::linkActivated, parent, [&launcher](const QString& link) { launcher.OpenUrl(link); });
+  QObject::connect(label, &QLabel::linkActivated, parent, openLink);
   return label;
 }
 
 }  // namespace
 
-AboutBox::AboutBox(QWidget& window, InstanceLauncher& launcher) : QDialog(&window) {
+AboutBox::AboutBox(QWidget& window, const OpenLink& openLink) : QDialog(&window) {
   auto* layout = new QVBoxLayout(this);
   auto* name = new QLabel(QString::fromLatin1(kProductName), this);
   QFont big = name->font();
@@ -36,11 +35,11 @@ AboutBox::AboutBox(QWidget& window, InstanceLauncher& launcher) : QDialog(&windo
   version_ = new QLabel(this);
   version_->setAlignment(Qt::AlignHCenter);
   layout->addWidget(version_);
-  layout->addWidget(LinkLabel(this, launcher, kHomePage));
+  layout->addWidget(LinkLabel(this, openLink, kHomePage));
   wishes_ = new QLabel(this);
   wishes_->setAlignment(Qt::AlignHCenter);
   layout->addWidget(wishes_);
-  layout->addWidget(LinkLabel(this, launcher, kForum));
+  layout->addWidget(LinkLabel(this, openLink, kForum));
   // Credits come from language files and skins: shown as they are, never as markup.
   credits_ = new QLabel(this);
   credits_->setTextFormat(Qt::PlainText);

@@ -153,6 +153,7 @@ void Appearance::ShowModeParts() {
   const bool status = fullScreen_ ? settings.IsShowStatusFS : settings.IsShowStatusNorm;
   window.statusBar()->setVisible(status);
   window.menuBar()->setVisible(!fullScreen_ || settings.IsShowMenu);
+  parts_.toolBar.setVisible(!fullScreen_ && settings.IsShowToolNorm);
   // The percent item stands in for the status bar's pane, on the menu bar.
   parts_.percentItem.setVisible(!status && window.menuBar()->isVisibleTo(&window));
   if (!fullScreen_) {

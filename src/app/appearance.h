@@ -1,6 +1,7 @@
 #pragma once
 // The editor's look and the window's modes: the appearance schemes, the font
-// size, the standard window size, always on top and full screen.
+// size, the standard window size, always on top and full screen with the bars
+// each mode shows.
 #include <QObject>
 #include <QPoint>
 #include <QSize>
@@ -11,6 +12,7 @@
 
 class QAction;
 class QMainWindow;
+class QWidget;
 
 namespace plumex {
 
@@ -33,6 +35,7 @@ class Appearance : public QObject {
     EditorWidget& editor;
     Settings& settings;
     QAction& percentItem;  // on the menu bar, for when the status bar is hidden
+    QWidget& toolBar;      // hidden in full screen, else shown by IsShowToolNorm
     std::function<QAction*(ActionId)> action;
     std::function<void()> refreshStatus;
   };

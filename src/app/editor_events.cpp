@@ -8,6 +8,7 @@
 #include "app/appearance.h"
 #include "app/file_commands.h"
 #include "app/main_window.h"
+#include "app/service_commands.h"
 #include "app/status_bar.h"
 #include "app/status_presenter.h"
 #include "app/text_commands.h"
@@ -15,7 +16,6 @@
 #include "commands/find_replace.h"
 #include "config/typewriter.h"
 #include "platform/editor_widget.h"
-#include "platform/instance_launcher.h"
 #include "platform/links.h"
 #include "platform/sound_player.h"
 
@@ -46,7 +46,7 @@ EditorEvents::EditorEvents(Parts parts) : parts_(std::move(parts)) {
     if (const auto sound = TypingSound(parts_.window.profile.settings(), typed)) parts_.sounds.Play(*sound);
   });
   connect(&editor, &EditorWidget::linkClicked, this, [this](const QString& url) {
-    if (IsSafeToOpen(url.toStdString())) parts_.launcher.OpenUrl(url);
+    if (IsSafeToOpen(url.toStdString())) parts_.window.services.OpenLink(url);
   });
   connect(&editor, &EditorWidget::popupRequested, this, &EditorEvents::ShowPopup);
 }

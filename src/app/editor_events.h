@@ -15,7 +15,6 @@ class WindowActions;
 class StatusBar;
 class StatusPresenter;
 class SoundPlayer;
-class InstanceLauncher;
 
 class EditorEvents : public QObject {
   Q_OBJECT
@@ -27,7 +26,6 @@ class EditorEvents : public QObject {
     StatusBar& status;
     StatusPresenter& presenter;
     SoundPlayer& sounds;
-    InstanceLauncher& launcher;
     std::function<bool()> textLocked;  // while Replace All runs
     std::function<void()> refreshStatus;
     std::function<void()> refreshSize;

@@ -95,8 +95,13 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   tools_ = std::make_unique<ToolCommands>(ToolCommands::Parts{
       *editor_, *document_, profile_, dialogs_, outside_.launcher,
       [this](const QString& text) { presenter_->ShowInfo(text); }});
-  appearance_ = new Appearance({*this, *editor_, settings, *percentItem_, [this](ActionId id) { return action(id); },
-                                 [this] { RefreshStatus(); }});
+  toolBar_ = PutToolBarAbove(*this, {[this](ActionId id) { return action(id); },
+                                     [this](ActionId id) {
+                                       return BytesToQString(ActionCaption(id, profile_.settings(), profile_.texts()));
+                                     },
+                                     menu(MenuId::EncodingPopup)});
+  appearance_ = new Appearance({*this, *editor_, settings, *percentItem_, *toolBar_,
+                                [this](ActionId id) { return action(id); }, [this] { RefreshStatus(); }});
   inserts_ = std::make_unique<InsertCommands>(
       InsertCommands::Parts{*editor_, *document_, profile_, outside_.prompter, *menu(MenuId::SpecialChars),
                             [this] { return TextLocked(); }, [this] { RefreshSize(); }},
@@ -114,16 +119,11 @@ MainWindow::MainWindow(CommandLine commandLine, WindowServices services)
   settingsDialog_ = new SettingsDialog(settings, profile_.hotKeys(), profile_.languages(), *settingsHost_, this);
   settingsDialog_->SetIntegrationPage(new IntegrationPage(settings, outside_.fileTypes, settingsDialog_));
 
-  toolBar_ = PutToolBarAbove(*this, {[this](ActionId id) { return action(id); },
-                                     [this](ActionId id) {
-                                       return BytesToQString(ActionCaption(id, profile_.settings(), profile_.texts()));
-                                     },
-                                     menu(MenuId::EncodingPopup)});
   skins_ = std::make_unique<Skins>(*toolBar_, profile_.folder() + "Skins/");
   skins_->Scan();
   ConnectActions();
   events_ = std::make_unique<EditorEvents>(EditorEvents::Parts{
-      *parts_, *actions_, *status_, *presenter_, outside_.sounds, outside_.launcher, [this] { return TextLocked(); },
+      *parts_, *actions_, *status_, *presenter_, outside_.sounds, [this] { return TextLocked(); },
       [this] { RefreshStatus(); }, [this] { RefreshSize(); }, [this] { ReturnToEnglish(); }});
   ConnectStatusBar();
   actions_->Retranslate(settings, profile_.hotKeys());
@@ -415,10 +415,8 @@ void MainWindow::ApplyLanguage() {
 }
 
 void MainWindow::ApplySkin() {
-  Settings& settings = profile_.settings();
-  skins_->Apply(settings.Style,
+  skins_->Apply(profile_.settings().Style,
                 [this](const std::string& failure) { outside_.prompter.ShowError(QString::fromStdString(failure)); });
-  toolBar_->setVisible(settings.IsShowToolNorm);
 }
 
 void MainWindow::WarningBeep() {

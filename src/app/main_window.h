@@ -98,7 +98,7 @@ class MainWindow : public QMainWindow {
   // What the settings dialog asks of the window.
   void ApplyLanguage();
   void ApplyHotKeys();
-  // The skin of settings.Style on the tool bar, shown by IsShowToolNorm.
+  // The skin of settings.Style on the tool bar.
   void ApplySkin();
   // Before an error or warning box, unless IsBeepOff.
   void WarningBeep();

@@ -51,8 +51,9 @@ QString PrintController::PrintNow(const std::string& text) {
   box_->hide();
   editor_.setFocus();
   switch (result.outcome) {
-    case PrintOutcome::Printed:
-    case PrintOutcome::NothingToPrint: return {};
+    case PrintOutcome::Printed: return {};
+    // No job starts, so no page or file comes out: the user is told why.
+    case PrintOutcome::NothingToPrint: return Tr("strNothingToPrint");
     case PrintOutcome::NoRoom: return Tr("strPrintNoRoom");
     default: break;
   }

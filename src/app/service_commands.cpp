@@ -41,11 +41,11 @@ void ServiceCommands::Send(const MailMessage& message) {
     note.body = p_.profile.texts().Text("strMailPaste");
     url = MailtoUrl(note);
   }
-  p_.launcher.OpenUrl(QString::fromLatin1(url));
+  if (!p_.launcher.OpenUrl(QString::fromLatin1(url))) p_.prompter.ShowError(Tr("strNoMailer"));
 }
 
 void ServiceCommands::OpenHelp() {
-  p_.launcher.OpenUrl(QUrl::fromLocalFile(QString::fromStdString(p_.profile.language().helpPath)).toString());
+  OpenLink(QUrl::fromLocalFile(QString::fromStdString(p_.profile.language().helpPath)).toString());
 }
 
 void ServiceCommands::OpenHistory() {
@@ -56,10 +56,14 @@ void ServiceCommands::OpenReadme() {
   p_.launcher.StartInstance(QString::fromStdString(p_.profile.language().readmePath));
 }
 
-void ServiceCommands::OpenHomePage() { p_.launcher.OpenUrl(QStringLiteral("http://") + kHomePage); }
+void ServiceCommands::OpenHomePage() { OpenLink(QStringLiteral("http://") + kHomePage); }
+
+void ServiceCommands::OpenLink(const QString& url) {
+  if (!p_.launcher.OpenUrl(url)) p_.prompter.ShowError(Tr("strNotOpened") + QStringLiteral(" ") + url);
+}
 
 void ServiceCommands::ShowAbout() {
-  if (about_ == nullptr) about_ = new AboutBox(p_.window, p_.launcher);
+  if (about_ == nullptr) about_ = new AboutBox(p_.window, [this](const QString& url) { OpenLink(url); });
   const Skins& skins = p_.window.skins();
   about_->Show(CreditSources{.english = p_.profile.language().index == 0, .skinAuthor = skins.author(),
                              .skinMail = skins.authorEmail()},

@@ -38,6 +38,9 @@ class ServiceCommands {
   void OpenReadme();
   void OpenHomePage();
   void ShowAbout();
+  // A link the user clicked, here or in the About box; said when nothing
+  // on the desktop took it.
+  void OpenLink(const QString& url);
 
  private:
   // A link too long for the mail program asks, then sends the text by the

@@ -218,6 +218,7 @@ constexpr LanguageText kEnglish[] = {
     {"tOK", "OK"},
     {"strNoPrinter", "No printer is available."},
     {"strPrintNoRoom", "The margins and the printer font leave no room to print on this page."},
+    {"strNothingToPrint", "The text is empty: there is nothing to print."},
     // The printer's name or the PDF file follows.
     {"strPrintFailed", "The text could not be printed on"},
     // Send by E-Mail with a text too long for a mail link.
@@ -225,6 +226,9 @@ constexpr LanguageText kEnglish[] = {
      "The text is too long to hand to the mail program. Put it on the clipboard and open the message, to "
      "paste it there?"},
     {"strMailPaste", "The text is on the clipboard: paste it here."},
+    // Nothing on the desktop took a link: the mail link, or another, which follows.
+    {"strNoMailer", "No mail program took the message."},
+    {"strNotOpened", "Could not open:"},
     // A file too big to open: the name, this, the limit, then the second text.
     {"strTooLarge1", "the file is larger than the editor's limit of"},
     {"strTooLarge2", "characters"},

@@ -14,7 +14,7 @@ void ProcessLauncher::StartInstance(const QString& path) {
   QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
 }
 
-void ProcessLauncher::OpenUrl(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+bool ProcessLauncher::OpenUrl(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
 
 bool ProcessLauncher::StartProgram(const QString& program, const QStringList& arguments, const QString& folder) {
   return QProcess::startDetached(program, arguments, folder);

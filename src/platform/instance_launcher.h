@@ -13,7 +13,8 @@ class InstanceLauncher {
   virtual ~InstanceLauncher() = default;
   // An empty path starts an empty window. Failures are not reported.
   virtual void StartInstance(const QString& path) = 0;
-  virtual void OpenUrl(const QString& url) = 0;
+  // False when no program on the desktop took the link.
+  virtual bool OpenUrl(const QString& url) = 0;
   // Starts a program in `folder` and leaves it running; false when it could
   // not be started.
   virtual bool StartProgram(const QString& program, const QStringList& arguments, const QString& folder) = 0;
@@ -24,7 +25,7 @@ class InstanceLauncher {
 class ProcessLauncher : public InstanceLauncher {
  public:
   void StartInstance(const QString& path) override;
-  void OpenUrl(const QString& url) override;
+  bool OpenUrl(const QString& url) override;
   bool StartProgram(const QString& program, const QStringList& arguments, const QString& folder) override;
   bool OpenFile(const QString& path) override;
 };

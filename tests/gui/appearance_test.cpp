@@ -2,6 +2,7 @@
 // the font size's floor and cap, full screen there and back, always on top.
 #include <QMenuBar>
 
+#include "app/tool_bar.h"
 #include "gui/window_fixture.h"
 #include "platform/ini_file.h"
 
@@ -62,29 +63,30 @@ TEST_F(AppearanceFlow, FullScreenAndEscGiveBackThePlaceTheTopLineAndTheFlagAndSe
 }
 
 TEST_F(AppearanceFlow, F11ShowsTheChosenBarsKeysStillWorkAndAlwaysOnTopKeepsItShownAndIsRemembered) {
-  const struct { const char* options; bool menus, status, percent, scrollBars; } rows[] = {
-      {"IsShowMenu=0\r\nIsShowStatusFS=0\r\nIsShowScroll=0\r\n", false, false, false, false},
-      {"IsShowStatusFS=0\r\n", true, false, true, true}, {"IsShowStatusFS=1\r\n", true, true, false, true}};
+  const struct { const char* options; bool menus, status, percent, scrollBars, toolBar; } rows[] = {
+      {"IsShowMenu=0\r\nIsShowStatusFS=0\r\nIsShowScroll=0\r\nIsShowToolNorm=0\r\n", false, false, false, false, false},
+      {"IsShowStatusFS=0\r\n", true, false, true, true, true}, {"IsShowStatusFS=1\r\n", true, true, false, true, true}};
   bool onTop = false;  // as the row before left it
   for (const auto& row : rows) {
     WriteSettings(std::string(row.options) + "IsStayOnTop=" + (onTop ? "1" : "0") + "\r\n");
     MainWindow& w = Open(std::string(5000, 'x'));
-    const auto shown = [&] {  // bars, scroll bars, shown, on top, margins
+    const auto shown = [&] {  // bars, scroll bars, shown, on top, margins, tool bar
       const auto bars = static_cast<QAbstractScrollArea*>(area())->horizontalScrollBarPolicy();
       return std::tuple(w.menuBar()->isVisible(), w.statusPanes()->isVisible(), w.percentItem()->isVisible(),
                         bars != Qt::ScrollBarAlwaysOff, w.isVisible(), bool(w.windowFlags() & Qt::WindowStaysOnTopHint),
-                        viewport()->x() > 5);
+                        viewport()->x() > 5, w.toolBar()->isVisible());
     };
     Key(Qt::Key_F11);
-    auto full = std::tuple(row.menus, row.status, row.percent, row.scrollBars, true, onTop, true);
+    auto full = std::tuple(row.menus, row.status, row.percent, row.scrollBars, true, onTop, true, false);
     EXPECT_EQ(shown(), full) << row.options;
     Key(Qt::Key_Equal, Qt::ControlModifier);
     Key(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    w.ChooseStyle(0);  // a new skin keeps the bar hidden
     std::get<5>(full) = onTop = !onTop;
     EXPECT_EQ(std::tuple(editor().FontSize(), w.isFullScreen(), w.action(ActionId::AOT)->isChecked(), shown()),
               std::tuple(11, true, onTop, full));
     Key(Qt::Key_F11);
-    EXPECT_EQ(shown(), std::tuple(true, true, false, true, true, onTop, false));
+    EXPECT_EQ(shown(), std::tuple(true, true, false, true, true, onTop, false, row.toolBar));
     Restart();
     EXPECT_EQ(IniFile::Parse(ReadRaw(settingsPath())).ReadInteger("EDITOR", "IsStayOnTop", -1), onTop ? 1 : 0);
   }

@@ -53,13 +53,17 @@ class FakePrompter : public Prompter {
   }
 };
 
-// Programs are recorded as program, arguments..., "in", folder; `starts` says whether they start.
+// Programs are recorded as program, arguments..., "in", folder; `starts` says whether they start
+// and whether links and files open.
 struct FakeLauncher : InstanceLauncher {
   QStringList started, opened;
   QList<QStringList> programs;
   bool starts = true;
   void StartInstance(const QString& path) override { started << path; }
-  void OpenUrl(const QString& url) override { opened << url; }
+  bool OpenUrl(const QString& url) override {
+    opened << url;
+    return starts;
+  }
   bool StartProgram(const QString& program, const QStringList& arguments, const QString& folder) override {
     programs << (QStringList{program} << arguments << QStringLiteral("in") << folder);
     return starts;
