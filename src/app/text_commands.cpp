@@ -110,7 +110,21 @@ void TextCommands::Detect() {
 
 void TextCommands::Transliterate(TranslitTable TranslitTables::*table) {
   const TranslitTable& chosen = profile_.translit().*table;
-  RewriteWholeOrSelection(editor_, document_, [&chosen](std::string& text) { text = chosen.Apply(text); });
+  // A hand-edited table can grow the text past the editor's limit, or past
+  // what the table may make of it at all: the text then stays as it was.
+  bool refused = false;
+  RewriteWholeOrSelection(editor_, document_, [&](std::string& text) {
+    try {
+      std::string result = chosen.Apply(text);
+      refused = LengthWith(editor_, result) > EditorWidget::kMaxLength;  // the frame selected what it rewrites
+      if (!refused) text = std::move(result);
+    } catch (const std::bad_alloc&) {
+      refused = true;
+    }
+  });
+  if (refused)
+    prompter_.ShowError(Tr("strTranslitTooLarge") + ' ' + QString::number(EditorWidget::kMaxLength) + ' ' +
+                        Tr("strTooLarge2"));
 }
 
 void TextCommands::RepairLayout(LayoutAction which) {

@@ -3,24 +3,17 @@
 #include "commands/transform_frame.h"
 
 namespace plumex {
-namespace {
-
-// Characters the bytes take in the editor: its own CR LF break is one.
-long long CharactersIn(std::string_view bytes, LineBreak style) {
+long long LengthWith(const Editor& editor, std::string_view bytes) {
   long long pairs = 0;
-  if (style == LineBreak::CrLf)
+  if (editor.LineBreakStyle() == LineBreak::CrLf)
     for (std::size_t i = bytes.find("\r\n"); i != std::string_view::npos; i = bytes.find("\r\n", i + 2)) ++pairs;
-  return static_cast<long long>(bytes.size()) - pairs;
+  return static_cast<long long>(editor.Length()) - editor.SelLength() + static_cast<long long>(bytes.size()) - pairs;
 }
-
-}  // namespace
 
 InsertOutcome InsertText(Editor& editor, std::string_view bytes, int maxCharacters, CaretAfter caret) {
   if (editor.ReadOnly()) return InsertOutcome::Nothing;
-  const long long after =
-      static_cast<long long>(editor.Length()) - editor.SelLength() + CharactersIn(bytes, editor.LineBreakStyle());
   // Cut short, the text would not be what the user asked for.
-  if (after > maxCharacters) return InsertOutcome::TooLarge;
+  if (LengthWith(editor, bytes) > maxCharacters) return InsertOutcome::TooLarge;
   BeginTransform(editor);
   editor.ReplaceSelection(bytes, UndoMode::Skip);
   if (caret == CaretAfter::LastLine) {

@@ -22,6 +22,10 @@ enum class InsertOutcome {
 // (the end of its last line).
 enum class CaretAfter { Text, LastLine };
 
+// The editor's length were `bytes` to replace the selection: its own CR LF
+// break counts one character.
+long long LengthWith(const Editor& editor, std::string_view bytes);
+
 // Replaces the selection with `bytes`, whose line breaks are already in the
 // editor's own style; no bytes (an empty file) remove the selection.
 InsertOutcome InsertText(Editor& editor, std::string_view bytes, int maxCharacters,

@@ -240,6 +240,8 @@ constexpr LanguageText kEnglish[] = {
     {"strCaughtLossy", "characters of the clipboard text are not in Windows-1251 and were caught as \"?\"."},
     // A clipboard text too big to catch: this, the limit, then strTooLarge2.
     {"strCaughtTooLarge", "The clipboard text was not caught: the text would pass the editor's limit of"},
+    // A transliteration too big for the editor: this, the limit, then strTooLarge2.
+    {"strTranslitTooLarge", "The text was not transliterated: it would pass the editor's limit of"},
     // Text damaged by a wrong reading: this, the repaired first line, the question.
     {"strMojibake", "The text looks damaged by a wrong reading. Repaired, its first line reads:"},
     {"strMojibakeAsk", "Repair it?"},

@@ -107,6 +107,18 @@ TEST_F(TextCommands, FirstStartWritesTheListFilesAndAHandEditedOneIsTakenUpAtThe
   Open(Utf8ToWin1251("жук"));
   Run(ActionId::ToTrans);
   EXPECT_EQ(editor().Text(), Utf8ToWin1251("zhooк"));
+  // A table growing the text past the editor's limit, or past what Apply allows, leaves it and says so.
+  std::string doubling, lines;
+  for (int i = 0; i < 64; ++i) doubling += "a=aa\r\n";
+  for (int i = 0; i < 1024; ++i) lines += std::string(1023, 'a') + '\n';  // a long line would take seconds to lay out
+  for (const std::string& table : {"a=" + std::string(17, 'a'), doubling}) {
+    WriteRaw(home / "translit.ini", table);
+    Restart();
+    Open(lines);
+    prompter.errors.clear();
+    Run(ActionId::ToTrans);
+    EXPECT_EQ(std::pair(editor().Length(), prompter.errors.size()), std::pair(1 << 20, 1LL)) << table.substr(0, 5);
+  }
 }
 
 TEST_F(TextCommands, LayoutRepairMapsAWritableSelectionSwitchesTheKeyboardAndAThirdLayoutShowsFourMore) {
