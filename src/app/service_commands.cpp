@@ -19,6 +19,11 @@
 #include "platform/qt_text.h"
 
 namespace plumex {
+namespace {
+
+QString NotOpened(const QString& what) { return Tr("strNotOpened") + QStringLiteral(" ") + what; }
+
+}  // namespace
 
 ServiceCommands::ServiceCommands(Parts parts) : p_(parts) {}
 
@@ -48,18 +53,19 @@ void ServiceCommands::OpenHelp() {
   OpenLink(QUrl::fromLocalFile(QString::fromStdString(p_.profile.language().helpPath)).toString());
 }
 
-void ServiceCommands::OpenHistory() {
-  p_.launcher.StartInstance(QString::fromStdString(p_.profile.language().historyPath));
-}
+void ServiceCommands::OpenHistory() { OpenDocument(p_.profile.language().historyPath); }
 
-void ServiceCommands::OpenReadme() {
-  p_.launcher.StartInstance(QString::fromStdString(p_.profile.language().readmePath));
+void ServiceCommands::OpenReadme() { OpenDocument(p_.profile.language().readmePath); }
+
+void ServiceCommands::OpenDocument(const std::string& path) {
+  const QString file = QString::fromStdString(path);
+  if (!p_.launcher.StartInstance(file)) p_.prompter.ShowError(NotOpened(file));
 }
 
 void ServiceCommands::OpenHomePage() { OpenLink(QStringLiteral("http://") + kHomePage); }
 
 void ServiceCommands::OpenLink(const QString& url) {
-  if (!p_.launcher.OpenUrl(url)) p_.prompter.ShowError(Tr("strNotOpened") + QStringLiteral(" ") + url);
+  if (!p_.launcher.OpenUrl(url)) p_.prompter.ShowError(NotOpened(url));
 }
 
 void ServiceCommands::ShowAbout() {

@@ -3,6 +3,7 @@
 // home page and the About box, as the window runs them. Mail goes to the
 // user's mail program as a mailto: link.
 #include <QString>
+#include <string>
 
 #include "platform/machine_facts.h"
 
@@ -46,6 +47,8 @@ class ServiceCommands {
   // A link too long for the mail program asks, then sends the text by the
   // clipboard with a note to paste it.
   void Send(const MailMessage& message);
+  // In a new window; said when it could not be started.
+  void OpenDocument(const std::string& path);
 
   Parts p_;
   AboutBox* about_ = nullptr;

@@ -226,7 +226,8 @@ constexpr LanguageText kEnglish[] = {
      "The text is too long to hand to the mail program. Put it on the clipboard and open the message, to "
      "paste it there?"},
     {"strMailPaste", "The text is on the clipboard: paste it here."},
-    // Nothing on the desktop took a link: the mail link, or another, which follows.
+    // Nothing on the desktop took a link, or no new window started: the mail
+    // link, or another link or file, which follows.
     {"strNoMailer", "No mail program took the message."},
     {"strNotOpened", "Could not open:"},
     // A file too big to open: the name, this, the limit, then the second text.

@@ -7,11 +7,11 @@
 
 namespace plumex {
 
-void ProcessLauncher::StartInstance(const QString& path) {
+bool ProcessLauncher::StartInstance(const QString& path) {
   QStringList arguments;
   // "--" keeps a name such as "/r" or "--help" a file name in the new process.
   if (!path.isEmpty()) arguments << QStringLiteral("--") << path;
-  QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
+  return QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
 }
 
 bool ProcessLauncher::OpenUrl(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }

@@ -11,8 +11,8 @@ namespace plumex {
 class InstanceLauncher {
  public:
   virtual ~InstanceLauncher() = default;
-  // An empty path starts an empty window. Failures are not reported.
-  virtual void StartInstance(const QString& path) = 0;
+  // An empty path starts an empty window. False when it could not be started.
+  virtual bool StartInstance(const QString& path) = 0;
   // False when no program on the desktop took the link.
   virtual bool OpenUrl(const QString& url) = 0;
   // Starts a program in `folder` and leaves it running; false when it could
@@ -24,7 +24,7 @@ class InstanceLauncher {
 
 class ProcessLauncher : public InstanceLauncher {
  public:
-  void StartInstance(const QString& path) override;
+  bool StartInstance(const QString& path) override;
   bool OpenUrl(const QString& url) override;
   bool StartProgram(const QString& program, const QStringList& arguments, const QString& folder) override;
   bool OpenFile(const QString& path) override;

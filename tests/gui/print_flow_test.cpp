@@ -131,9 +131,10 @@ TEST_F(PrintFlow, SlashPPrintsAndClosesAndExitsNonZeroWhenNothingCameOut) {
   }
 }
 
-TEST_F(PrintFlow, LinksNobodyTakesAreSaidAndATextTooLongForAMailLinkGoesByTheClipboard) {
+TEST_F(PrintFlow, LinksAndWindowsNobodyOpensAreSaidAndATextTooLongForAMailLinkGoesByTheClipboard) {
   const std::string text = std::string(20000, '\xE9') + "\r\nend";  // six characters a letter, encoded
   WriteRaw(path(), text);
+  WriteRaw(home / "readme.txt", "Read me");
   StartPrinting({path()});
   prompter.yesNo = {false, true, true};
   Run(ActionId::SendEMail);  // No: nothing
@@ -144,7 +145,10 @@ TEST_F(PrintFlow, LinksNobodyTakesAreSaidAndATextTooLongForAMailLinkGoesByTheCli
   launcher.starts = false;
   Run(ActionId::SendEMail);
   Run(ActionId::HomePage);
-  EXPECT_EQ(prompter.errors, QStringList({Tr("strNoMailer"), Tr("strNotOpened") + " http://plumex.example.org"}));
+  Run(ActionId::Readme);
+  const QString notOpened = Tr("strNotOpened") + " ";
+  EXPECT_EQ(prompter.errors, QStringList({Tr("strNoMailer"), notOpened + "http://plumex.example.org",
+                                          notOpened + QString::fromStdString(home / "readme.txt")}));
 }
 
 }  // namespace

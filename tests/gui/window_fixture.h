@@ -53,13 +53,16 @@ class FakePrompter : public Prompter {
   }
 };
 
-// Programs are recorded as program, arguments..., "in", folder; `starts` says whether they start
-// and whether links and files open.
+// Programs are recorded as program, arguments..., "in", folder; `starts` says whether they, new
+// windows, links and files start.
 struct FakeLauncher : InstanceLauncher {
   QStringList started, opened;
   QList<QStringList> programs;
   bool starts = true;
-  void StartInstance(const QString& path) override { started << path; }
+  bool StartInstance(const QString& path) override {
+    started << path;
+    return starts;
+  }
   bool OpenUrl(const QString& url) override {
     opened << url;
     return starts;
