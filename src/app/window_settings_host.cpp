@@ -25,7 +25,7 @@ void WindowSettingsHost::SettingApplied(SettingEffect effect) {
     case SettingEffect::SpecialChars: parts_.inserts.BuildSpecialMenu(); break;
     case SettingEffect::Skin: parts_.window.ChooseStyle(settings.Style); break;
     // The detector is built with the tables the language in force brings.
-    case SettingEffect::Detection: parts_.profile.ApplyLanguage(); break;
+    case SettingEffect::Detection: parts_.profile.RebuildTables(); break;
     case SettingEffect::None: break;
   }
   parts_.window.RefreshStatus();

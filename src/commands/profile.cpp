@@ -44,8 +44,10 @@ std::string Profile::Save() {
 void Profile::ApplyLanguage() {
   language_ = plumex::ApplyLanguage(settings_.Language, languages_, settings_, settings_.Starts, texts_,
                                     {store_.File(), folder_});
-  tables_ = std::make_unique<ConversionTables>(TablesFromSettings(settings_));
+  RebuildTables();
 }
+
+void Profile::RebuildTables() { tables_ = std::make_unique<ConversionTables>(TablesFromSettings(settings_)); }
 
 void Profile::SetList(AuxList which, const std::vector<std::string>& lines) {
   lists_[static_cast<std::size_t>(which)].SetLines(lines);

@@ -37,6 +37,8 @@ class Profile {
 
   // Puts settings.Language in force with the tables it brings.
   void ApplyLanguage();
+  // The code pages and the detector again, after a setting they read changed.
+  void RebuildTables();
 
   Settings& settings() { return settings_; }
   const Settings& settings() const { return settings_; }
