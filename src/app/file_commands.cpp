@@ -106,7 +106,11 @@ void FileCommands::NewDocument() {
   p_.text.ForgetEncoding();
 }
 
-void FileCommands::StartInstance(const QString& path) { p_.launcher.StartInstance(path); }
+void FileCommands::StartInstance(const QString& path) {
+  // A window that does not start is said, as a link nothing opens is.
+  if (!p_.launcher.StartInstance(path))
+    p_.prompter.ShowError(Tr("strNotOpened") + ' ' + (path.isEmpty() ? QString::fromLatin1(kProductName) : path));
+}
 
 void FileCommands::SetReadOnlyMode(bool on) {
   p_.editor.SetReadOnly(on);
