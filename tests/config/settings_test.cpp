@@ -71,8 +71,6 @@ TEST(Settings, MissingFileGivesTheBuiltInSettingsAndAFirstStartThatWritesEveryKe
   EXPECT_EQ(Saved(settings).ReadString("EDITOR", "LastPath", ""), settings.LastPath);
 }
 
-// Every keyed field away from its default, texts with blanks, quotes,
-// semicolons, backslashes and high bytes.
 TEST(Settings, EveryFieldSurvivesASaveAndALoad) {
   Settings s;
   for (const SettingEntry& entry : SettingsTable()) {
@@ -148,8 +146,8 @@ TEST(Settings, AtMostThreeLayoutsAndOnlyUsableOnesAreKept) {
   };
   for (const auto& c : cases) {
     const Settings settings = Loaded(std::string("[LAYOUT]\n") + c.lines);
-    EXPECT_EQ(settings.LOCount, c.count) << c.lines;
-    EXPECT_EQ(settings.Layouts[0].Name, c.firstName) << c.lines;
+    EXPECT_EQ(std::pair(settings.LOCount, settings.Layouts[0].Name), std::pair(c.count, std::string(c.firstName)))
+        << c.lines;
     for (int i = 0; i < kMaxLayouts; ++i)
       EXPECT_EQ(settings.Layouts[i] == LayoutSlot{}, i >= settings.LOCount) << c.lines << " slot " << i;
     EXPECT_TRUE(Loaded(Saved(settings).Serialize()) == settings) << c.lines;
@@ -201,13 +199,11 @@ TEST(SettingsStore, AFileThatCannotBeReadIsNeverWrittenOverAndLoadingWritesNothi
   Settings settings;
   settings.Mins = 33;
   EXPECT_FALSE(store.Load(dir / "folder.ini", settings).firstStart);
-  EXPECT_TRUE(store.LoadFailed() && !store.LoadError().empty());
-  EXPECT_EQ(settings.Mins, Settings().Mins);
+  EXPECT_TRUE(store.LoadFailed() && !store.LoadError().empty() && settings.Mins == Settings().Mins);
   const IoStatus saved = store.Save(settings, TableSource::SettingsFile);
   EXPECT_TRUE(!saved && !saved.error.empty() && std::filesystem::is_directory(dir / "folder.ini"));
   EXPECT_FALSE(SettingsStore().Save(Settings(), TableSource::SettingsFile)) << "nothing was loaded";
-  EXPECT_TRUE(SettingsStore().Load(dir / "new.ini", settings).firstStart);
-  EXPECT_FALSE(std::filesystem::exists(dir / "new.ini"));
+  EXPECT_TRUE(SettingsStore().Load(dir / "new.ini", settings).firstStart && !std::filesystem::exists(dir / "new.ini"));
 }
 
 // A typed default extension ends file names: trimmed, without leading dots,
@@ -222,8 +218,6 @@ TEST(SettingsTable, TypedTextsAreCleanedOrRefusedByTheirRule) {
   for (const auto& c : cases) EXPECT_EQ(TypedValue(c.rule, c.typed), c.value) << c.typed;
 }
 
-// Every control's caption is a language key, its name is its own, a guard
-// is a check box on the same page.
 TEST(SettingsTable, DialogBindingsNameKnownCaptionsAndCheckBoxGuards) {
   std::set<std::string> keys, names;
   for (const LanguageText& text : EnglishTexts()) keys.insert(text.key);
@@ -241,7 +235,6 @@ TEST(SettingsTable, DialogBindingsNameKnownCaptionsAndCheckBoxGuards) {
     ASSERT_NE(guard, SettingsTable().end()) << shown.guard;
     EXPECT_EQ(std::pair(guard->dialog.control, guard->dialog.page), std::pair(DialogControl::Check, shown.page));
   }
-  EXPECT_EQ(names.size(), 42u);
 }
 
 }  // namespace

@@ -17,10 +17,7 @@ class EditorContract : public ::testing::Test {
  protected:
   void SetUp() override {
     // The widget's scroll range is known only once it is laid out.
-    if constexpr (std::is_base_of_v<QWidget, E>) {
-      editor.resize(400, 300);
-      editor.show();
-    }
+    if constexpr (std::is_base_of_v<QWidget, E>) editor.resize(400, 300), editor.show();
   }
   E editor;
 };
@@ -32,10 +29,9 @@ TYPED_TEST(EditorContract, TextGoesInAndComesOutByteForByte) {
   Editor& e = this->editor;
   for (const std::string text : {"", "one\ntwo\n", "\xC0\xFF\x98\x01 end"}) {
     e.Load(text);
-    EXPECT_EQ(e.Text(), text);
     const int size = static_cast<int>(text.size());  // and a short text is seen whole
-    EXPECT_EQ(std::tuple(e.Length(), e.ByteSize(), e.SelStart(), e.CanUndo(), e.Percent()),
-              std::tuple(size, static_cast<long long>(size), 0, false, 100));
+    EXPECT_EQ(std::tuple(e.Text(), e.Length(), e.ByteSize(), e.SelStart(), e.CanUndo(), e.Percent()),
+              std::tuple(text, size, static_cast<long long>(size), 0, false, 100));
   }
 }
 
@@ -87,12 +83,11 @@ TYPED_TEST(EditorContract, AReadOnlyTextRefusesTheEditorsCommandsAndViewSettings
   e.Select(0, 0);
   e.ReplaceSelection("x", UndoMode::Record);
   e.SetReadOnly(true);
-  EXPECT_TRUE(e.ReadOnly());
   e.Undo();
   e.Select(0, 2);
   e.Cut();
   e.Paste();
-  EXPECT_EQ(e.Text(), "xabc");
+  EXPECT_EQ(std::pair(e.ReadOnly(), e.Text()), std::pair(true, std::string("xabc")));
   for (const bool on : {true, false}) {
     e.SetWordWrap(on);
     e.SetOverwrite(on);

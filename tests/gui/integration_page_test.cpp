@@ -26,10 +26,8 @@ TEST(IntegrationPage, EachLineRemovesItsOwnExtensionInTheSortedList) {
   EXPECT_EQ(list->item(0)->text(), QStringLiteral("AAA - User file"));
   list->setCurrentRow(1);
   QTest::mouseClick(page.findChild<QToolButton*>(QStringLiteral("rsbExtRemove")), Qt::LeftButton);
-  EXPECT_EQ(std::tie(types.registered, settings.ExtsList),
-            std::tuple(std::set<std::string>{"aaa"}, std::vector<std::string>{"aaa"}));
-  EXPECT_EQ(std::tuple(typed->text(), list->currentItem()->text()),
-            std::tuple(QStringLiteral("zzz"), QStringLiteral("AAA - User file")));
+  EXPECT_EQ(std::tuple(types.registered, settings.ExtsList, typed->text(), list->currentItem()->text()),
+            std::tuple(std::set<std::string>{"aaa"}, std::vector<std::string>{"aaa"}, "zzz", "AAA - User file"));
 }
 
 }  // namespace

@@ -8,10 +8,7 @@
 namespace plumex {
 namespace {
 
-PressedKey Pressed(int key, Qt::KeyboardModifiers modifiers) {
-  const QKeyEvent event(QEvent::KeyPress, key, modifiers);
-  return PressedKeyOf(event);
-}
+PressedKey Pressed(int key, Qt::KeyboardModifiers held) { return PressedKeyOf({QEvent::KeyPress, key, held}); }
 
 TEST(QtKeys, EveryBuiltInKeyGoesToQtAndComesBackFromItsKeyPress) {
   for (const ActionRow& row : Actions()) {
