@@ -25,13 +25,8 @@ TEST_F(ClipboardFlow, TextsAreAppendedThroughTheCodePageToAWritableTextWithinThe
   std::string big;  // five characters short of the limit, in lines a test can lay out
   for (int i = 0; i < (EditorWidget::kMaxLength - 5) / 64; ++i) big += std::string(63, 'b') + "\r\n";
   big += std::string((EditorWidget::kMaxLength - 5) % 64, 'b');
-  const struct {
-    std::string hr, before;
-    bool readOnly;
-    QStringList copies;
-    std::string after;
-    QString info;
-  } rows[] = {
+  struct Row { std::string hr, before; bool readOnly; QStringList copies; std::string after; QString info; };
+  const Row rows[] = {
       {"--", "x", false, {"A", "B", "B"}, "x\r\nA\r\n--\r\n\r\nB\r\n--\r\n", ""},
       {"", "x", false, {"C", "D", "C"}, "xC\r\nD\r\nC\r\n", ""},
       {"", "y\n", false, {QStringLiteral(u"E\r\nF\rG\u2029H")}, "y\nE\nF\nG\nH\n", ""},

@@ -20,8 +20,7 @@ namespace {
 TEST(DateTimeText, OneInstantInTheLocalesFormsWithoutZoneAndSecondsUnlessAsked) {
   const QDateTime instant(QDate(2024, 3, 5), QTime(23, 59, 59, 999));
   const struct { const char *locale, *plain, *withSeconds; } cases[] = {
-      {"ru_RU", "05.03.2024 23:59", "05.03.2024 23:59:59"}, {"de_DE", "05.03.24 23:59", "05.03.24 23:59:59"},
-      {"en_US", "3/5/24 11:59 PM", "3/5/24 11:59:59 PM"}, {"zh_CN", "2024/3/5 23:59", "2024/3/5 23:59:59"},
+      {"ru_RU", "05.03.2024 23:59", "05.03.2024 23:59:59"}, {"en_US", "3/5/24 11:59 PM", "3/5/24 11:59:59 PM"},
       // Hangul has no Windows-1251 byte; quoted letters stay.
       {"ko_KR", "2024-03-05 23:59", "2024-03-05 23:59:59"},
       {"bg_BG", "5.03.24 \xE3. 23:59 \xF7.", "5.03.24 \xE3. 23:59:59 \xF7."},

@@ -151,38 +151,35 @@ TEST_F(SettingsDialogTest, EveryControlReachesTheSettingsFileOnOk) {
   EXPECT_EQ(std::tuple(dialog.isVisible(), lists[AuxList::Translit], lists[AuxList::Signature]),
             std::tuple(false, BuiltInTranslitLines(), std::vector<std::string>{"Petr", "\xCF"}));
   using enum SettingEffect;
-  for (SettingEffect effect : {ToolBar, StatusBar, SavePosition, ReadOnly, AutoSave, FullScreenParts, Margins,
-                               WheelScroll, SpecialChars, Appearance, Skin, Detection})
-    EXPECT_NE(std::find(effects.begin(), effects.end(), effect), effects.end()) << int(effect);
+  EXPECT_THAT(effects, ::testing::IsSupersetOf({ToolBar, StatusBar, SavePosition, ReadOnly, AutoSave, FullScreenParts,
+                                                Margins, WheelScroll, SpecialChars, Appearance, Skin, Detection}));
 }
 
-// Filling the controls runs no handler; Esc and closing run no OK step,
-// while what acted at once stays; the next opening shows the record again.
 TEST_F(SettingsDialogTest, OpeningActsOnNothingAndEscOrCloseTakeNoValueOfOk) {
   dialog.hide();
   std::tie(settings.Language, settings.IsDefReadOnly, settings.IsAutoSaving, settings.Mins, settings.EscFunction,
-           settings.DefExt, settings.strHR, settings.UserStyle.BackColor) = std::tuple(1, true, true, 7, 0, "", "~", 0xEFFCFC);
+           settings.DefExt, settings.strHR, settings.UserStyle.BackColor, settings.Style) =
+      std::tuple(1, true, true, 7, 0, "", "~", 0xEFFCFC, 2);
   const Settings before = settings;
   dialog.Open(SettingsPage::Interface);
   EXPECT_EQ(std::tuple(settings == before, effects.size(), languageApplied, saved), std::tuple(true, 0u, 0, 0));
   EXPECT_EQ(std::tuple(Find<QSpinBox>("seMins")->value(), Find<QComboBox>("comboxLang2")->currentIndex(),
                        Find<QCheckBox>("chbxDefExt")->isChecked(), Find<QComboBox>("comboxHR")->currentText(),
-                       Find("pnlColor")->palette().color(QPalette::Window)),
-            std::tuple(7, 1, false, QString("~"), QColor(0xFC, 0xFC, 0xEF)));
+                       Find("pnlColor")->palette().color(QPalette::Window),
+                       Find<QComboBox>("comboxStyle")->currentText()),
+            std::tuple(7, 1, false, QString("~"), QColor(0xFC, 0xFC, 0xEF), QString("beta")));
 
-  for (const auto& [leave, name] : std::initializer_list<std::pair<std::function<void()>, const char*>>{
-           {[&] { QTest::keyClick(&dialog, Qt::Key_Escape); }, "Esc"}, {[&] { dialog.close(); }, "close"}}) {
+  for (const bool esc : {true, false}) {
     dialog.Open(SettingsPage::Interface);
     OnItsPage<QAbstractButton>("chbxShowTBar")->click();
     Type(OnItsPage("seLInd"), "40");
     Type(OnItsPage("eSpecChars"), "xyz");
     Find<QPlainTextEdit>("memoSign")->setPlainText("other");
-    leave();  // the tool bar box acted at once
+    esc ? QTest::keyClick(&dialog, Qt::Key_Escape) : void(dialog.close());  // the tool bar box acted at once
     EXPECT_EQ(std::tuple(dialog.isVisible(), settings.IsShowToolNorm, settings.LInd, settings.strSpecChars, saved,
                          lists[AuxList::Signature]),
               std::tuple(false, !before.IsShowToolNorm, before.LInd, before.strSpecChars, 0,
-                         std::vector<std::string>{"Ivan"}))
-        << name;
+                         std::vector<std::string>{"Ivan"})) << esc;
     settings.IsShowToolNorm = before.IsShowToolNorm;
   }
   dialog.Open(SettingsPage::Interface);
@@ -190,8 +187,6 @@ TEST_F(SettingsDialogTest, OpeningActsOnNothingAndEscOrCloseTakeNoValueOfOk) {
             std::pair(130, QString("Ivan")));
 }
 
-// Enter is OK wherever the focus is, except on the pages whose controls
-// use it; a number typed but not confirmed counts.
 TEST_F(SettingsDialogTest, EnterIsOkExceptOnTheListAndMemoPagesAndATypedNumberCounts) {
   using enum SettingsPage;
   for (SettingsPage page : {Interface, Editor, FullScreen, Autosave, Transliteration, Integration, Sounds, Keyboard,
@@ -206,7 +201,6 @@ TEST_F(SettingsDialogTest, EnterIsOkExceptOnTheListAndMemoPagesAndATypedNumberCo
   EXPECT_EQ(std::pair(settings.LInd, saved), std::pair(33, 5));
 }
 
-// A refused extension keeps the old; checking the box again offers "txt".
 TEST_F(SettingsDialogTest, DefaultExtensionIsCheckedCleanedAndOfferedAgain) {
   auto* box = Find<QCheckBox>("chbxDefExt");
   auto* edit = Find<QLineEdit>("eDefExt");
@@ -234,16 +228,6 @@ TEST_F(SettingsDialogTest, SizeStaysBetweenTheLeastAndTheScreenAndDebugShowsIt) 
   EXPECT_EQ(Find<QLabel>("StatBar")->text(), "520 : 400");
 }
 
-TEST_F(SettingsDialogTest, PagesAndEntriesWithNumberCaptionAndShortcut) {
-  auto* pages = Find<QListWidget>("lbSets");
-  ASSERT_EQ(std::pair(pages->count(), keyList->count()), std::pair(9, static_cast<int>(Actions().size())));
-  Select(ActionId::Save);
-  EXPECT_EQ(QStringList({pages->item(0)->text(), pages->item(8)->text(), Item(ActionId::New), Item(ActionId::QPrint),
-                         Item(ActionId::LO_12), Label("lblHotKey")}),
-            QStringList({" Interface", " Additional", " 1. New - Ctrl+N", " 8. Print - ", " 66. En -> Ru - Ctrl+[",
-                         "Ctrl+S"}));
-}
-
 TEST_F(SettingsDialogTest, KeysThatMayNotBindChangeNothingAndSayWhyAndAFailedWriteIsShown) {
   const std::vector<std::string> before = hotKeys.Lines();
   keyList->clearSelection();
@@ -263,7 +247,12 @@ TEST_F(SettingsDialogTest, KeysThatMayNotBindChangeNothingAndSayWhyAndAFailedWri
   EXPECT_THAT(Note(), HasSubstr("could not be saved"));
 }
 
-TEST_F(SettingsDialogTest, CtrlKBindsTakesTheKeyAndWritesHotkeysIni) {
+TEST_F(SettingsDialogTest, PagesAndEntriesShowNumberCaptionAndKeyAndCtrlKBindsTakesTheKeyAndWritesHotkeysIni) {
+  auto* pages = Find<QListWidget>("lbSets");
+  ASSERT_EQ(std::pair(pages->count(), keyList->count()), std::pair(9, static_cast<int>(Actions().size())));
+  Select(ActionId::Save);
+  EXPECT_EQ(QStringList({pages->item(0)->text(), pages->item(8)->text(), Item(ActionId::LO_12), Label("lblHotKey")}),
+            QStringList({" Interface", " Additional", " 66. En -> Ru - Ctrl+[", "Ctrl+S"}));
   Select(ActionId::Open);
   Press(Qt::Key_End, Qt::ControlModifier);  // binds instead of moving
   EXPECT_EQ(std::pair(keyList->currentRow(), Label("lblHotKey")), std::pair(int(ActionId::Open), QString("Ctrl+End")));
@@ -285,8 +274,6 @@ TEST_F(SettingsDialogTest, CtrlKBindsTakesTheKeyAndWritesHotkeysIni) {
             std::tuple(QString(" 1. New - "), "", "Shift+Ctrl+N"));
 }
 
-// Either combo puts the language in force, retitles the dialog and its
-// combo items, and keeps the page.
 TEST_F(SettingsDialogTest, ALanguageComboAppliesTheLanguageAndKeepsThePage) {
   auto* combo = Find<QComboBox>("comboxLang2");
   auto* pages = Find<QListWidget>("lbSets");

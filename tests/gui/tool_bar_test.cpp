@@ -1,11 +1,9 @@
-#include <QComboBox>
 #include <QFile>
 #include <sys/stat.h>
 
 #include <filesystem>
 
 #include "app/skins.h"
-#include "app/style_combo.h"
 #include "app/tool_bar.h"
 #include "platform/qt_sound_player.h"
 #include "support/skin_maker.h"
@@ -22,14 +20,7 @@ struct RecordingSounds : SoundPlayer {
 
 class ToolBarTest : public test::WindowTest {
  protected:
-  MainWindow& StartWith(const std::string& lines) {
-    WriteSettings(lines);
-    window = std::make_unique<MainWindow>(
-        ParseCommandLine({}), WindowServices{.prompter = &prompter, .launcher = &launcher, .keyboard = &keyboard,
-                                             .programFolder = home.path(), .sounds = &sounds});
-    window->show();
-    return *window;
-  }
+  ToolBarTest() { WindowTest::sounds = &sounds; }
   using Shown = std::vector<std::tuple<int, QRect, QString, bool>>;  // number, place, hint, no picture
   Shown Buttons() const {
     Shown shown;
@@ -57,7 +48,8 @@ TEST_F(ToolBarTest, SkinsDressTheBarAndBrokenOnesGiveTheBuiltInBar) {
                                                         {"13.bmp", test::Bmp(60, 20)}}));
   test::WriteRaw(home / "Skins/gamma.zip", "not a zip");
   ASSERT_EQ(mkfifo((home / "Skins/delta.zip").c_str(), 0600), 0);  // never listed, never opened
-  MainWindow& w = StartWith("Style=2\r\n");
+  WriteSettings("Style=2\r\n");
+  MainWindow& w = Start();
   EXPECT_EQ(w.skins().names(), (std::vector<std::string>{"Alpha", "beta", "gamma"}));
   EXPECT_EQ(Buttons(), (Shown{{1, {2, 4, 30, 20}, "New", false}, {0, {34, 4, 5, 20}, "", false},
                               {3, {41, 4, 30, 20}, "Open...", true}, {4, {73, 4, 30, 20}, "Save", false}}));
@@ -65,10 +57,6 @@ TEST_F(ToolBarTest, SkinsDressTheBarAndBrokenOnesGiveTheBuiltInBar) {
   EXPECT_EQ(std::make_tuple(first.active.isNull(), first.normal.isNull(), w.toolBar()->buttons()[2]->text(),
                             w.skins().author(), w.toolBar()->height()),
             std::make_tuple(true, false, "Open...", "Ann", 27));
-  QComboBox combo;
-  FillStyleCombo(combo, "Plumex", w.skins().names(), 2);
-  EXPECT_EQ(std::make_tuple(combo.count(), combo.itemText(0), combo.currentText()),
-            std::make_tuple(4, "Plumex", "beta"));
   w.ChooseStyle(1);
   EXPECT_EQ(std::make_tuple(w.toolBar()->buttons()[0]->pictures().glyphs.size(), w.skins().author()),
             std::make_tuple(3U, ""));
@@ -78,9 +66,9 @@ TEST_F(ToolBarTest, SkinsDressTheBarAndBrokenOnesGiveTheBuiltInBar) {
   EXPECT_EQ(std::make_tuple(w.settings().Style, Buttons().size()), std::make_tuple(0, 20U));
 }
 
-// Typed bytes choose their sound; the bell rings in its column with typing sounds on or off.
 TEST_F(ToolBarTest, TypingAndTheColumnBellSoundThroughThePlayer) {
-  StartWith("IsSound=1\r\nIsLimit=1\r\nCharsLimit=3\r\n");
+  WriteSettings("IsSound=1\r\nIsLimit=1\r\nCharsLimit=3\r\n");
+  Start();
   for (const QChar typed : QString::fromUtf8("Ж–a\tb"))
     QTest::sendKeyEvent(QTest::Click, area(), typed == '\t' ? Qt::Key_Tab : Qt::Key_unknown, typed, Qt::NoModifier);
   Key(Qt::Key_Return);

@@ -59,39 +59,27 @@ struct FakeLauncher : InstanceLauncher {
   QStringList started, opened;
   QList<QStringList> programs;
   bool starts = true;
-  bool StartInstance(const QString& path) override {
-    started << path;
-    return starts;
-  }
-  bool OpenUrl(const QString& url) override {
-    opened << url;
-    return starts;
-  }
+  bool StartInstance(const QString& path) override { return started << path, starts; }
+  bool OpenUrl(const QString& url) override { return opened << url, starts; }
   bool StartProgram(const QString& program, const QStringList& arguments, const QString& folder) override {
-    programs << (QStringList{program} << arguments << QStringLiteral("in") << folder);
-    return starts;
+    return programs << (QStringList{program} << arguments << QStringLiteral("in") << folder), starts;
   }
-  bool OpenFile(const QString& path) override {
-    opened << path;
-    return starts;
-  }
+  bool OpenFile(const QString& path) override { return opened << path, starts; }
 };
 
 class WindowTest : public ::testing::Test {
  protected:
   // Past the first start, so the first-start settings dialog stays shut.
   void SetUp() override { WriteSettings(""); }
-  void TearDown() override {
-    if (window) Restart();
-  }
+  void TearDown() override { if (window) Restart(); }
 
   // The settings file of a later start, with these lines under [EDITOR].
   void WriteSettings(const std::string& lines) { WriteRaw(settingsPath(), "[EDITOR]\r\nStarts=1\r\n" + lines); }
 
   MainWindow& Start(std::vector<std::string> args = {}) {
     window = std::make_unique<MainWindow>(
-        ParseCommandLine(args),
-        WindowServices{.prompter = &prompter, .launcher = &launcher, .keyboard = &keyboard, .programFolder = home.path()});
+        ParseCommandLine(args), WindowServices{.prompter = &prompter, .launcher = &launcher, .keyboard = &keyboard,
+                                               .programFolder = home.path(), .printer = printer, .sounds = sounds});
     window->show();
     QApplication::processEvents();  // the first activation opens the file
     return *window;
@@ -126,6 +114,8 @@ class WindowTest : public ::testing::Test {
   FakePrompter prompter;
   FakeLauncher launcher;
   FakeKeyboard keyboard;
+  PrinterService* printer = nullptr;  // the real ones unless a test fakes them
+  SoundPlayer* sounds = nullptr;
   std::unique_ptr<MainWindow> window;
 };
 
