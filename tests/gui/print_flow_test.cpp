@@ -99,10 +99,7 @@ TEST_F(PrintFlow, JobsPrintPageByPageAlikeInWholeMillimetresOrSayWhyWithNoFileAn
 
 TEST_F(PrintFlow, SlashPPrintsAndClosesAndExitsNonZeroWhenNothingCameOut) {
   const struct { std::string text; const char* pdf; QStringList pages; int exitCode; } cases[] = {
-      {"Printed by /p", "p.pdf", {"Printed by /p\n"}, 0},
-      {"No printer", nullptr, {}, 1},
-      {"", "p-empty.pdf", {}, 1},
-  };
+      {"Printed by /p", "p.pdf", {"Printed by /p\n"}, 0}, {"No printer", nullptr, {}, 1}, {"", "p-empty.pdf", {}, 1}};
   for (const auto& c : cases) {
     printers.printer.setOutputFileName(Pdf(c.pdf));
     Open(c.text, {"/p"});
@@ -123,9 +120,7 @@ TEST_F(PrintFlow, LinksAndWindowsNobodyOpensAreSaidAndATextTooLongForAMailLinkGo
   EXPECT_EQ(std::tuple(launcher.opened, QApplication::clipboard()->text()),
             std::tuple(QStringList{mailto}, BytesToQString(text)));
   launcher.starts = false;
-  Run(ActionId::SendEMail);
-  Run(ActionId::HomePage);
-  Run(ActionId::Readme);
+  for (const ActionId id : {ActionId::SendEMail, ActionId::HomePage, ActionId::Readme}) Run(id);
   const QString notOpened = Tr("strNotOpened") + " ";
   EXPECT_EQ(prompter.errors, QStringList({Tr("strNoMailer"), notOpened + "http://plumex.example.org",
                                           notOpened + QString::fromStdString(home / "readme.txt")}));
