@@ -122,10 +122,11 @@ TEST_F(PrintFlow, LinksAndWindowsNobodyOpensAreSaidAndATextTooLongForAMailLinkGo
   EXPECT_EQ(std::tuple(launcher.opened, QApplication::clipboard()->text()),
             std::tuple(QStringList{mailto}, BytesToQString(text)));
   launcher.starts = false;
-  for (const ActionId id : {ActionId::SendEMail, ActionId::HomePage, ActionId::Readme}) Run(id);
+  for (const ActionId id : {ActionId::SendEMail, ActionId::HomePage, ActionId::Readme, ActionId::NewWnd}) Run(id);
   const QString notOpened = Tr("strNotOpened") + " ";
   EXPECT_EQ(prompter.errors, QStringList({Tr("strNoMailer"), notOpened + "http://plumex.example.org",
-                                          notOpened + QString::fromStdString(home / "readme.txt")}));
+                                          notOpened + QString::fromStdString(home / "readme.txt"),
+                                          notOpened + "Plumex"}));
 }
 
 }  // namespace
