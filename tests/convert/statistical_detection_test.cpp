@@ -29,10 +29,7 @@ std::string Named(const StatisticalGuess& guess) {
 }
 
 TEST(StatisticalDetection, ShortAndOddTextsGetTheExpectedGuess) {
-  const struct {
-    std::string text;
-    const char* expected;
-  } cases[] = {
+  const struct { std::string text; const char* expected; } cases[] = {
       {In(KOI, "ВНИМАНИЕ: ПРОВЕРЬТЕ НАСТРОЙКИ"), "KOI"},
       {In(ISO, "СРОЧНО ПОЗВОНИ МНЕ"), "ISO"},
       {In(DOS, "ДОКУМЕНТ"), "DOS"},
@@ -81,14 +78,6 @@ TEST(StatisticalDetection, HeldOutProseInEveryFormAndInCapitalsWhole60ByteSample
     EXPECT_EQ(Named(kDetector.Guess(utf8, Utf8Candidate::No)), "WIN") << "no UTF-8 where it cannot be held";
     EXPECT_EQ(Named(kDetector.Guess(utf8.substr(0, 40) + "\xFF" + utf8.substr(40), Utf8Candidate::Yes)), "WIN");
   }
-}
-
-TEST(StatisticalDetection, TheSettingChoosesTheMethodAndTheMarkerCountStaysTheDefault) {
-  const std::string mac = In(MAC, "Мой дядя самых честных правил");
-  Settings s;
-  EXPECT_EQ(DetectByMethod(mac, TablesFromSettings(s).Detector(), Utf8Candidate::No).reading.code, WIN);
-  s.DetectMethod = 1;
-  EXPECT_EQ(DetectByMethod(mac, TablesFromSettings(s).Detector(), Utf8Candidate::No).reading.code, MAC);
 }
 
 TEST(StatisticalDetection, TheRequestPreviewsTheConvertedFirstLineAndTheConfidenceOnlyForThisMethod) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "convert/win1251.h"
 #include "language/language_table.h"
@@ -67,17 +68,13 @@ TEST_F(LanguageFiles, TextsOverEnglishAndBackToEnglishRestoresEveryText) {
                                 "EnglishName=Russian\r\naNew=" + kNew + "\r\naNew=second\r\nAuthor=Ivan\r\ntPrinting=\r\n");
   const LanguageList list = {{"English", ""}, {kRussian, path}};
   EXPECT_EQ(Apply(1, list).index, 1);
-  EXPECT_EQ(texts.Text("aNew"), kNew) << "the first of two lines wins";
-  EXPECT_EQ(texts.Text("aOpen"), "Open...") << "a missing key keeps English";
-  EXPECT_EQ(texts.Text("tPrinting"), "");
-  EXPECT_EQ(texts.Text("Author"), "Ivan");
-  EXPECT_EQ(texts.LanguageCode(), "ru");
-  EXPECT_EQ(texts.EnglishName(), "Russian");
-
+  // The first of two lines wins; a missing key keeps English; an empty value is a text.
+  EXPECT_EQ(std::tuple(texts.Text("aNew"), texts.Text("aOpen"), texts.Text("tPrinting"), texts.Text("Author"),
+                       texts.LanguageCode(), texts.EnglishName()),
+            std::tuple(kNew, "Open...", "", "Ivan", "ru", "Russian"));
   EXPECT_EQ(Apply(0, list).index, 0);
+  EXPECT_EQ(std::tuple(texts.LanguageCode(), texts.EnglishName()), std::tuple("en", "English"));
   for (const LanguageText& text : EnglishTexts()) EXPECT_EQ(texts.Text(text.key), text.english) << text.key;
-  EXPECT_EQ(texts.LanguageCode(), "en");
-  EXPECT_EQ(texts.EnglishName(), "English");
 }
 
 TEST_F(LanguageFiles, AnIndexOutOfRangeOrAFileGoneOrHostileGivesEnglish) {
@@ -93,12 +90,11 @@ TEST_F(LanguageFiles, AnIndexOutOfRangeOrAFileGoneOrHostileGivesEnglish) {
   }
   for (int index = 1; index < 5; ++index) {
     const LanguageChange change = Apply(index, list);
-    EXPECT_EQ(change.index, index);
-    EXPECT_EQ(texts.Text("aNew"), "New") << list[static_cast<std::size_t>(index)].name;
-    EXPECT_EQ(texts.EnglishName(), "English");
     // Bytes that parse to nothing useful still make a language of their own,
     // with its own (here: built-in) tables rather than the settings file's.
-    EXPECT_EQ(change.tables, index < 4 ? TableSource::SettingsFile : TableSource::LanguageFile);
+    EXPECT_EQ(std::tuple(change.index, texts.Text("aNew"), texts.EnglishName(), change.tables),
+              std::tuple(index, "New", "English", index < 4 ? TableSource::SettingsFile : TableSource::LanguageFile))
+        << list[static_cast<std::size_t>(index)].name;
   }
 }
 
@@ -163,25 +159,21 @@ TEST_F(LanguageFiles, TablesComeFromTheLanguageFileAfterTheFirstStartAndBackFrom
   EXPECT_TRUE(change.thirdLayout);
   EXPECT_EQ(ActionCaption(ActionId::LO_23, settings, texts), "Ru -> Ua");
 
-  change = Apply(0, list);
-  EXPECT_EQ(change.tables, TableSource::SettingsFile);
-  EXPECT_FALSE(change.thirdLayout);
-  EXPECT_EQ(settings.LOCount, 2);
+  change = Apply(0, list);  // a table missing from both sources is the built-in one
+  EXPECT_EQ(std::tuple(change.tables, change.thirdLayout, settings.LOCount, settings.StrKOI, settings.StrDOS,
+                       settings.StrUpCase_Add),
+            std::tuple(TableSource::SettingsFile, false, 2, "koi", Settings().StrDOS, Settings().StrUpCase_Add));
   EXPECT_EQ(settings.Layouts, Settings().Layouts);
-  EXPECT_EQ(settings.StrKOI, "koi");
-  EXPECT_EQ(settings.StrDOS, Settings().StrDOS) << "missing from both sources: built in";
-  EXPECT_EQ(settings.StrUpCase_Add, Settings().StrUpCase_Add);
 }
 
 TEST_F(LanguageFiles, Utf8FilesGiveWindows1251AndOnlyTablesThatFit) {
   ApplyFile("\xEF\xBB\xBF[LANGUAGE]\r\naNew=" + Win1251ToUtf8(kNew) + " \xE4\xB8\xAD\r\n"
             "[CASE]\r\nStrUpCase_Add=\xD2\x90\r\nStrLoCase_Add=\xE4\xB8\xAD\r\n"
             "[LAYOUT]\r\n1=" + Win1251ToUtf8("\xC0\xED") + "\r\n" + Win1251ToUtf8("\xC0\xED") + "=00000409\r\n");
-  EXPECT_EQ(texts.Text("aNew"), kNew + " ?");
-  EXPECT_EQ(settings.StrUpCase_Add, "\xA5");                          // Ґ
-  EXPECT_EQ(settings.StrLoCase_Add, Settings().StrLoCase_Add);       // a character 1251 lacks
-  EXPECT_EQ(settings.Layouts[0].Name, "\xC0\xED");
-  EXPECT_EQ(settings.Layouts[0].Id, "00000409");
+  // Ґ fits; a table with a character 1251 lacks is not taken.
+  EXPECT_EQ(std::tuple(texts.Text("aNew"), settings.StrUpCase_Add, settings.StrLoCase_Add, settings.Layouts[0].Name,
+                       settings.Layouts[0].Id),
+            std::tuple(kNew + " ?", "\xA5", Settings().StrLoCase_Add, "\xC0\xED", "00000409"));
 }
 
 TEST_F(LanguageFiles, CaptionsFollowTheirRules) {
