@@ -3,15 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
-#include <set>
 #include <string>
 #include <vector>
-
-#include "config/settings.h"
-#include "language/language_files.h"
-#include "language/language_table.h"
-#include "model/menu_layout.h"
 
 namespace plumex {
 namespace {
@@ -52,34 +45,6 @@ TEST(MenuAccelerators, AHugeLevelRunsOutOfKeysWithoutRepeatingOne) {
   const std::vector<int> chosen = ChooseAccelerators(many);
   EXPECT_EQ(std::vector<int>(chosen.begin(), chosen.begin() + 7), (std::vector<int>{0, 1, 2, 3, 5, 6, -1}));
   EXPECT_EQ(std::count(chosen.begin(), chosen.end(), -1), 294);
-}
-
-void ExpectUniqueKeys(const Captions& captions, const char* level) {
-  const std::vector<int> chosen = ChooseAccelerators(captions);
-  std::set<int> keys;
-  for (std::size_t i = 0; i < captions.size(); ++i) {
-    if (chosen[i] < 0) continue;
-    EXPECT_TRUE(keys.insert(std::toupper(captions[i][static_cast<std::size_t>(chosen[i])])).second)
-        << level << ": " << captions[i];
-  }
-}
-
-TEST(MenuAccelerators, EveryEnglishMenuLevelHasUniqueKeys) {
-  const LanguageTable texts;
-  Settings settings;
-  settings.Layouts[2].Name = "Ua";  // three layouts: every repair command shows
-  Captions bar;
-  for (const MenuId id : MainMenuBar()) bar.push_back(texts.Text(MenuOf(id).heading));
-  ExpectUniqueKeys(bar, "menu bar");
-  for (const MenuDef& menu : Menus()) {
-    Captions captions;
-    for (const MenuEntry& entry : menu.entries) {
-      if (entry.kind == EntryKind::Action) captions.push_back(ActionCaption(entry.action, settings, texts));
-      if (entry.kind == EntryKind::Submenu) captions.push_back(texts.Text(MenuOf(entry.submenu).heading));
-      if (entry.kind == EntryKind::Separator) captions.emplace_back();
-    }
-    ExpectUniqueKeys(captions, menu.heading ? menu.heading : "pop-up");
-  }
 }
 
 }  // namespace
