@@ -18,6 +18,7 @@ struct StillWindow : SettingsHost {
   void HotKeysChanged() override {}
   void SaveSettings() override {}
   void SettingApplied(SettingEffect) override {}
+  std::vector<std::string> SkinNames() const override { return {}; }
   std::vector<std::string> ListLines(AuxList) const override { return {"a=b", "c=d"}; }
   void SetListLines(AuxList, const std::vector<std::string>&) override {}
 };
