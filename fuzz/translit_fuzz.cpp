@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<std::string> once = refusable([&] { return table.Apply(text); });
     const std::optional<std::string> each = refusable([&] { return table.ApplyEntryByEntry(text); });
     if (once && each) FUZZ_CHECK(*once == *each);
-    if (once) FUZZ_CHECK(once->size() <= text.size() * (kTranslitGrowth + 1) + (1 << 20));
+    if (once) FUZZ_CHECK(once->size() <= text.size() * (kTranslitGrowth + 1) + (1 << 16));
   }
   return 0;
 }

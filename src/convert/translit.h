@@ -31,7 +31,7 @@ enum class TranslitDirection { Forward, Reverse };
 // key would be replaced without end: "a=aa" doubles each "a" once, and
 // "ab=b" turns "aab" into "ab". Each entry costs one walk over the text.
 //
-// A text may grow to kTranslitGrowth times its length and 1 MB more; past
+// A text may grow to kTranslitGrowth times its length and 64 KB more; past
 // that, Apply throws std::bad_alloc, as running out of memory would, but
 // before memory does: 64 lines "a=aa" would double a text 64 times.
 inline constexpr std::size_t kTranslitGrowth = 16;
@@ -63,7 +63,7 @@ class TranslitTable {
 
   void AddKey(std::int32_t entry);
   std::int32_t Child(std::int32_t node, unsigned char byte) const;
-  static std::size_t GrowthLimit(std::size_t size) { return size * kTranslitGrowth + (std::size_t{1} << 20); }
+  static std::size_t GrowthLimit(std::size_t size) { return size * kTranslitGrowth + (std::size_t{1} << 16); }
   std::string ApplyByteByByte(std::string_view text) const;
   std::optional<std::string> ApplyMatching(std::string_view text) const;
   void Resolve(std::string_view group, std::size_t begin, std::vector<Occurrence>& occurrences,
