@@ -117,6 +117,11 @@ TEST_F(TextTool, DetectNamesEachFileOrStandardInputAndGoesOnPastUnreadableOnes) 
   const std::string spoilt = std::string(2 * kChunkSize, 'x') + U(kProse) + "\xFF";  // UTF-8 up to its last byte
   EXPECT_EQ(Run({"detect"}, spoilt).out + Run({"convert", "--auto"}, spoilt).out, "-\tWIN\n" + spoilt);
   EXPECT_EQ(Run({"detect"}, std::string(4096, 'x') + U(kProse)).out, "-\tUTF8\n");
+  // Mac lower case ties with WIN in the marker count; the statistical method tells them apart and says how sure.
+  const std::string macWords = In(EncodingCode::MAC, W("моя семья и дом"));
+  EXPECT_EQ(Run({"detect", "--statistical"}, macWords).out + Run({"detect"}, macWords).out, "-\tMAC\n-\tWIN\n");
+  EXPECT_EQ(Run({"detect", "--statistical", "--verbose"}, "123").out, "-\tWIN\tnot Cyrillic\n");
+  EXPECT_TRUE(Run({"detect", "--statistical", "--verbose"}, macWords).out.starts_with("-\tMAC\tWIN 0.0")) << macWords;
   File(settingsName_, "[AUTODETECT]\r\nDetectBuffer=999999\r\n");  // read on past an invalid chunk: still no UTF-8
   EXPECT_EQ(Run({"detect"}, In(EncodingCode::KOI) + std::string(kChunkSize, 'x') + "Ж").out, "-\tKOI\n");
 }
