@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "app/document_dialogs.h"
+#include "app/service_commands.h"
 #include "app/status_bar.h"
 #include "app/status_presenter.h"
 #include "app/text_commands.h"
@@ -109,7 +110,7 @@ void FileCommands::NewDocument() {
 void FileCommands::StartInstance(const QString& path) {
   // A window that does not start is said, as a link nothing opens is.
   if (!p_.launcher.StartInstance(path))
-    p_.prompter.ShowError(Tr("strNotOpened") + ' ' + (path.isEmpty() ? QString::fromLatin1(kProductName) : path));
+    p_.prompter.ShowError(NotOpened(path.isEmpty() ? QString::fromLatin1(kProductName) : path));
 }
 
 void FileCommands::SetReadOnlyMode(bool on) {

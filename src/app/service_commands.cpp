@@ -19,11 +19,7 @@
 #include "platform/qt_text.h"
 
 namespace plumex {
-namespace {
-
 QString NotOpened(const QString& what) { return Tr("strNotOpened") + QStringLiteral(" ") + what; }
-
-}  // namespace
 
 ServiceCommands::ServiceCommands(Parts parts) : p_(parts) {}
 

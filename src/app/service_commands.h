@@ -19,6 +19,9 @@ class Profile;
 class Prompter;
 struct MailMessage;
 
+// "Could not open:" and the link or file nothing on the desktop took.
+QString NotOpened(const QString& what);
+
 class ServiceCommands {
  public:
   struct Parts {
