@@ -1,4 +1,5 @@
-// Skin archives: any bytes open as a zip or are refused, and no entry comes
+// Skin archives, opened from memory as the program does after reading the
+// file: any bytes open as a zip or are refused, and no entry comes
 // out larger than its cap however much it declares.
 #include "config/tool_bar_layout.h"
 #include "fuzz_support.h"
@@ -7,8 +8,7 @@
 using namespace plumex;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const fuzz::MemoryFile stored(fuzz::AsText(data, size));
-  const OpenedSkinArchive opened = OpenSkinArchive(stored.path());
+  const OpenedSkinArchive opened = OpenSkinArchiveBytes(std::string(fuzz::AsText(data, size)));
   FUZZ_CHECK((opened.archive == nullptr) != opened.error.empty());
   if (!opened.archive) return 0;
   if (const std::optional<std::string> ini = opened.archive->Entry("skin.ini", kSkinIniLimit)) {

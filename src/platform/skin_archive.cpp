@@ -11,10 +11,28 @@
 namespace plumex {
 namespace {
 
+constexpr const char* kNotASkin = "not a skin archive";
+
 class ZipSkinArchive : public SkinArchive {
  public:
-  explicit ZipSkinArchive(zip_t* zip) : zip_(zip) {}
-  ~ZipSkinArchive() override { zip_discard(zip_); }
+  static OpenedSkinArchive Open(std::string bytes) {
+    std::unique_ptr<ZipSkinArchive> archive(new ZipSkinArchive(std::move(bytes)));
+    zip_error_t error;
+    zip_error_init(&error);
+    // The source reads straight from bytes_, which lives as long as the archive.
+    zip_source_t* source = zip_source_buffer_create(archive->bytes_.data(), archive->bytes_.size(), 0, &error);
+    if (source != nullptr) {
+      archive->zip_ = zip_open_from_source(source, ZIP_RDONLY, &error);
+      if (archive->zip_ == nullptr) zip_source_free(source);
+    }
+    std::string message = archive->zip_ == nullptr ? zip_error_strerror(&error) : "";
+    zip_error_fini(&error);
+    if (archive->zip_ == nullptr) return {nullptr, message};
+    return {std::move(archive), {}};
+  }
+  ~ZipSkinArchive() override {
+    if (zip_ != nullptr) zip_discard(zip_);
+  }
   ZipSkinArchive(const ZipSkinArchive&) = delete;
   ZipSkinArchive& operator=(const ZipSkinArchive&) = delete;
 
@@ -50,7 +68,10 @@ class ZipSkinArchive : public SkinArchive {
   }
 
  private:
-  zip_t* zip_;
+  explicit ZipSkinArchive(std::string bytes) : bytes_(std::move(bytes)) {}
+
+  std::string bytes_;
+  zip_t* zip_ = nullptr;
 };
 
 }  // namespace
@@ -63,19 +84,33 @@ OpenedSkinArchive OpenSkinArchive(const std::string& path) {
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::size_t>(st.st_size) > kSkinArchiveLimit) {
     close(fd);
-    return {nullptr, "not a skin archive"};
+    return {nullptr, kNotASkin};
   }
-  int error = 0;
-  zip_t* zip = zip_fdopen(fd, ZIP_RDONLY, &error);
-  if (zip == nullptr) {
-    close(fd);
-    zip_error_t described;
-    zip_error_init_with_code(&described, error);
-    std::string message = zip_error_strerror(&described);
-    zip_error_fini(&described);
-    return {nullptr, message};
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(st.st_size));
+  char chunk[65536];
+  std::string error;
+  for (;;) {
+    const ssize_t got = read(fd, chunk, sizeof chunk);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) error = std::strerror(errno);
+    if (got <= 0) break;
+    // The file may grow while it is read; the cap holds all the same.
+    if (bytes.size() + static_cast<std::size_t>(got) > kSkinArchiveLimit) {
+      error = kNotASkin;
+      break;
+    }
+    bytes.append(chunk, static_cast<std::size_t>(got));
   }
-  return {std::make_unique<ZipSkinArchive>(zip), {}};
+  close(fd);
+  if (!error.empty()) return {nullptr, error};
+  return OpenSkinArchiveBytes(std::move(bytes));
+}
+
+OpenedSkinArchive OpenSkinArchiveBytes(std::string bytes) {
+  // An empty file would open as an empty archive, which is no skin.
+  if (bytes.empty()) return {nullptr, kNotASkin};
+  return ZipSkinArchive::Open(std::move(bytes));
 }
 
 }  // namespace plumex

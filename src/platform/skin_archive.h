@@ -1,6 +1,6 @@
 #pragma once
-// Skin archives: zip files read by entry name into memory, never unpacked to
-// disk, so no name inside one can lead anywhere. Each cap holds whatever an
+// Skin archives: zip files read whole into memory and their entries by name,
+// never unpacked to disk, so no name inside one can lead anywhere. Each cap holds whatever an
 // entry declares, so a small archive cannot unpack into gigabytes.
 #include <cstddef>
 #include <memory>
@@ -31,5 +31,8 @@ struct OpenedSkinArchive {
 // anything else (a pipe, a folder, a damaged or foreign file) is refused
 // without blocking.
 OpenedSkinArchive OpenSkinArchive(const std::string& path);
+
+// Opens the bytes of a zip archive; an empty or foreign one is refused.
+OpenedSkinArchive OpenSkinArchiveBytes(std::string bytes);
 
 }  // namespace plumex
