@@ -1,17 +1,13 @@
 #include "platform/skin_archive.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <zip.h>
 
-#include <cerrno>
-#include <cstring>
+#include <utility>
+
+#include "platform/file_io.h"
 
 namespace plumex {
 namespace {
-
-constexpr const char* kNotASkin = "not a skin archive";
 
 class ZipSkinArchive : public SkinArchive {
  public:
@@ -77,39 +73,14 @@ class ZipSkinArchive : public SkinArchive {
 }  // namespace
 
 OpenedSkinArchive OpenSkinArchive(const std::string& path) {
-  // Non-blocking, so a pipe named like an archive cannot hold us; the checks
-  // are made on what was opened, not on the name.
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return {nullptr, std::strerror(errno)};
-  struct stat st {};
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::size_t>(st.st_size) > kSkinArchiveLimit) {
-    close(fd);
-    return {nullptr, kNotASkin};
-  }
-  std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(st.st_size));
-  char chunk[65536];
-  std::string error;
-  for (;;) {
-    const ssize_t got = read(fd, chunk, sizeof chunk);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) error = std::strerror(errno);
-    if (got <= 0) break;
-    // The file may grow while it is read; the cap holds all the same.
-    if (bytes.size() + static_cast<std::size_t>(got) > kSkinArchiveLimit) {
-      error = kNotASkin;
-      break;
-    }
-    bytes.append(chunk, static_cast<std::size_t>(got));
-  }
-  close(fd);
-  if (!error.empty()) return {nullptr, error};
-  return OpenSkinArchiveBytes(std::move(bytes));
+  ReadResult read = ReadFileBytes(path, kSkinArchiveLimit);
+  if (!read.status) return {nullptr, read.status.error};
+  return OpenSkinArchiveBytes(std::move(read.bytes));
 }
 
 OpenedSkinArchive OpenSkinArchiveBytes(std::string bytes) {
   // An empty file would open as an empty archive, which is no skin.
-  if (bytes.empty()) return {nullptr, kNotASkin};
+  if (bytes.empty()) return {nullptr, "not a skin archive"};
   return ZipSkinArchive::Open(std::move(bytes));
 }
 
